@@ -1,0 +1,14 @@
+// The real dialogs behind TUserPrompts.
+#pragma once
+
+#include "TUserPrompts.h"
+
+class TQtUserPrompts final : public TUserPrompts {
+public:
+    void Information(const QString& text) override;
+    bool Question(const QString& caption, const QString& text, TQuestionDefault defaultButton) override;
+    QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
+    QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) override;
+    std::optional<QFont> ChooseFont(const QFont& initial) override;
+    std::optional<QColor> ChooseColor(const QColor& initial) override;
+};

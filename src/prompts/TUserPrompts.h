@@ -1,0 +1,42 @@
+// The one door through which the program asks the user anything: information boxes titled
+// "Information", Yes/No questions with a caption and a default button, file dialogs, and the
+// font and colour dialogs. Windows show real dialogs (TQtUserPrompts); tests install a
+// TScriptedUserPrompts that records what was asked and answers from a script.
+//
+// Callers use TUserPrompts::Current(); no other code shows a QMessageBox or QFileDialog itself.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+enum class TQuestionDefault { qdYes, qdNo };
+
+class TUserPrompts {
+public:
+    virtual ~TUserPrompts() = default;
+
+    // A notice or error in a box titled "Information" with one "OK" button.
+    virtual void Information(const QString& text) = 0;
+    // A Yes/No question whose window caption names the action; true only for Yes.
+    virtual bool Question(const QString& caption, const QString& text,
+                          TQuestionDefault defaultButton = TQuestionDefault::qdYes) = 0;
+    // File dialogs; an empty result means the user cancelled. `filter` uses Qt's
+    // "Description (*.ext)" form, several separated by ";;".
+    virtual QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
+    virtual QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
+    virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
+    virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
+
+    // The service in force: the Qt one unless a test installed another.
+    static TUserPrompts& Current();
+    // Installs `prompts` (not owned) as the service; nullptr restores the Qt one.
+    static void Install(TUserPrompts* prompts);
+    // The window dialogs are shown over (the main window once it exists).
+    static void SetParentWindow(QWidget* parent);
+    static QWidget* ParentWindow();
+};
