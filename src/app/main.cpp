@@ -1,11 +1,97 @@
+// Start-up: read the command line; a command runs headless on Qt's offscreen platform and
+// exits, no command starts the windows on the program folder.
+#include "cli/TCommandLine.h"
+#include "settings/TProgramFolder.h"
+
 #include <QApplication>
 #include <QMainWindow>
+#include <QTextStream>
+
+#include <QDir>
+
+#include <cstdio>
+#include <exception>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QStringList RawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int RunHeadless(const TCommandLineOptions& options)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!options.Error.isEmpty()) {
+        err << "quorvane: " << options.Error << "\n";
+        return 2;
+    }
+    if (options.Help) {
+        out << TCommandLine::HelpText();
+        return 0;
+    }
+    if (options.Version) {
+        out << TCommandLine::VersionText() << "\n";
+        return 0;
+    }
+    try {
+        TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
+        TProgramFolder::Prepare();
+        return TCommandLine::Run(options, out, err);
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "quorvane: " << error.what() << "\n";
+        return 2;
+    }
+}
+
+int RunWindows(const TCommandLineOptions& options)
+{
+    TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
+    TProgramFolder::Prepare();
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Quorvane"));
+    window.resize(800, 600);
+    window.show();
+    return QApplication::exec();
+}
+
+// Qt's platform plugins want a private runtime folder; a shell over ssh or in CI often has
+// none, and Qt would warn about it on every command.
+void EnsureRuntimeFolder()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(::getuid());
+    ::mkdir(folder.constData(), 0700);
+    qputenv("XDG_RUNTIME_DIR", folder);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Quorvane");
-    window.show();
-    return app.exec();
+    const QStringList arguments = RawArguments(argc, argv);
+    const TCommandLineOptions options = TCommandLine::Parse(arguments);
+    const bool headless = !options.Command.isEmpty() || options.Help || options.Version || !options.Error.isEmpty();
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeFolder();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    if (headless)
+        return RunHeadless(options);
+    try {
+        return RunWindows(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quorvane: %s\n", error.what());
+        return 2;
+    }
 }

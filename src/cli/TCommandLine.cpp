@@ -1,0 +1,87 @@
+#include "TCommandLine.h"
+
+#include <QTextStream>
+
+namespace {
+const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record"};
+}
+
+std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
+{
+    static std::map<QString, THandler> handlers;
+    return handlers;
+}
+
+void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
+
+TCommandLineOptions TCommandLine::Parse(const QStringList& arguments)
+{
+    TCommandLineOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!options.Command.isEmpty()) {
+            options.Arguments << argument;
+        } else if (argument == QLatin1String("--home")) {
+            if (i + 1 >= arguments.size()) {
+                options.Error = QStringLiteral("--home needs a folder");
+                return options;
+            }
+            options.Home = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--home="))) {
+            options.Home = argument.mid(7);
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.Help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.Version = true;
+        } else if (argument.startsWith(u'-')) {
+            options.Error = QStringLiteral("unknown option %1 (see --help)").arg(argument);
+            return options;
+        } else {
+            options.Command = argument;
+        }
+    }
+    return options;
+}
+
+QString TCommandLine::VersionText() { return QStringLiteral("Quorvane " QUORVANE_VERSION); }
+
+QString TCommandLine::HelpText()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  quorvane [--home DIR]                      start the program\n"
+        "  quorvane [--home DIR] create TABLE         new empty address table with its 26 tags\n"
+        "  quorvane [--home DIR] reindex TABLE        remove deleted records for good, rebuild the 26 tags\n"
+        "  quorvane [--home DIR] check TABLE          verify table, memo file and index; exit 1 on any fault\n"
+        "  quorvane [--home DIR] list TABLE [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]...\n"
+        "                                             [--tagged] [--reverse] [--fields F1,F2,...] [--raw] [--all]\n"
+        "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
+        "                                             [--reverse] [--show-filter] [--raw]\n"
+        "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane --help | --version\n"
+        "\n"
+        "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
+        "else the executable's folder when it holds sysdata/ and is writable, else\n"
+        "$XDG_DATA_HOME/quorvane (~/.local/share/quorvane).\n"
+        "\n"
+        "TABLE is a path relative to the current folder. list writes CSV (RFC 4180, UTF-8, a header line\n"
+        "of field names) to stdout; count writes the number alone as its last line. --raw works on any\n"
+        "DBF: every record without the delete flag (with --all, every record), any field, plus RECNO and\n"
+        "DELETED. Without --raw the address record set is used: records carrying neither the delete\n"
+        "flag nor ISDEL.\n"
+        "\n"
+        "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
+}
+
+int TCommandLine::Run(const TCommandLineOptions& options, QTextStream& out, QTextStream& err)
+{
+    const auto handler = Handlers().find(options.Command);
+    if (handler != Handlers().end())
+        return handler->second(options.Arguments, out, err);
+    if (knownCommands.contains(options.Command)) {
+        err << "quorvane: " << options.Command << ": not available yet\n";
+        return 2;
+    }
+    err << "quorvane: unknown command " << options.Command << " (see --help)\n";
+    return 2;
+}
