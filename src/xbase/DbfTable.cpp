@@ -728,10 +728,10 @@ void DbfTable::writeFieldText(const FieldDef& f, std::string_view text)
 
 void DbfTable::writeNumber(const FieldDef& f, double value)
 {
-    if (value == 0)
-        value = 0; // no "-0.00"
     char text[400];
     int length = std::isfinite(value) ? std::snprintf(text, sizeof text, "%.*f", f.decimals, value) : -1;
+    if (length > 1 && text[0] == '-' && std::all_of(text + 1, text + length, [](char c) { return c == '0' || c == '.'; }))
+        std::memmove(text, text + 1, static_cast<size_t>(length--)); // a value that rounds to zero has no sign
     uint8_t* p = editable() + f.offset;
     if (length < 0 || length > f.width) {
         std::memset(p, '*', f.width); // does not fit: the field shows overflow as asterisks
