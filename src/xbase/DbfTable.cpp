@@ -74,6 +74,25 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// Eight digits YYYYMMDD naming a real day; other readers refuse anything else in a date field.
+bool isCalendarDate(std::string_view text)
+{
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const auto number = [&](size_t at, size_t n) {
+        int value = 0;
+        for (size_t i = at; i < at + n; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const int year = number(0, 4), month = number(4, 2), day = number(6, 2);
+    static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= daysIn[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 // Days since 1970-01-01 to a civil date (proleptic Gregorian).
 void civilFromDays(int64_t days, int64_t& year, unsigned& month, unsigned& day)
 {
@@ -780,7 +799,7 @@ void DbfTable::setText(int index, std::string_view text)
     }
     case 'D': {
         const std::string_view t = trimRight(text);
-        if (!t.empty() && (t.size() != 8 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; })))
+        if (!t.empty() && !isCalendarDate(t))
             fail("a date is written as YYYYMMDD");
         writeFieldText(f, t);
         return;

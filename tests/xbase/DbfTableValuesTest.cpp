@@ -51,6 +51,9 @@ TEST(DbfTableValuesTest, RefusesTextThatIsNotAValueOfTheField)
     EXPECT_THROW(table->setText(1, "12abc"), XbaseError);
     EXPECT_THROW(table->setText(2, "maybe"), XbaseError);
     EXPECT_THROW(table->setText(3, "2024-01-31"), XbaseError);
+    EXPECT_THROW(table->setText(3, "20230229"), XbaseError);
+    EXPECT_THROW(table->setText(3, "20241300"), XbaseError);
+    EXPECT_NO_THROW(table->setText(3, "20240229"));
     EXPECT_THROW(table->setLogical(0, true), XbaseError);
     EXPECT_THROW(table->setNumber(0, 1), XbaseError);
     EXPECT_THROW(table->setMemo(0, "x"), XbaseError);
