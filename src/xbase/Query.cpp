@@ -103,7 +103,9 @@ void Query::rebuild()
         QueryPlanner planner(*index, table_.layout(), n, options_);
         if (condition_)
             plan = planner.plan(condition_->root());
-        if (hidden)
+        // A scan that reads the records anyway sees their delete flags for free.
+        const bool scanFollows = condition_ && !(plan && plan->exact);
+        if (hidden && !scanFollows)
             flagged = planner.flaggedRecords();
     }
     RecordBitmap candidates = plan ? std::move(plan->records) : RecordBitmap(n, true);

@@ -141,15 +141,47 @@ std::optional<QueryPlanner::Plan> QueryPlanner::plan(const ExpressionNode& node)
     }
 }
 
+bool QueryPlanner::answerable(const ExpressionNode& node) const
+{
+    switch (node.kind()) {
+    case ExpressionNode::Kind::And:
+    case ExpressionNode::Kind::Or:
+        return answerable(node.child(0)) && answerable(node.child(1));
+    case ExpressionNode::Kind::Not:
+        return answerable(node.child(0)) || findTag(node).has_value();
+    case ExpressionNode::Kind::Literal:
+        return true;
+    case ExpressionNode::Kind::Compare: {
+        const auto& compare = static_cast<const CompareNode&>(node);
+        if (compare.child(1).isConstant() && compare.op() != CompareOp::Contains
+            && compare.child(0).type() != ValueType::Logical && findTag(compare.child(0)))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    const std::optional<Match> match = findTag(node);
+    return match && match->tag->type == KeyType::Logical;
+}
+
 std::optional<QueryPlanner::Plan> QueryPlanner::planAnd(const ExpressionNode& node)
 {
     std::vector<const ExpressionNode*> conjuncts;
     flatten(node, ExpressionNode::Kind::And, conjuncts);
     std::stable_sort(conjuncts.begin(), conjuncts.end(),
                      [](const ExpressionNode* a, const ExpressionNode* b) { return selectivityRank(*a) < selectivityRank(*b); });
+    // When some conjunct must be read from the records anyway, a flag such as !ISDEL is cheaper
+    // to check there than to collect from its tag.
+    const bool scanFollows = !std::all_of(conjuncts.begin(), conjuncts.end(),
+                                          [this](const ExpressionNode* c) { return answerable(*c); });
     std::optional<Plan> result;
     bool exact = true;
     for (const ExpressionNode* conjunct : conjuncts) {
+        if (scanFollows && selectivityRank(*conjunct) == 3) {
+            exact = false;
+            continue;
+        }
         if (result && result->records.population() < recordCount_ / kCandidateShareDivisor) {
             exact = false; // few candidates left: the caller checks the rest on the records
             break;

@@ -29,6 +29,8 @@ public:
     QueryPlanner(KeyRangeSource& source, const RecordView& layout, uint32_t recordCount, ExpressionOptions options);
     // Nothing when no tag helps with the condition.
     std::optional<Plan> plan(const ExpressionNode& condition);
+    // Whether plan() would answer the condition wholly from tags, judged without reading them.
+    bool answerable(const ExpressionNode& condition) const;
     // The delete-flagged records, when a tag is keyed on DELETED().
     std::optional<RecordBitmap> flaggedRecords();
 
