@@ -1,0 +1,1076 @@
+#include "DbfTable.h"
+
+#include "DbfFormat.h"
+#include "DbfPaths.h"
+#include "RecordFilter.h"
+#include "RecordOrder.h"
+#include "TableListener.h"
+#include "XbaseError.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace xbase {
+namespace {
+
+constexpr size_t kReadAheadBytes = 1 << 20;
+constexpr size_t kAppendBatchBytes = 4 << 20;
+
+bool isBlankByte(uint8_t c) { return c == ' ' || c == 0; }
+
+std::string_view trimRight(std::string_view text)
+{
+    size_t end = text.size();
+    while (end > 0 && isBlankByte(static_cast<uint8_t>(text[end - 1])))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string_view trimLeft(std::string_view text)
+{
+    size_t begin = 0;
+    while (begin < text.size() && isBlankByte(static_cast<uint8_t>(text[begin])))
+        ++begin;
+    return text.substr(begin);
+}
+
+bool isMemoType(char type) { return type == 'M' || type == 'G' || type == 'P'; }
+
+bool isBinaryStored(const FieldDef& field)
+{
+    switch (field.type) {
+    case 'I': case 'B': case 'Y': case 'T': case '0':
+        return true;
+    default:
+        return isMemoType(field.type) && field.width == dbf::kMemoPointerBinaryWidth;
+    }
+}
+
+bool parseDouble(std::string_view text, double& value)
+{
+    text = trimLeft(trimRight(text));
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y && std::toupper(x) != std::toupper(y))
+            return false;
+    }
+    return true;
+}
+
+// Eight digits YYYYMMDD naming a real day; other readers refuse anything else in a date field.
+bool isCalendarDate(std::string_view text)
+{
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const auto number = [&](size_t at, size_t n) {
+        int value = 0;
+        for (size_t i = at; i < at + n; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const int year = number(0, 4), month = number(4, 2), day = number(6, 2);
+    static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= daysIn[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// Days since 1970-01-01 to a civil date (proleptic Gregorian).
+void civilFromDays(int64_t days, int64_t& year, unsigned& month, unsigned& day)
+{
+    days += 719468;
+    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
+    const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const unsigned mp = (5 * dayOfYear + 2) / 153;
+    day = dayOfYear - (153 * mp + 2) / 5 + 1;
+    month = mp < 10 ? mp + 3 : mp - 9;
+    year = static_cast<int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
+}
+
+std::string julianDate(uint32_t julianDay)
+{
+    int64_t year = 0;
+    unsigned month = 0, day = 0;
+    civilFromDays(static_cast<int64_t>(julianDay) - dbf::kJulianDayOfUnixEpoch, year, month, day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04lld%02u%02u", static_cast<long long>(year), month, day);
+    return text;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- opening
+
+DbfTable::DbfTable(FileSystem& fs, std::string path, DbfOpenOptions options)
+    : fs_(fs), path_(std::move(path)), readOnly_(options.readOnly), exclusive_(options.exclusive)
+{
+}
+
+std::unique_ptr<DbfTable> DbfTable::open(FileSystem& fs, const std::string& path, DbfOpenOptions options)
+{
+    auto table = std::unique_ptr<DbfTable>(new DbfTable(fs, path, options));
+    table->openFiles();
+    table->goTop();
+    return table;
+}
+
+DbfTable::~DbfTable()
+{
+    try {
+        close();
+    } catch (...) {
+        // A destructor cannot report; callers who care call close() themselves.
+    }
+}
+
+void DbfTable::openFiles()
+{
+    const OpenMode mode = readOnly_ ? OpenMode::ReadOnly : OpenMode::ReadWrite;
+    file_ = fs_.open(path_, mode, exclusive_);
+    const std::string marker = dbfpaths::packCommitMarker(path_);
+    if (fs_.exists(marker)) {
+        // A pack finished writing its new files but was cut off while putting them in place.
+        if (readOnly_ || !exclusive_)
+            throw XbaseError("Cannot open " + path_ + ": an interrupted pack must first be completed by "
+                             "opening the table for exclusive writing");
+        file_.reset();
+        recoverInterruptedPack(fs_, path_);
+        file_ = fs_.open(path_, mode, exclusive_);
+    } else if (!readOnly_ && exclusive_ && fs_.exists(dbfpaths::packTemporary(path_))) {
+        fs_.remove(dbfpaths::packTemporary(path_)); // an unfinished pack: the old table stands
+    }
+    loadHeader();
+    openMemo();
+    resetCursorState();
+}
+
+void DbfTable::recoverInterruptedPack(FileSystem& fs, const std::string& path)
+{
+    for (const char* extension : {"FPT", "DBT"}) {
+        const std::string memoPath = dbfpaths::withExtension(path, extension);
+        if (fs.exists(dbfpaths::packTemporary(memoPath)))
+            fs.rename(dbfpaths::packTemporary(memoPath), memoPath);
+    }
+    if (fs.exists(dbfpaths::packTemporary(path)))
+        fs.rename(dbfpaths::packTemporary(path), path);
+    fs.remove(dbfpaths::packCommitMarker(path));
+}
+
+void DbfTable::loadHeader()
+{
+    const uint64_t size = file_->size();
+    const auto corrupt = [&](const std::string& why) { return CorruptFileError("Table " + path_ + " is damaged: " + why); };
+    uint8_t head[dbf::kHeaderSize];
+    if (size < dbf::kHeaderSize || file_->readAt(0, head, sizeof head) != sizeof head)
+        throw corrupt("the header is cut short");
+    version_ = head[dbf::kVersionOffset];
+    codePage_ = head[dbf::kCodePageOffset];
+    headerLength_ = dbf::readLe16(head + dbf::kHeaderLengthOffset);
+    recordSize_ = dbf::readLe16(head + dbf::kRecordLengthOffset);
+    if (headerLength_ < dbf::kHeaderSize + dbf::kDescriptorSize)
+        throw corrupt("the header length " + std::to_string(headerLength_) + " leaves no room for a field");
+    if (headerLength_ > size)
+        throw corrupt("the header is cut short (" + std::to_string(size) + " of " + std::to_string(headerLength_) +
+                      " bytes)");
+    header_.resize(headerLength_);
+    if (file_->readAt(0, header_.data(), header_.size()) != header_.size())
+        throw corrupt("the header is cut short");
+    readFieldDescriptors(headerLength_);
+
+    const uint32_t fieldBytes = fields_.back().offset + fields_.back().width;
+    if (recordSize_ < fieldBytes)
+        throw corrupt("the record length " + std::to_string(recordSize_) + " is shorter than the fields (" +
+                      std::to_string(fieldBytes) + " bytes)");
+
+    // The stored count may be stale: a writer that stopped before updating it leaves whole
+    // records past it, and a cut file holds fewer than it says. The file size decides.
+    const uint32_t claimed = dbf::readLe32(head + dbf::kRecordCountOffset);
+    const uint64_t inFile = (size - headerLength_) / recordSize_;
+    uint64_t count = std::min<uint64_t>(claimed, inFile);
+    if (inFile > claimed) {
+        uint8_t flag = 0;
+        file_->readAt(headerLength_ + static_cast<uint64_t>(claimed) * recordSize_, &flag, 1);
+        if (flag == dbf::kLiveFlag || flag == dbf::kDeletedFlag)
+            count = inFile;
+    }
+    recordCount_ = storedCount_ = static_cast<uint32_t>(std::min<uint64_t>(count, std::numeric_limits<uint32_t>::max()));
+    headerDirty_ = false;
+}
+
+void DbfTable::readFieldDescriptors(uint32_t headerLength)
+{
+    fields_.clear();
+    const bool visual = dbf::isVisualVersion(version_);
+    uint32_t offset = 1;
+    for (size_t pos = dbf::kHeaderSize; pos < headerLength; pos += dbf::kDescriptorSize) {
+        const uint8_t* d = &header_[pos];
+        if (d[0] == dbf::kHeaderTerminator || d[0] == 0)
+            break;
+        if (pos + dbf::kDescriptorSize > headerLength)
+            throw CorruptFileError("Table " + path_ + " is damaged: a field descriptor runs past the header length");
+        FieldDef field;
+        for (size_t i = 0; i < dbf::kDescriptorNameSize && d[i] != 0; ++i)
+            field.name.push_back(static_cast<char>(std::toupper(d[i])));
+        field.type = static_cast<char>(std::toupper(d[dbf::kDescriptorTypeOffset]));
+        field.width = d[dbf::kDescriptorWidthOffset];
+        field.decimals = d[dbf::kDescriptorDecimalsOffset];
+        field.flags = visual ? d[dbf::kDescriptorFlagsOffset] : 0;
+        if (field.type == 'C' && !visual) {
+            field.width = static_cast<uint16_t>(field.width | (field.decimals << 8));
+            field.decimals = 0;
+        }
+        if (field.width == 0)
+            throw CorruptFileError("Table " + path_ + " is damaged: field " + field.name + " has no width");
+        field.offset = offset;
+        offset += field.width;
+        fields_.push_back(std::move(field));
+    }
+    if (fields_.empty())
+        throw CorruptFileError("Table " + path_ + " is damaged: it declares no fields");
+    assignNullFlagBits();
+}
+
+void DbfTable::assignNullFlagBits()
+{
+    nullBit_.assign(fields_.size(), -1);
+    lengthBit_.assign(fields_.size(), -1);
+    nullFlagsField_ = -1;
+    if (!dbf::isVisualVersion(version_))
+        return;
+    int bit = 0;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i].type == '0') {
+            nullFlagsField_ = static_cast<int>(i);
+            continue;
+        }
+        if (fields_[i].type == 'V' || fields_[i].type == 'Q')
+            lengthBit_[i] = bit++;
+        if (fields_[i].flags & dbf::kFieldNullable)
+            nullBit_[i] = bit++;
+    }
+    // Bits the flags column cannot hold are ignored rather than read past it.
+    const int available = nullFlagsField_ < 0 ? 0 : fields_[nullFlagsField_].width * 8;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (nullBit_[i] >= available)
+            nullBit_[i] = -1;
+        if (lengthBit_[i] >= available)
+            lengthBit_[i] = -1;
+    }
+}
+
+void DbfTable::openMemo()
+{
+    memo_.reset();
+    const bool hasMemoFields =
+        std::any_of(fields_.begin(), fields_.end(), [](const FieldDef& f) { return isMemoType(f.type); });
+    if (!hasMemoFields)
+        return;
+    const std::string fpt = dbfpaths::withExtension(path_, "FPT");
+    const std::string dbt = dbfpaths::withExtension(path_, "DBT");
+    const OpenMode mode = readOnly_ ? OpenMode::ReadOnly : OpenMode::ReadWrite;
+    if (version_ == dbf::kVersionDbaseMemo || (!fs_.exists(fpt) && fs_.exists(dbt))) {
+        if (!fs_.exists(dbt))
+            throw XbaseError("Cannot open " + path_ + ": its memo file " + dbt + " is missing");
+        memo_ = MemoFile::open(fs_, dbt, MemoKind::Dbt, mode, exclusive_);
+        return;
+    }
+    if (!fs_.exists(fpt))
+        throw XbaseError("Cannot open " + path_ + ": its memo file " + fpt + " is missing");
+    memo_ = MemoFile::open(fs_, fpt, MemoKind::Fpt, mode, exclusive_);
+}
+
+void DbfTable::resetCursorState()
+{
+    blank_.assign(recordSize_, ' ');
+    for (const auto& field : fields_)
+        if (isBinaryStored(field))
+            std::fill_n(blank_.begin() + field.offset, field.width, uint8_t{0});
+    window_.clear();
+    windowFirst_ = windowCount_ = 0;
+    lastLoaded_ = 0;
+    appendBuffer_.clear();
+    dirty_ = currentIsNew_ = false;
+    scratch_.assign(fields_.size(), std::string());
+    setEof();
+    bof_ = true;
+}
+
+void DbfTable::commit()
+{
+    if (!file_ || readOnly_)
+        return;
+    commitRecord();
+    flushAppends();
+    writeHeaderCount();
+    if (memo_)
+        memo_->flush();
+    file_->flush();
+}
+
+void DbfTable::close()
+{
+    if (!file_)
+        return;
+    commit();
+    memo_.reset();
+    file_.reset();
+}
+
+// ---------------------------------------------------------------- structure
+
+int DbfTable::fieldIndex(std::string_view name) const
+{
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (equalsIgnoreCase(fields_[i].name, name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+const FieldDef& DbfTable::field(int index) const
+{
+    checkIndex(index);
+    return fields_[static_cast<size_t>(index)];
+}
+
+void DbfTable::checkIndex(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= fields_.size())
+        throw XbaseError("Table " + path_ + " has no field number " + std::to_string(index + 1));
+}
+
+DbfDialect DbfTable::dialect() const
+{
+    if (version_ == dbf::kVersionPlain || version_ == dbf::kVersionDbaseMemo)
+        return DbfDialect::DBase3;
+    if (version_ == dbf::kVersionFoxMemo)
+        return DbfDialect::FoxPro2;
+    if (dbf::isVisualVersion(version_))
+        return DbfDialect::VisualFoxPro;
+    return DbfDialect::Other;
+}
+
+bool DbfTable::hasStructuralIndex() const
+{
+    return (header_[dbf::kTableFlagsOffset] & dbf::kFlagStructuralIndex) != 0;
+}
+
+void DbfTable::setStructuralIndex(bool present)
+{
+    requireWritable();
+    uint8_t& flags = header_[dbf::kTableFlagsOffset];
+    flags = present ? (flags | dbf::kFlagStructuralIndex) : (flags & ~dbf::kFlagStructuralIndex);
+    headerDirty_ = true;
+}
+
+// ---------------------------------------------------------------- cursor
+
+void DbfTable::setEof()
+{
+    recno_ = recordCount_ + 1;
+    current_ = blank_.data();
+    eof_ = true;
+}
+
+void DbfTable::fillWindow(uint32_t firstRecno)
+{
+    const uint32_t perWindow = std::max<uint32_t>(1, static_cast<uint32_t>(kReadAheadBytes / recordSize_));
+    windowCount_ = std::min(perWindow, storedCount_ - firstRecno + 1);
+    windowFirst_ = firstRecno;
+    window_.resize(static_cast<size_t>(windowCount_) * recordSize_);
+    const size_t got = file_->readAt(recordOffset(firstRecno), window_.data(), window_.size());
+    if (got != window_.size())
+        throw CorruptFileError("Table " + path_ + " is damaged: it ends inside record " +
+                               std::to_string(firstRecno + got / recordSize_));
+}
+
+const uint8_t* DbfTable::storedRecord(uint32_t recno)
+{
+    if (recno > storedCount_)
+        return appendBuffer_.data() + static_cast<size_t>(recno - storedCount_ - 1) * recordSize_;
+    if (windowCount_ == 0 || recno < windowFirst_ || recno >= windowFirst_ + windowCount_) {
+        // Read ahead in the direction of travel; a jump reads the single record.
+        const uint32_t perWindow = std::max<uint32_t>(1, static_cast<uint32_t>(kReadAheadBytes / recordSize_));
+        if (recno == lastLoaded_ + 1)
+            fillWindow(recno);
+        else if (lastLoaded_ != 0 && recno + 1 == lastLoaded_)
+            fillWindow(recno >= perWindow ? recno - perWindow + 1 : 1);
+        else {
+            windowFirst_ = recno;
+            windowCount_ = 1;
+            window_.resize(recordSize_);
+            if (file_->readAt(recordOffset(recno), window_.data(), recordSize_) != recordSize_)
+                throw CorruptFileError("Table " + path_ + " is damaged: record " + std::to_string(recno) +
+                                       " is cut short");
+        }
+    }
+    return window_.data() + static_cast<size_t>(recno - windowFirst_) * recordSize_;
+}
+
+void DbfTable::load(uint32_t recno)
+{
+    current_ = storedRecord(recno);
+    recno_ = recno;
+    lastLoaded_ = recno;
+    eof_ = false;
+}
+
+bool DbfTable::visible()
+{
+    if (flaggedHidden_ && current_[0] == dbf::kDeletedFlag)
+        return false;
+    return filter_ == nullptr || filter_->accepts(*this);
+}
+
+uint32_t DbfTable::firstCandidate()
+{
+    const uint32_t recno = order_ ? order_->first() : (recordCount_ > 0 ? 1 : 0);
+    return recno <= recordCount_ ? recno : 0;
+}
+
+uint32_t DbfTable::lastCandidate()
+{
+    const uint32_t recno = order_ ? order_->last() : recordCount_;
+    return recno <= recordCount_ ? recno : 0;
+}
+
+uint32_t DbfTable::nextCandidate(uint32_t recno)
+{
+    const uint32_t next = order_ ? order_->next(recno, *this) : (recno < recordCount_ ? recno + 1 : 0);
+    return next <= recordCount_ ? next : 0;
+}
+
+uint32_t DbfTable::previousCandidate(uint32_t recno)
+{
+    const uint32_t previous = order_ ? order_->previous(recno, *this) : recno - 1;
+    return previous <= recordCount_ ? previous : 0;
+}
+
+void DbfTable::goTop()
+{
+    commitRecord();
+    eof_ = bof_ = false;
+    for (uint32_t r = firstCandidate(); r != 0; r = nextCandidate(r)) {
+        load(r);
+        if (visible())
+            return;
+    }
+    setEof();
+    bof_ = true;
+}
+
+void DbfTable::goBottom()
+{
+    commitRecord();
+    eof_ = bof_ = false;
+    for (uint32_t r = lastCandidate(); r != 0; r = previousCandidate(r)) {
+        load(r);
+        if (visible())
+            return;
+    }
+    setEof();
+    bof_ = true;
+}
+
+void DbfTable::go(uint32_t recno)
+{
+    commitRecord();
+    eof_ = bof_ = false;
+    if (recno < 1 || recno > recordCount_)
+        setEof();
+    else
+        load(recno);
+}
+
+void DbfTable::skip(long long count)
+{
+    commitRecord();
+    if (count == 0) {
+        if (!eof_)
+            load(recno_);
+        return;
+    }
+    if (count > 0) {
+        bof_ = false;
+        for (; count > 0 && !eof_; --count) {
+            uint32_t r = nextCandidate(recno_);
+            for (; r != 0; r = nextCandidate(r)) {
+                load(r);
+                if (visible())
+                    break;
+            }
+            if (r == 0)
+                setEof();
+        }
+        return;
+    }
+    if (eof_) {
+        goBottom();
+        ++count;
+        if (eof_)
+            return;
+    }
+    for (; count < 0; ++count) {
+        const uint32_t from = recno_;
+        uint32_t r = previousCandidate(recno_);
+        for (; r != 0; r = previousCandidate(r)) {
+            load(r);
+            if (visible())
+                break;
+        }
+        if (r == 0) {
+            // Walking off the top leaves the cursor on the first visible record.
+            load(from);
+            bof_ = true;
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- reading values
+
+std::string_view DbfTable::fieldBytes(int index) const
+{
+    const FieldDef& f = field(index);
+    return {reinterpret_cast<const char*>(current_) + f.offset, f.width};
+}
+
+bool DbfTable::nullBitSet(int bit) const
+{
+    const uint8_t* flags = current_ + fields_[static_cast<size_t>(nullFlagsField_)].offset;
+    return (flags[bit >> 3] >> (bit & 7)) & 1;
+}
+
+bool DbfTable::isNull(int index) const
+{
+    checkIndex(index);
+    const int bit = nullBit_[static_cast<size_t>(index)];
+    return bit >= 0 && nullBitSet(bit);
+}
+
+std::string_view DbfTable::textView(int index) const
+{
+    const std::string_view bytes = fieldBytes(index);
+    const FieldDef& f = fields_[static_cast<size_t>(index)];
+    if (isNull(index))
+        return {};
+    switch (f.type) {
+    case 'N':
+    case 'F':
+        return trimLeft(trimRight(bytes));
+    case 'L': {
+        const char c = bytes[0];
+        if (c == 'T' || c == 't' || c == 'Y' || c == 'y')
+            return "T";
+        if (c == 'F' || c == 'f' || c == 'N' || c == 'n')
+            return "F";
+        return {};
+    }
+    case 'V':
+    case 'Q': {
+        const int bit = lengthBit_[static_cast<size_t>(index)];
+        if (bit >= 0 && nullBitSet(bit))
+            return bytes.substr(0, std::min<size_t>(static_cast<uint8_t>(bytes.back()), bytes.size() - 1));
+        return trimRight(bytes);
+    }
+    case '0':
+        return {};
+    default:
+        if (isMemoType(f.type)) {
+            scratch_[static_cast<size_t>(index)] = memoText(index);
+            return scratch_[static_cast<size_t>(index)];
+        }
+        if (isBinaryStored(f))
+            return binaryText(index, f);
+        return trimRight(bytes);
+    }
+}
+
+std::string_view DbfTable::binaryText(int index, const FieldDef& f) const
+{
+    const uint8_t* p = current_ + f.offset;
+    std::string& out = scratch_[static_cast<size_t>(index)];
+    char text[64];
+    text[0] = 0;
+    switch (f.type) {
+    case 'I':
+        if (f.width >= 4)
+            std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(dbf::readLe32(p)));
+        break;
+    case 'B':
+    case 'Y':
+        if (f.width >= 8)
+            std::snprintf(text, sizeof text, "%.*f", f.type == 'Y' ? 4 : std::min<int>(f.decimals, 18), number(index));
+        break;
+    case 'T':
+        if (f.width >= 8) {
+            const uint32_t day = dbf::readLe32(p);
+            const uint32_t ms = dbf::readLe32(p + 4);
+            if (day != 0 || ms != 0) {
+                const uint32_t seconds = ms / 1000;
+                std::snprintf(text, sizeof text, "%s%02u%02u%02u", julianDate(day).c_str(), seconds / 3600 % 100,
+                              seconds / 60 % 60, seconds % 60);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    out = text;
+    return out;
+}
+
+double DbfTable::number(int index) const
+{
+    const std::string_view bytes = fieldBytes(index);
+    const FieldDef& f = fields_[static_cast<size_t>(index)];
+    const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+    double value = 0;
+    switch (f.type) {
+    case 'I':
+        return f.width >= 4 ? static_cast<int32_t>(dbf::readLe32(p)) : 0;
+    case 'B':
+        if (f.width >= 8) {
+            const uint64_t bits = dbf::readLe64(p);
+            std::memcpy(&value, &bits, sizeof value);
+        }
+        return value;
+    case 'Y':
+        return f.width >= 8 ? static_cast<double>(static_cast<int64_t>(dbf::readLe64(p))) / 10000.0 : 0;
+    default:
+        return parseDouble(textView(index), value) ? value : 0;
+    }
+}
+
+bool DbfTable::logical(int index) const
+{
+    return field(index).type == 'L' && textView(index) == "T";
+}
+
+std::string DbfTable::dateText(int index) const
+{
+    const FieldDef& f = field(index);
+    if (f.type == 'T')
+        return std::string(textView(index).substr(0, 8));
+    if (f.type == 'D')
+        return std::string(trimRight(fieldBytes(index)));
+    return {};
+}
+
+bool DbfTable::isEmpty(int index) const
+{
+    const FieldDef& f = field(index);
+    const std::string_view bytes = fieldBytes(index);
+    if (isMemoType(f.type))
+        return memoBlock(f, current_) == 0;
+    if (isBinaryStored(f))
+        return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
+    if (f.type == 'L')
+        return bytes[0] == ' ' || bytes[0] == '?';
+    return trimRight(bytes).empty();
+}
+
+uint32_t DbfTable::memoBlock(const FieldDef& f, const uint8_t* bytes) const
+{
+    const uint8_t* p = bytes + f.offset;
+    if (f.width == dbf::kMemoPointerBinaryWidth)
+        return dbf::readLe32(p);
+    // Only the digits count; some writers leave blanks or NULs around them.
+    uint64_t block = 0;
+    for (uint16_t i = 0; i < f.width; ++i)
+        if (p[i] >= '0' && p[i] <= '9')
+            block = std::min<uint64_t>(block * 10 + (p[i] - '0'), uint64_t{1} << 40);
+    if (block > std::numeric_limits<uint32_t>::max())
+        throw CorruptFileError("Table " + path_ + " is damaged: field " + f.name + " of record " +
+                               std::to_string(recno_) + " points to memo block " + std::to_string(block));
+    return static_cast<uint32_t>(block);
+}
+
+std::string DbfTable::memoText(int index) const
+{
+    const FieldDef& f = field(index);
+    if (!isMemoType(f.type) || !memo_ || isNull(index))
+        return {};
+    return memo_->read(memoBlock(f, current_));
+}
+
+// ---------------------------------------------------------------- editing
+
+void DbfTable::requireWritable() const
+{
+    if (!file_)
+        throw XbaseError("Table " + path_ + " is closed");
+    if (readOnly_)
+        throw XbaseError("Cannot change " + path_ + ": it is open read-only");
+}
+
+uint8_t* DbfTable::editable()
+{
+    requireWritable();
+    if (eof_)
+        throw XbaseError("Cannot change " + path_ + ": there is no current record");
+    if (!dirty_) {
+        before_.assign(current_, current_ + recordSize_);
+        edit_ = before_;
+        current_ = edit_.data();
+        dirty_ = true;
+    }
+    return edit_.data();
+}
+
+void DbfTable::writeFieldText(const FieldDef& f, std::string_view text)
+{
+    uint8_t* p = editable() + f.offset;
+    const size_t n = std::min<size_t>(text.size(), f.width);
+    std::memcpy(p, text.data(), n);
+    std::memset(p + n, ' ', f.width - n);
+}
+
+void DbfTable::writeNumber(const FieldDef& f, double value)
+{
+    char text[400];
+    int length = std::isfinite(value) ? std::snprintf(text, sizeof text, "%.*f", f.decimals, value) : -1;
+    if (length > 1 && text[0] == '-' && std::all_of(text + 1, text + length, [](char c) { return c == '0' || c == '.'; }))
+        std::memmove(text, text + 1, static_cast<size_t>(length--)); // a value that rounds to zero has no sign
+    uint8_t* p = editable() + f.offset;
+    if (length < 0 || length > f.width) {
+        std::memset(p, '*', f.width); // does not fit: the field shows overflow as asterisks
+        return;
+    }
+    std::memset(p, ' ', f.width - static_cast<size_t>(length));
+    std::memcpy(p + f.width - length, text, static_cast<size_t>(length));
+}
+
+void DbfTable::setText(int index, std::string_view text)
+{
+    const FieldDef& f = field(index);
+    const auto fail = [&](const char* why) {
+        throw XbaseError("Cannot write \"" + std::string(text) + "\" to field " + f.name + " of " + path_ + ": " + why);
+    };
+    double value = 0;
+    switch (f.type) {
+    case 'C':
+        writeFieldText(f, text);
+        return;
+    case 'N':
+    case 'F':
+    case 'I':
+    case 'B':
+    case 'Y':
+        if (trimRight(text).empty() && (f.type == 'N' || f.type == 'F'))
+            writeFieldText(f, {});
+        else if (parseDouble(text, value))
+            setNumber(index, value);
+        else
+            fail("not a number");
+        return;
+    case 'L': {
+        std::string_view t = trimLeft(trimRight(text));
+        if (!t.empty() && t.front() == '.')
+            t.remove_prefix(1);
+        if (t.empty())
+            writeFieldText(f, " ");
+        else if (std::strchr("TtYy", t.front()))
+            setLogical(index, true);
+        else if (std::strchr("FfNn", t.front()))
+            setLogical(index, false);
+        else
+            fail("not a logical value");
+        return;
+    }
+    case 'D': {
+        const std::string_view t = trimRight(text);
+        if (!t.empty() && !isCalendarDate(t))
+            fail("a date is written as YYYYMMDD");
+        writeFieldText(f, t);
+        return;
+    }
+    default:
+        if (isMemoType(f.type)) {
+            setMemo(index, text);
+            return;
+        }
+        fail("this field type cannot be written as text");
+    }
+}
+
+void DbfTable::setNumber(int index, double value)
+{
+    const FieldDef& f = field(index);
+    uint8_t* p = nullptr;
+    switch (f.type) {
+    case 'N':
+    case 'F':
+        writeNumber(f, value);
+        return;
+    case 'I':
+        if (!(value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()))
+            throw XbaseError("Cannot write " + std::to_string(value) + " to integer field " + f.name + " of " + path_);
+        p = editable() + f.offset;
+        dbf::writeLe32(p, static_cast<uint32_t>(static_cast<int32_t>(std::llround(value))));
+        return;
+    case 'B': {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        dbf::writeLe64(editable() + f.offset, bits);
+        return;
+    }
+    case 'Y':
+        if (!(std::fabs(value) < 9.2e14))
+            throw XbaseError("Cannot write " + std::to_string(value) + " to currency field " + f.name + " of " + path_);
+        dbf::writeLe64(editable() + f.offset, static_cast<uint64_t>(std::llround(value * 10000.0)));
+        return;
+    default:
+        throw XbaseError("Cannot write a number to field " + f.name + " of " + path_ + " (type " + f.type + ")");
+    }
+}
+
+void DbfTable::setLogical(int index, bool value)
+{
+    const FieldDef& f = field(index);
+    if (f.type != 'L')
+        throw XbaseError("Cannot write a logical value to field " + f.name + " of " + path_);
+    editable()[f.offset] = value ? 'T' : 'F';
+}
+
+void DbfTable::putMemoPointer(uint8_t* record, const FieldDef& f, uint32_t block) const
+{
+    uint8_t* p = record + f.offset;
+    if (f.width == dbf::kMemoPointerBinaryWidth) {
+        dbf::writeLe32(p, block);
+        return;
+    }
+    const std::string digits = block ? std::to_string(block) : std::string();
+    if (digits.size() > f.width)
+        throw XbaseError("Cannot write to " + path_ + ": memo block " + digits + " does not fit field " + f.name);
+    std::memset(p, ' ', f.width);
+    std::memcpy(p + f.width - digits.size(), digits.data(), digits.size());
+}
+
+void DbfTable::setMemo(int index, std::string_view data)
+{
+    const FieldDef& f = field(index);
+    if (!isMemoType(f.type))
+        throw XbaseError("Field " + f.name + " of " + path_ + " is not a memo field");
+    uint8_t* record = editable();
+    if (!memo_)
+        throw XbaseError("Cannot write to field " + f.name + " of " + path_ + ": the table has no memo file");
+    uint32_t oldBlock = 0;
+    try {
+        oldBlock = memoBlock(f, record);
+    } catch (const CorruptFileError&) {
+        oldBlock = 0; // a damaged pointer is simply replaced
+    }
+    putMemoPointer(record, f, memo_->write(data, oldBlock));
+}
+
+void DbfTable::putRecord(const uint8_t* bytes)
+{
+    std::memcpy(editable(), bytes, recordSize_);
+}
+
+void DbfTable::setDeleted(bool flagged)
+{
+    editable()[0] = flagged ? dbf::kDeletedFlag : dbf::kLiveFlag;
+}
+
+void DbfTable::appendBlank()
+{
+    requireWritable();
+    commitRecord();
+    if (recordCount_ == std::numeric_limits<uint32_t>::max())
+        throw XbaseError("Cannot append to " + path_ + ": the table is full");
+    ++recordCount_;
+    recno_ = recordCount_;
+    eof_ = bof_ = false;
+    edit_ = blank_;
+    current_ = edit_.data();
+    dirty_ = true;
+    currentIsNew_ = true;
+}
+
+void DbfTable::commitRecord()
+{
+    if (!dirty_)
+        return;
+    dirty_ = false;
+    headerDirty_ = true;
+    if (currentIsNew_) {
+        currentIsNew_ = false;
+        appendBuffer_.insert(appendBuffer_.end(), edit_.begin(), edit_.end());
+        for (auto* listener : listeners_)
+            listener->recordWritten(recno_, nullptr, edit_.data());
+        if (appendBuffer_.size() >= kAppendBatchBytes)
+            flushAppends();
+        return;
+    }
+    if (edit_ == before_)
+        return;
+    if (recno_ > storedCount_) {
+        std::copy(edit_.begin(), edit_.end(),
+                  appendBuffer_.begin() + static_cast<std::ptrdiff_t>(recno_ - storedCount_ - 1) * recordSize_);
+    } else {
+        file_->writeAt(recordOffset(recno_), edit_.data(), recordSize_);
+        if (windowCount_ != 0 && recno_ >= windowFirst_ && recno_ < windowFirst_ + windowCount_)
+            std::copy(edit_.begin(), edit_.end(), window_.begin() + static_cast<std::ptrdiff_t>(recno_ - windowFirst_) * recordSize_);
+    }
+    for (auto* listener : listeners_)
+        listener->recordWritten(recno_, before_.data(), edit_.data());
+}
+
+void DbfTable::flushAppends()
+{
+    if (appendBuffer_.empty())
+        return;
+    const bool cursorInBuffer = current_ >= appendBuffer_.data() && current_ < appendBuffer_.data() + appendBuffer_.size();
+    file_->writeAt(recordOffset(storedCount_ + 1), appendBuffer_.data(), appendBuffer_.size());
+    storedCount_ += static_cast<uint32_t>(appendBuffer_.size() / recordSize_);
+    appendBuffer_.clear();
+    headerDirty_ = true;
+    if (cursorInBuffer)
+        current_ = storedRecord(recno_);
+}
+
+void DbfTable::writeHeaderCount()
+{
+    if (!headerDirty_)
+        return;
+    const uint8_t endMark = dbf::kEndOfFile;
+    file_->writeAt(recordOffset(storedCount_ + 1), &endMark, 1);
+    dbf::writeLe32(&header_[dbf::kRecordCountOffset], storedCount_);
+    dbf::stampHeaderDate(header_.data());
+    file_->writeAt(0, header_.data(), dbf::kHeaderSize);
+    headerDirty_ = false;
+}
+
+void DbfTable::addListener(TableListener* listener)
+{
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void DbfTable::removeListener(TableListener* listener)
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+// ---------------------------------------------------------------- pack and zap
+
+void DbfTable::pack(const std::function<void(int)>& progress)
+{
+    requireWritable();
+    commit();
+    const std::string temporary = dbfpaths::packTemporary(path_);
+    const std::string memoTemporary = memo_ ? dbfpaths::packTemporary(memo_->path()) : std::string();
+    try {
+        packInto(progress);
+    } catch (...) {
+        fs_.remove(temporary);
+        if (memo_)
+            fs_.remove(memoTemporary);
+        throw;
+    }
+    replaceFilesAfterPack();
+    for (auto* listener : listeners_)
+        listener->tableRewritten();
+    if (progress)
+        progress(100);
+    goTop();
+}
+
+void DbfTable::packInto(const std::function<void(int)>& progress)
+{
+    std::unique_ptr<MemoFile> newMemo;
+    if (memo_)
+        newMemo = MemoFile::create(fs_, dbfpaths::packTemporary(memo_->path()), memo_->kind(), memo_->blockSize(), true);
+    auto newFile = fs_.create(dbfpaths::packTemporary(path_), true);
+
+    std::vector<uint8_t> out;
+    uint64_t writePos = headerLength_;
+    uint32_t kept = 0;
+    int reported = -1;
+    lastLoaded_ = 0; // a forward walk from record 1 reads ahead
+    for (uint32_t r = 1; r <= storedCount_; ++r) {
+        const uint8_t* record = storedRecord(r);
+        lastLoaded_ = r;
+        if (record[0] == dbf::kDeletedFlag)
+            continue;
+        const size_t at = out.size();
+        out.insert(out.end(), record, record + recordSize_);
+        for (const auto& f : fields_) {
+            if (!isMemoType(f.type) || !memo_)
+                continue;
+            const uint32_t block = memoBlock(f, record);
+            if (block == 0)
+                continue;
+            const MemoFile::Entry entry = memo_->readEntry(block);
+            putMemoPointer(out.data() + at, f, newMemo->write(entry.data, 0, entry.type));
+        }
+        ++kept;
+        if (out.size() >= kAppendBatchBytes) {
+            newFile->writeAt(writePos, out.data(), out.size());
+            writePos += out.size();
+            out.clear();
+        }
+        const int percent = static_cast<int>(uint64_t{r} * 99 / storedCount_);
+        if (progress && percent != reported)
+            progress(reported = percent);
+    }
+    out.push_back(dbf::kEndOfFile);
+    newFile->writeAt(writePos, out.data(), out.size());
+    std::vector<uint8_t> header = header_;
+    dbf::writeLe32(&header[dbf::kRecordCountOffset], kept);
+    dbf::stampHeaderDate(header.data());
+    newFile->writeAt(0, header.data(), header.size());
+    newFile->flush();
+    if (newMemo)
+        newMemo->flush();
+}
+
+void DbfTable::replaceFilesAfterPack()
+{
+    // Once the marker exists the new files are complete; an open after a crash finishes the swap.
+    fs_.create(dbfpaths::packCommitMarker(path_), false)->flush();
+    memo_.reset();
+    file_.reset();
+    recoverInterruptedPack(fs_, path_);
+    openFiles();
+}
+
+void DbfTable::zap()
+{
+    requireWritable();
+    commitRecord();
+    appendBuffer_.clear();
+    file_->truncate(headerLength_);
+    recordCount_ = storedCount_ = 0;
+    headerDirty_ = true;
+    writeHeaderCount();
+    if (memo_)
+        memo_->clear();
+    file_->flush();
+    resetCursorState();
+    for (auto* listener : listeners_)
+        listener->tableRewritten();
+}
+
+} // namespace xbase
