@@ -27,6 +27,8 @@ std::string baseName(const std::string& path)
 
 } // namespace
 
+IdxIndex::IdxIndex(std::string path, const RecordView& layout) : path_(std::move(path)), layout_(layout) {}
+
 IdxIndex::~IdxIndex() = default;
 
 std::unique_ptr<IdxIndex> IdxIndex::create(FileSystem& fs, const std::string& path, const std::string& keyExpression,

@@ -38,7 +38,7 @@ public:
     void tableRewritten() override;
 
 private:
-    IdxIndex(std::string path, const RecordView& layout) : path_(std::move(path)), layout_(layout) {}
+    IdxIndex(std::string path, const RecordView& layout);
 
     std::string path_;
     const RecordView& layout_;
