@@ -1,0 +1,69 @@
+#include "CdxTagHeader.h"
+
+#include "CdxFormat.h"
+#include "InvalidIndexError.h"
+
+#include <cstring>
+
+namespace xbase {
+
+using namespace cdx;
+
+bool CdxTagHeader::unique() const { return (options & kOptionUnique) != 0; }
+
+namespace {
+
+// Text of a pool slice: up to its NUL, never past the slice.
+std::string poolText(const uint8_t* pool, size_t start, size_t length)
+{
+    const char* text = reinterpret_cast<const char*>(pool + start);
+    return std::string(text, strnlen(text, length));
+}
+
+} // namespace
+
+CdxTagHeader CdxTagHeader::parse(const uint8_t* bytes, const std::string& path)
+{
+    CdxTagHeader header;
+    header.root = readLE32(bytes + kHeaderRoot);
+    header.keyLength = readLE16(bytes + kHeaderKeyLength);
+    header.options = bytes[kHeaderOptions];
+    header.descending = readLE16(bytes + kHeaderDescending) == 1;
+    const size_t forStart = readLE16(bytes + kHeaderForStart);
+    const size_t forLength = readLE16(bytes + kHeaderForLength);
+    const size_t keyStart = readLE16(bytes + kHeaderKeyStart);
+    const size_t keyLength = readLE16(bytes + kHeaderKeyExprLength);
+    auto bad = [&](const char* what) {
+        return InvalidIndexError(path + ": damaged index header (" + std::string(what) + ")");
+    };
+    if (header.keyLength == 0 || header.keyLength > kMaxKeyLength)
+        throw bad("key length");
+    if (keyStart + keyLength > kPoolSize || forStart + forLength > kPoolSize || keyLength + forLength > kPoolSize)
+        throw bad("expression lengths");
+    const uint8_t* pool = bytes + kHeaderPool;
+    header.keyExpression = poolText(pool, keyStart, keyLength);
+    if (forLength > 1)
+        header.forExpression = poolText(pool, forStart, forLength);
+    return header;
+}
+
+void CdxTagHeader::serialize(uint8_t* bytes) const
+{
+    std::memset(bytes, 0, kHeaderSize);
+    writeLE32(bytes + kHeaderRoot, root);
+    writeLE16(bytes + kHeaderKeyLength, keyLength);
+    bytes[kHeaderOptions] = options;
+    bytes[kHeaderSignature] = kSignature;
+    writeLE16(bytes + kHeaderDescending, descending ? 1 : 0);
+    const uint16_t keyTextLength = uint16_t(keyExpression.size() + 1);
+    const uint16_t forTextLength = uint16_t(forExpression.size() + 1);
+    writeLE16(bytes + kHeaderForStart, keyTextLength);
+    writeLE16(bytes + kHeaderForLength, forTextLength);
+    writeLE16(bytes + kHeaderKeyStart, 0);
+    writeLE16(bytes + kHeaderKeyExprLength, keyTextLength);
+    uint8_t* pool = bytes + kHeaderPool;
+    std::memcpy(pool, keyExpression.data(), keyExpression.size());
+    std::memcpy(pool + keyTextLength, forExpression.data(), forExpression.size());
+}
+
+} // namespace xbase
