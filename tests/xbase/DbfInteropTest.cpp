@@ -34,7 +34,7 @@ std::vector<std::string> splitTabs(const std::string& line)
 
 std::vector<std::vector<std::string>> readExpected(const std::string& name)
 {
-    std::ifstream in(std::string(QUORVANE_TEST_DATA_DIR) + "/" + name);
+    std::ifstream in(std::string(QUORVANE_TEST_FIXTURES_DIR) + "/" + name);
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);)
         rows.push_back(splitTabs(line));
