@@ -1,0 +1,257 @@
+#include "WorkArea.h"
+
+#include "InvalidIndexError.h"
+#include "XbaseError.h"
+
+namespace xbase {
+
+// Work that reads records through the cursor (counting, building, checking) puts it back
+// where the user left it.
+class WorkArea::CursorKeeper {
+public:
+    explicit CursorKeeper(DbfTable& table) : table_(table), recno_(table.eof() ? 0 : table.recordNumber())
+    {
+        table_.commit();
+    }
+    ~CursorKeeper()
+    {
+        try {
+            table_.go(recno_);
+        } catch (...) {
+            // The cursor stays where the work left it; the work's own error is what gets reported.
+        }
+    }
+    CursorKeeper(const CursorKeeper&) = delete;
+    CursorKeeper& operator=(const CursorKeeper&) = delete;
+
+private:
+    DbfTable& table_;
+    uint32_t recno_;
+};
+
+std::unique_ptr<WorkArea> WorkArea::open(FileSystem& fs, const std::string& path, WorkAreaOptions options)
+{
+    DbfOpenOptions tableOptions;
+    tableOptions.readOnly = options.readOnly;
+    tableOptions.exclusive = options.exclusive;
+    std::unique_ptr<WorkArea> area(new WorkArea(fs, DbfTable::open(fs, path, tableOptions)));
+    area->table_->setFlaggedHidden(options.hideFlagged);
+    if (options.openIndex) {
+        const std::string indexPath = CdxIndex::pathForTable(path);
+        if (area->table_->hasStructuralIndex() || fs.exists(indexPath)) {
+            try {
+                area->attachIndex(CdxIndex::open(fs, indexPath, area->compiler_, *area));
+            } catch (const XbaseError& error) {
+                area->indexProblem_ = error.what();
+            }
+        }
+    }
+    area->table_->goTop();
+    return area;
+}
+
+WorkArea::WorkArea(FileSystem& fs, std::unique_ptr<DbfTable> table) : fs_(fs), table_(std::move(table))
+{
+    query_ = std::make_unique<Query>(static_cast<RecordScanner&>(*this));
+    table_->addListener(query_.get());
+}
+
+WorkArea::~WorkArea()
+{
+    try {
+        close();
+    } catch (...) {
+        // A destructor cannot report; callers who care call close() themselves.
+    }
+}
+
+void WorkArea::close()
+{
+    if (!table_)
+        return;
+    table_->setFilter(nullptr);
+    table_->setOrder(nullptr);
+    if (index_) {
+        table_->removeListener(index_.get());
+        index_.reset();
+    }
+    table_->removeListener(query_.get());
+    query_.reset();
+    auto table = std::move(table_);
+    table->close();
+}
+
+void WorkArea::attachIndex(std::unique_ptr<CdxIndex> index)
+{
+    detachIndex();
+    index_ = std::move(index);
+    // The index hears of changes before the query, so a rebuilt bitmap sees rebuilt tags.
+    table_->removeListener(query_.get());
+    table_->addListener(index_.get());
+    table_->addListener(query_.get());
+    index_->setExact(exact_);
+    indexProblem_.clear();
+    installOrderAndFilter();
+}
+
+void WorkArea::detachIndex()
+{
+    if (!index_)
+        return;
+    table_->setOrder(nullptr);
+    table_->removeListener(index_.get());
+    index_.reset();
+    installOrderAndFilter();
+}
+
+void WorkArea::installOrderAndFilter()
+{
+    RecordOrder* tagOrder = index_ ? index_->currentTag() : nullptr;
+    if (query_ && query_->hasCondition()) {
+        table_->setFilter(&query_->filter());
+        // In record order the set's bitmap leads the cursor from member to member.
+        table_->setOrder(tagOrder ? tagOrder : &query_->recordOrder());
+    } else {
+        table_->setFilter(nullptr);
+        table_->setOrder(tagOrder);
+    }
+}
+
+// ---------------------------------------------------------------- index
+
+CdxIndex& WorkArea::createIndex()
+{
+    const std::string path = CdxIndex::pathForTable(table_->path());
+    detachIndex();
+    attachIndex(CdxIndex::create(fs_, path, compiler_, *this));
+    table_->setStructuralIndex(true);
+    table_->commit();
+    return *index_;
+}
+
+void WorkArea::deleteIndex()
+{
+    const std::string path = index_ ? index_->path() : CdxIndex::pathForTable(table_->path());
+    detachIndex();
+    CdxIndex::remove(fs_, path);
+    indexProblem_.clear();
+    if (!table_->isReadOnly() && table_->hasStructuralIndex()) {
+        table_->setStructuralIndex(false);
+        table_->commit();
+    }
+}
+
+void WorkArea::createTags(const std::vector<TagSpec>& specs, const Progress& progress)
+{
+    if (!index_)
+        createIndex();
+    CursorKeeper keep(*table_);
+    index_->createTags(specs, progress);
+    installOrderAndFilter();
+}
+
+size_t WorkArea::tagNumber(std::string_view name) const { return index_ ? index_->tagNumber(name) : 0; }
+
+std::string WorkArea::tagName(size_t number) const
+{
+    if (!index_ || number == 0 || number > index_->tagCount())
+        return std::string();
+    return index_->tag(number).name();
+}
+
+void WorkArea::setOrder(size_t number)
+{
+    if (number == 0 && !index_) {
+        installOrderAndFilter();
+        return;
+    }
+    if (!index_)
+        throw XbaseError("Table " + table_->path() + " has no index to take order " + std::to_string(number) + " from");
+    index_->setOrder(number);
+    installOrderAndFilter();
+}
+
+void WorkArea::setExact(bool exact)
+{
+    exact_ = exact;
+    compiler_.setExact(exact);
+    query_->setExact(exact);
+    if (index_)
+        index_->setExact(exact);
+}
+
+bool WorkArea::seek(std::string_view key)
+{
+    if (!index_ || !index_->currentTag()) {
+        table_->go(0);
+        return false;
+    }
+    table_->commit();
+    index_->setSoftSeek(soft_);
+    const SeekResult result = index_->seek(key);
+    table_->go(result.recno);
+    return index_->found();
+}
+
+// ---------------------------------------------------------------- record set
+
+void WorkArea::setCondition(std::string_view condition)
+{
+    CursorKeeper keep(*table_);
+    query_->setCondition(condition);
+    installOrderAndFilter();
+}
+
+uint32_t WorkArea::count()
+{
+    CursorKeeper keep(*table_);
+    return query_->count();
+}
+
+bool WorkArea::test(std::string_view condition) { return query_->test(condition, *table_); }
+
+std::string WorkArea::evaluateText(std::string_view expression) { return query_->evaluateText(expression, *table_); }
+
+// ---------------------------------------------------------------- upkeep
+
+void WorkArea::pack(const Progress& progress)
+{
+    table_->pack(progress);
+    table_->goTop();
+}
+
+void WorkArea::zap()
+{
+    table_->zap();
+    table_->goTop();
+}
+
+std::vector<std::string> WorkArea::checkIndex(size_t maxFaults)
+{
+    if (!indexProblem_.empty())
+        return {indexProblem_};
+    if (!index_)
+        return {"Table " + table_->path() + " has no index"};
+    CursorKeeper keep(*table_);
+    return index_->check(maxFaults);
+}
+
+// ---------------------------------------------------------------- record sources
+
+void WorkArea::forEachRecord(const std::function<void(const RecordView&)>& visit)
+{
+    CursorKeeper keep(*table_);
+    const uint32_t count = table_->recordCount();
+    for (uint32_t recno = 1; recno <= count; ++recno) {
+        table_->go(recno);
+        visit(*table_);
+    }
+}
+
+const RecordView& WorkArea::readRecord(uint32_t recno)
+{
+    table_->go(recno);
+    return *table_;
+}
+
+} // namespace xbase
