@@ -44,6 +44,7 @@ int RunHeadless(const TCommandLineOptions& options)
     try {
         TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
         TProgramFolder::Prepare();
+        TCommandLine::RegisterStandardCommands();
         return TCommandLine::Run(options, out, err);
     } catch (const std::exception& error) {
         out.flush();

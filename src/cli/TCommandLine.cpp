@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TTableCommands.h"
 
 #include <QTextStream>
 
@@ -11,6 +12,8 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     static std::map<QString, THandler> handlers;
     return handlers;
 }
+
+void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 

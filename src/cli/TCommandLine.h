@@ -31,6 +31,8 @@ public:
     static int Run(const TCommandLineOptions& options, QTextStream& out, QTextStream& err);
     // Commands register here as their modules are built.
     static void Register(const QString& command, THandler handler);
+    // Registers every command the program has (called once by main).
+    static void RegisterStandardCommands();
 
 private:
     static std::map<QString, THandler>& Handlers();
