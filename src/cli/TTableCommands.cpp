@@ -1,12 +1,21 @@
 #include "TTableCommands.h"
 #include "TCommandLine.h"
 
+#include "TConsolePrompts.h"
+
+#include "data/TAddressFiles.h"
+#include "data/TAddressSchema.h"
+#include "data/TAddressTable.h"
 #include "data/TCp1252.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
 #include "data/TCsv.h"
 #include "data/TTableText.h"
 #include "xbase/WorkArea.h"
 #include "xbase/XbaseError.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <stdexcept>
@@ -185,18 +194,186 @@ int CheckRaw(const TTableOptions& options, QTextStream& out)
     return 1;
 }
 
-int Run(const QString& command, const QStringList& arguments, QTextStream& out, QTextStream& err,
-        int (*raw)(const TTableOptions&, QTextStream&))
+
+// --- the address record set: records carrying neither the delete flag nor ISDEL
+
+std::unique_ptr<TAddressTable> OpenAddress(const TTableOptions& options)
 {
+    TAddressTable::SetGlobalTagId(
+        TIniFile(TProgramFolder::SettingsFile()).ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString()));
+    QString error;
+    auto table = TAddressTable::Open(QFileInfo(options.Table).absoluteFilePath(), &error);
+    if (!table)
+        throw std::runtime_error(error.toStdString());
+    if (!options.Order.isEmpty() && !table->SetOrderTag(options.Order)) {
+        if (!table->Area().indexProblem().empty())
+            throw std::runtime_error(table->Area().indexProblem());
+        throw std::runtime_error(("the table has no tag " + options.Order).toStdString());
+    }
+    table->SetFilterText(options.Filter);
+    return table;
+}
+
+QStringList AddressColumns(const QStringList& requested)
+{
+    if (requested.isEmpty()) {
+        QStringList all;
+        for (const auto& field : TAddressSchema::StoredFields())
+            all << QLatin1String(field.Name);
+        return all;
+    }
+    QStringList columns;
+    for (const QString& name : requested) {
+        if (name.compare(QLatin1String("RECNO"), Qt::CaseInsensitive) == 0) {
+            columns << QStringLiteral("RECNO");
+            continue;
+        }
+        const TViewFieldDef* field = TAddressSchema::FindViewField(name);
+        if (!field)
+            throw std::runtime_error(("an address table has no field " + name).toStdString());
+        columns << QLatin1String(field->Name);
+    }
+    return columns;
+}
+
+int ListAddress(const TTableOptions& options, QTextStream& out)
+{
+    auto table = OpenAddress(options);
+    table->SetExtraFields(true);
+    const QStringList columns = AddressColumns(options.Fields);
+    out << TCsv::FormatRecord(columns);
+    xbase::DbfTable& records = table->Table();
+    QStringList row;
+    for (records.goTop(); !records.eof(); records.skip()) {
+        row.clear();
+        for (const QString& column : columns)
+            row << (column == QLatin1String("RECNO") ? QString::number(records.recordNumber()) : table->Value(column));
+        out << TCsv::FormatRecord(row);
+    }
+    return 0;
+}
+
+int CountAddress(const TTableOptions& options, QTextStream& out)
+{
+    auto table = OpenAddress(options);
+    out << table->Count() << "\n";
+    return 0;
+}
+
+int CheckAddress(const TTableOptions& options, QTextStream& out)
+{
+    QString error;
+    auto table = TAddressTable::Open(QFileInfo(options.Table).absoluteFilePath(), &error);
+    if (!table) {
+        out << error << "\n";
+        return 1;
+    }
+    QStringList faults;
+    if (!table->Area().indexProblem().empty())
+        faults << QString::fromLocal8Bit(table->Area().indexProblem().c_str());
+    for (const auto& tag : TAddressSchema::Tags())
+        if (table->Area().index() && table->Area().tagNumber(tag.Name) == 0)
+            faults << QStringLiteral("tag %1 is missing").arg(QLatin1String(tag.Name));
+    if (faults.isEmpty())
+        for (const std::string& fault : table->Area().checkIndex())
+            faults << QString::fromLocal8Bit(fault.c_str());
+    if (faults.isEmpty()) {
+        out << "sound: " << table->Table().recordCount() << " records, 26 tags\n";
+        return 0;
+    }
+    for (const QString& fault : faults)
+        out << fault << "\n";
+    return 1;
+}
+
+int CreateAddress(const QStringList& arguments, QTextStream& out)
+{
+    if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--")))
+        throw TUsageError("create: name one TABLE (see --help)");
+    QString path = QFileInfo(arguments[0]).absoluteFilePath();
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".DBF");
+    if (QFileInfo::exists(path))
+        throw std::runtime_error((path + " already exists").toStdString());
+    if (!TAddressFiles::CreateAddressFile(path, TFieldLengths::Read(TIniFile(TProgramFolder::SettingsFile()))))
+        return 2;
+    out << "created " << path << "\n";
+    return 0;
+}
+
+// Prints a step's progress on one line, a mark every tenth.
+class TProgressLine {
+public:
+    TProgressLine(QTextStream& err, const QString& title) : Err(err) { Err << title << ": " << Qt::flush; }
+    ~TProgressLine() { Err << " done\n" << Qt::flush; }
+    void operator()(int percent)
+    {
+        while (Shown + 10 <= percent) {
+            Shown += 10;
+            Err << Shown << "% " << Qt::flush;
+        }
+    }
+
+private:
+    QTextStream& Err;
+    int Shown = 0;
+};
+
+int ReindexAddress(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--")))
+        throw TUsageError("reindex: name one TABLE (see --help)");
+    QString error;
+    auto table = TAddressTable::Open(QFileInfo(arguments[0]).absoluteFilePath(), &error);
+    if (!table)
+        throw std::runtime_error(error.toStdString());
+    const uint32_t before = table->Table().recordCount();
+    int tag = 0;
+    bool built = false;
+    {
+        auto pack = std::make_unique<TProgressLine>(err, QStringLiteral("Cleaning out old deleted records"));
+        std::unique_ptr<TProgressLine> tags;
+        int lastPercent = 100;
+        built = TAddressFiles::RebuildAddressTable(
+            table->Area(), [&](int percent) { (*pack)(percent); },
+            [&](int percent) {
+                if (!tags) {
+                    pack.reset();
+                    tags = std::make_unique<TProgressLine>(err, QStringLiteral("Rebuilding indexes"));
+                }
+                if (percent < lastPercent)
+                    ++tag; // a new tag starts
+                lastPercent = percent;
+                (*tags)(((tag - 1) * 100 + percent) / TAddressSchema::TagCount);
+            });
+    }
+    if (!built)
+        return 2;
+    out << "reindexed " << table->Path() << ": " << before - table->Table().recordCount() << " deleted records removed, "
+        << table->Table().recordCount() << " records, 26 tags\n";
+    return 0;
+}
+
+int Run(const QString& command, const QStringList& arguments, QTextStream& out, QTextStream& err,
+        int (*raw)(const TTableOptions&, QTextStream&), int (*address)(const TTableOptions&, QTextStream&))
+{
+    TConsolePrompts prompts(err);
     try {
         const TTableOptions options = ParseOptions(command, arguments);
-        if (!options.Raw) {
-            err << "quorvane: " << command << ": the address record set is not available yet; use --raw\n";
-            return 2;
-        }
-        return raw(options, out);
+        return options.Raw ? raw(options, out) : address(options, out);
     } catch (const std::exception& error) {
         out.flush();
+        err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
+        return 2;
+    }
+}
+
+template <typename TWork> int RunPlain(const QString& command, QTextStream& err, TWork work)
+{
+    TConsolePrompts prompts(err);
+    try {
+        return work();
+    } catch (const std::exception& error) {
         err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
         return 2;
     }
@@ -207,12 +384,18 @@ int Run(const QString& command, const QStringList& arguments, QTextStream& out, 
 void TTableCommands::Register()
 {
     TCommandLine::Register(QStringLiteral("list"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("list"), a, o, e, ListRaw);
+        return Run(QStringLiteral("list"), a, o, e, ListRaw, ListAddress);
     });
     TCommandLine::Register(QStringLiteral("count"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("count"), a, o, e, CountRaw);
+        return Run(QStringLiteral("count"), a, o, e, CountRaw, CountAddress);
     });
     TCommandLine::Register(QStringLiteral("check"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("check"), a, o, e, CheckRaw);
+        return Run(QStringLiteral("check"), a, o, e, CheckRaw, CheckAddress);
+    });
+    TCommandLine::Register(QStringLiteral("create"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
+        return RunPlain(QStringLiteral("create"), e, [&] { return CreateAddress(a, o); });
+    });
+    TCommandLine::Register(QStringLiteral("reindex"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
+        return RunPlain(QStringLiteral("reindex"), e, [&] { return ReindexAddress(a, o, e); });
     });
 }

@@ -15,6 +15,7 @@
 #include "IndexRecordSource.h"
 #include "Query.h"
 #include "RecordScanner.h"
+#include "XbaseError.h"
 #include "XbaseExpressionCompiler.h"
 
 #include <functional>

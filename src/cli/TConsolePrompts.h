@@ -1,0 +1,23 @@
+// The prompt service of the command line: notices go to stderr, questions are answered "No"
+// (a script cannot answer), file dialogs are cancelled.
+#pragma once
+
+#include "prompts/TUserPrompts.h"
+
+class QTextStream;
+
+class TConsolePrompts final : public TUserPrompts {
+public:
+    explicit TConsolePrompts(QTextStream& err);
+    ~TConsolePrompts() override;
+
+    void Information(const QString& text) override;
+    bool Question(const QString& caption, const QString& text, TQuestionDefault defaultButton) override;
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return QString(); }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return QString(); }
+    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
+    std::optional<QColor> ChooseColor(const QColor&) override { return std::nullopt; }
+
+private:
+    QTextStream& Err;
+};
