@@ -2,6 +2,7 @@
 
 #include "DbfFormat.h"
 #include "DbfPaths.h"
+#include "PaddedText.h"
 #include "RecordFilter.h"
 #include "RecordOrder.h"
 #include "TableListener.h"
@@ -14,29 +15,15 @@
 #include <cstring>
 #include <limits>
 
+
 namespace xbase {
 namespace {
 
 constexpr size_t kReadAheadBytes = 1 << 20;
 constexpr size_t kAppendBatchBytes = 4 << 20;
 
-bool isBlankByte(uint8_t c) { return c == ' ' || c == 0; }
-
-std::string_view trimRight(std::string_view text)
-{
-    size_t end = text.size();
-    while (end > 0 && isBlankByte(static_cast<uint8_t>(text[end - 1])))
-        --end;
-    return text.substr(0, end);
-}
-
-std::string_view trimLeft(std::string_view text)
-{
-    size_t begin = 0;
-    while (begin < text.size() && isBlankByte(static_cast<uint8_t>(text[begin])))
-        ++begin;
-    return text.substr(begin);
-}
+std::string_view trimRight(std::string_view text) { return trimPadding(text); }
+std::string_view trimLeft(std::string_view text) { return trimLeadingPadding(text); }
 
 bool isMemoType(char type) { return type == 'M' || type == 'G' || type == 'P'; }
 
@@ -311,6 +298,11 @@ void DbfTable::resetCursorState()
     appendBuffer_.clear();
     dirty_ = currentIsNew_ = false;
     scratch_.assign(fields_.size(), std::string());
+    plainText_.clear();
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const bool plain = fields_[i].type == 'C' && nullBit_[i] < 0;
+        plainText_.push_back({fields_[i].offset, plain ? fields_[i].width : uint16_t{0}});
+    }
     setEof();
     bof_ = true;
 }
@@ -355,7 +347,12 @@ const FieldDef& DbfTable::field(int index) const
 void DbfTable::checkIndex(int index) const
 {
     if (index < 0 || static_cast<size_t>(index) >= fields_.size())
-        throw XbaseError("Table " + path_ + " has no field number " + std::to_string(index + 1));
+        throwNoSuchField(index);
+}
+
+void DbfTable::throwNoSuchField(int index) const
+{
+    throw XbaseError("Table " + path_ + " has no field number " + std::to_string(index + 1));
 }
 
 DbfDialect DbfTable::dialect() const
@@ -567,10 +564,11 @@ bool DbfTable::isNull(int index) const
     return bit >= 0 && nullBitSet(bit);
 }
 
-std::string_view DbfTable::textView(int index) const
+std::string_view DbfTable::decodedText(int index) const
 {
-    const std::string_view bytes = fieldBytes(index);
+    checkIndex(index);
     const FieldDef& f = fields_[static_cast<size_t>(index)];
+    const std::string_view bytes(reinterpret_cast<const char*>(current_) + f.offset, f.width);
     if (isNull(index))
         return {};
     switch (f.type) {
