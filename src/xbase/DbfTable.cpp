@@ -143,8 +143,13 @@ void DbfTable::openFiles()
         file_.reset();
         recoverInterruptedPack(fs_, path_);
         file_ = fs_.open(path_, mode, exclusive_);
-    } else if (!readOnly_ && exclusive_ && fs_.exists(dbfpaths::packTemporary(path_))) {
-        fs_.remove(dbfpaths::packTemporary(path_)); // an unfinished pack: the old table stands
+    } else if (!readOnly_ && exclusive_) {
+        // Temporaries without the marker belong to an unfinished pack: the old table stands.
+        for (const std::string& leftover : {dbfpaths::packTemporary(path_),
+                                            dbfpaths::packTemporary(dbfpaths::withExtension(path_, "FPT")),
+                                            dbfpaths::packTemporary(dbfpaths::withExtension(path_, "DBT"))})
+            if (fs_.exists(leftover))
+                fs_.remove(leftover);
     }
     loadHeader();
     openMemo();

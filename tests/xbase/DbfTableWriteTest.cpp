@@ -157,6 +157,7 @@ TEST(DbfTableWriteTest, PackThatFailsAnywhereLeavesTheOldOrTheNewTable)
         reopened->goBottom();
         EXPECT_EQ(reopened->memoText(4), std::string(500, 'm')) << budget;
         EXPECT_FALSE(fs.exists("T.DBF.packing"));
+        EXPECT_FALSE(fs.exists("T.FPT.packing"));
     }
 }
 
