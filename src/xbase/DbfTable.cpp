@@ -744,7 +744,8 @@ void DbfTable::writeFieldText(const FieldDef& f, std::string_view text)
 {
     uint8_t* p = editable() + f.offset;
     const size_t n = std::min<size_t>(text.size(), f.width);
-    std::memcpy(p, text.data(), n);
+    if (n != 0)
+        std::memcpy(p, text.data(), n);
     std::memset(p + n, ' ', f.width - n);
 }
 
