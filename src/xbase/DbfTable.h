@@ -94,7 +94,7 @@ public:
         // Plain character fields, the bulk of every scan, are trimmed right here.
         if (static_cast<size_t>(index) < plainText_.size() && plainText_[static_cast<size_t>(index)].width != 0) {
             const PlainText& slot = plainText_[static_cast<size_t>(index)];
-            return trimPadding({reinterpret_cast<const char*>(current_) + slot.offset, slot.width});
+            return trimPadding({reinterpret_cast<const char*>(current_) + slot.offset, slot.width}, slot.offset);
         }
         return decodedText(index);
     }
