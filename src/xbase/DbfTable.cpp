@@ -388,14 +388,25 @@ uint32_t DbfTable::lastCandidate()
     return recno <= recordCount_ ? recno : 0;
 }
 
+void DbfTable::countOrderStep()
+{
+    // A damaged index could lead the cursor round in a circle; no walk needs more steps than records.
+    if (++orderSteps_ > uint64_t{recordCount_} + 1)
+        throw CorruptFileError("The current order of " + path_ + " visits records in a loop: rebuild the index");
+}
+
 uint32_t DbfTable::nextCandidate(uint32_t recno)
 {
+    if (order_)
+        countOrderStep();
     const uint32_t next = order_ ? order_->next(recno, *this) : (recno < recordCount_ ? recno + 1 : 0);
     return next <= recordCount_ ? next : 0;
 }
 
 uint32_t DbfTable::previousCandidate(uint32_t recno)
 {
+    if (order_)
+        countOrderStep();
     const uint32_t previous = order_ ? order_->previous(recno, *this) : recno - 1;
     return previous <= recordCount_ ? previous : 0;
 }
@@ -404,6 +415,7 @@ void DbfTable::goTop()
 {
     commitRecord();
     eof_ = bof_ = false;
+    orderSteps_ = 0;
     for (uint32_t r = firstCandidate(); r != 0; r = nextCandidate(r)) {
         load(r);
         if (visible())
@@ -417,6 +429,7 @@ void DbfTable::goBottom()
 {
     commitRecord();
     eof_ = bof_ = false;
+    orderSteps_ = 0;
     for (uint32_t r = lastCandidate(); r != 0; r = previousCandidate(r)) {
         load(r);
         if (visible())
@@ -447,6 +460,7 @@ void DbfTable::skip(long long count)
     if (count > 0) {
         bof_ = false;
         for (; count > 0 && !eof_; --count) {
+            orderSteps_ = 0;
             uint32_t r = nextCandidate(recno_);
             for (; r != 0; r = nextCandidate(r)) {
                 load(r);
@@ -466,6 +480,7 @@ void DbfTable::skip(long long count)
     }
     for (; count < 0; ++count) {
         const uint32_t from = recno_;
+        orderSteps_ = 0;
         uint32_t r = previousCandidate(recno_);
         for (; r != 0; r = previousCandidate(r)) {
             load(r);

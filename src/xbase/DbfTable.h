@@ -144,6 +144,7 @@ private:
     uint32_t firstCandidate();
     uint32_t lastCandidate();
     uint32_t nextCandidate(uint32_t recno);
+    void countOrderStep();
     uint32_t previousCandidate(uint32_t recno);
     const uint8_t* storedRecord(uint32_t recno);
     void fillWindow(uint32_t firstRecno);
@@ -214,6 +215,7 @@ private:
     std::vector<PlainText> plainText_;
 
     RecordOrder* order_ = nullptr;
+    uint64_t orderSteps_ = 0;
     RecordFilter* filter_ = nullptr;
     bool flaggedHidden_ = false;
     std::vector<TableListener*> listeners_;
