@@ -1,5 +1,5 @@
 // An open .DBF table with its memo file and one cursor. Reads the dBase III, FoxPro 2.x and
-// Visual FoxPro dialects (and long Clipper-style character fields); writes records in place.
+// Visual FoxPro dialects (and character fields wider than 255); writes records in place.
 //
 // Edits go to the current record's buffer and reach the file when the cursor leaves the record,
 // on commit() and on close(); listeners hear of each changed record exactly once, then.
