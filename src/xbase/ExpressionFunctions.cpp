@@ -222,7 +222,7 @@ public:
     explicit Dtos(std::vector<NodePtr> args) : Call(ValueType::Text, std::move(args), 8) { scratch_.resize(8); }
     std::string_view text(const RecordView& record) const override
     {
-        JulianDay::toText(static_cast<long>(arg(0).number(record)), scratch_.data());
+        JulianDay::toText(JulianDay::fromNumber(arg(0).number(record)), scratch_.data());
         return scratch_;
     }
 };
