@@ -108,7 +108,8 @@ double parseNumber(const char* text, size_t length)
         int exponent = 0;
         for (; i < length && text[i] >= '0' && text[i] <= '9'; ++i)
             exponent = std::min(exponent * 10 + (text[i] - '0'), 400);
-        whole *= std::pow(10.0, negativeExponent ? -exponent : exponent);
+        if (whole != 0) // 0 times an overflowing power would read as NaN
+            whole *= std::pow(10.0, negativeExponent ? -exponent : exponent);
     }
     return negative ? -whole : whole;
 }
