@@ -2,13 +2,15 @@
 
 #include "DbfFormat.h"
 #include "DbfPaths.h"
+#include "FieldCodec.h"
+#include "PaddedText.h"
 #include "RecordFilter.h"
 #include "RecordOrder.h"
 #include "TableListener.h"
 #include "XbaseError.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -20,23 +22,8 @@ namespace {
 constexpr size_t kReadAheadBytes = 1 << 20;
 constexpr size_t kAppendBatchBytes = 4 << 20;
 
-bool isBlankByte(uint8_t c) { return c == ' ' || c == 0; }
-
-std::string_view trimRight(std::string_view text)
-{
-    size_t end = text.size();
-    while (end > 0 && isBlankByte(static_cast<uint8_t>(text[end - 1])))
-        --end;
-    return text.substr(0, end);
-}
-
-std::string_view trimLeft(std::string_view text)
-{
-    size_t begin = 0;
-    while (begin < text.size() && isBlankByte(static_cast<uint8_t>(text[begin])))
-        ++begin;
-    return text.substr(begin);
-}
+std::string_view trimRight(std::string_view text) { return trimPadding(text); }
+std::string_view trimLeft(std::string_view text) { return trimLeadingPadding(text); }
 
 bool isMemoType(char type) { return type == 'M' || type == 'G' || type == 'P'; }
 
@@ -48,73 +35,6 @@ bool isBinaryStored(const FieldDef& field)
     default:
         return isMemoType(field.type) && field.width == dbf::kMemoPointerBinaryWidth;
     }
-}
-
-bool parseDouble(std::string_view text, double& value)
-{
-    text = trimLeft(trimRight(text));
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
-bool equalsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto x = static_cast<unsigned char>(a[i]);
-        const auto y = static_cast<unsigned char>(b[i]);
-        if (x != y && std::toupper(x) != std::toupper(y))
-            return false;
-    }
-    return true;
-}
-
-// Eight digits YYYYMMDD naming a real day; other readers refuse anything else in a date field.
-bool isCalendarDate(std::string_view text)
-{
-    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    const auto number = [&](size_t at, size_t n) {
-        int value = 0;
-        for (size_t i = at; i < at + n; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    const int year = number(0, 4), month = number(4, 2), day = number(6, 2);
-    static const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || month < 1 || month > 12 || day < 1)
-        return false;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= daysIn[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
-// Days since 1970-01-01 to a civil date (proleptic Gregorian).
-void civilFromDays(int64_t days, int64_t& year, unsigned& month, unsigned& day)
-{
-    days += 719468;
-    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-    const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned mp = (5 * dayOfYear + 2) / 153;
-    day = dayOfYear - (153 * mp + 2) / 5 + 1;
-    month = mp < 10 ? mp + 3 : mp - 9;
-    year = static_cast<int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
-}
-
-std::string julianDate(uint32_t julianDay)
-{
-    int64_t year = 0;
-    unsigned month = 0, day = 0;
-    civilFromDays(static_cast<int64_t>(julianDay) - dbf::kJulianDayOfUnixEpoch, year, month, day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04lld%02u%02u", static_cast<long long>(year), month, day);
-    return text;
 }
 
 } // namespace
@@ -156,8 +76,13 @@ void DbfTable::openFiles()
         file_.reset();
         recoverInterruptedPack(fs_, path_);
         file_ = fs_.open(path_, mode, exclusive_);
-    } else if (!readOnly_ && exclusive_ && fs_.exists(dbfpaths::packTemporary(path_))) {
-        fs_.remove(dbfpaths::packTemporary(path_)); // an unfinished pack: the old table stands
+    } else if (!readOnly_ && exclusive_) {
+        // Temporaries without the marker belong to an unfinished pack: the old table stands.
+        for (const std::string& leftover : {dbfpaths::packTemporary(path_),
+                                            dbfpaths::packTemporary(dbfpaths::withExtension(path_, "FPT")),
+                                            dbfpaths::packTemporary(dbfpaths::withExtension(path_, "DBT"))})
+            if (fs_.exists(leftover))
+                fs_.remove(leftover);
     }
     loadHeader();
     openMemo();
@@ -311,6 +236,11 @@ void DbfTable::resetCursorState()
     appendBuffer_.clear();
     dirty_ = currentIsNew_ = false;
     scratch_.assign(fields_.size(), std::string());
+    plainText_.clear();
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const bool plain = fields_[i].type == 'C' && nullBit_[i] < 0;
+        plainText_.push_back({fields_[i].offset, plain ? fields_[i].width : uint16_t{0}});
+    }
     setEof();
     bof_ = true;
 }
@@ -341,7 +271,7 @@ void DbfTable::close()
 int DbfTable::fieldIndex(std::string_view name) const
 {
     for (size_t i = 0; i < fields_.size(); ++i)
-        if (equalsIgnoreCase(fields_[i].name, name))
+        if (fieldcodec::equalsIgnoreCase(fields_[i].name, name))
             return static_cast<int>(i);
     return -1;
 }
@@ -355,7 +285,12 @@ const FieldDef& DbfTable::field(int index) const
 void DbfTable::checkIndex(int index) const
 {
     if (index < 0 || static_cast<size_t>(index) >= fields_.size())
-        throw XbaseError("Table " + path_ + " has no field number " + std::to_string(index + 1));
+        throwNoSuchField(index);
+}
+
+void DbfTable::throwNoSuchField(int index) const
+{
+    throw XbaseError("Table " + path_ + " has no field number " + std::to_string(index + 1));
 }
 
 DbfDialect DbfTable::dialect() const
@@ -453,14 +388,25 @@ uint32_t DbfTable::lastCandidate()
     return recno <= recordCount_ ? recno : 0;
 }
 
+void DbfTable::countOrderStep()
+{
+    // A damaged index could lead the cursor round in a circle; no walk needs more steps than records.
+    if (++orderSteps_ > uint64_t{recordCount_} + 1)
+        throw CorruptFileError("The current order of " + path_ + " visits records in a loop: rebuild the index");
+}
+
 uint32_t DbfTable::nextCandidate(uint32_t recno)
 {
+    if (order_)
+        countOrderStep();
     const uint32_t next = order_ ? order_->next(recno, *this) : (recno < recordCount_ ? recno + 1 : 0);
     return next <= recordCount_ ? next : 0;
 }
 
 uint32_t DbfTable::previousCandidate(uint32_t recno)
 {
+    if (order_)
+        countOrderStep();
     const uint32_t previous = order_ ? order_->previous(recno, *this) : recno - 1;
     return previous <= recordCount_ ? previous : 0;
 }
@@ -469,6 +415,7 @@ void DbfTable::goTop()
 {
     commitRecord();
     eof_ = bof_ = false;
+    orderSteps_ = 0;
     for (uint32_t r = firstCandidate(); r != 0; r = nextCandidate(r)) {
         load(r);
         if (visible())
@@ -482,6 +429,7 @@ void DbfTable::goBottom()
 {
     commitRecord();
     eof_ = bof_ = false;
+    orderSteps_ = 0;
     for (uint32_t r = lastCandidate(); r != 0; r = previousCandidate(r)) {
         load(r);
         if (visible())
@@ -512,6 +460,7 @@ void DbfTable::skip(long long count)
     if (count > 0) {
         bof_ = false;
         for (; count > 0 && !eof_; --count) {
+            orderSteps_ = 0;
             uint32_t r = nextCandidate(recno_);
             for (; r != 0; r = nextCandidate(r)) {
                 load(r);
@@ -531,6 +480,7 @@ void DbfTable::skip(long long count)
     }
     for (; count < 0; ++count) {
         const uint32_t from = recno_;
+        orderSteps_ = 0;
         uint32_t r = previousCandidate(recno_);
         for (; r != 0; r = previousCandidate(r)) {
             load(r);
@@ -567,10 +517,11 @@ bool DbfTable::isNull(int index) const
     return bit >= 0 && nullBitSet(bit);
 }
 
-std::string_view DbfTable::textView(int index) const
+std::string_view DbfTable::decodedText(int index) const
 {
-    const std::string_view bytes = fieldBytes(index);
+    checkIndex(index);
     const FieldDef& f = fields_[static_cast<size_t>(index)];
+    const std::string_view bytes(reinterpret_cast<const char*>(current_) + f.offset, f.width);
     if (isNull(index))
         return {};
     switch (f.type) {
@@ -627,7 +578,7 @@ std::string_view DbfTable::binaryText(int index, const FieldDef& f) const
             const uint32_t ms = dbf::readLe32(p + 4);
             if (day != 0 || ms != 0) {
                 const uint32_t seconds = ms / 1000;
-                std::snprintf(text, sizeof text, "%s%02u%02u%02u", julianDate(day).c_str(), seconds / 3600 % 100,
+                std::snprintf(text, sizeof text, "%s%02u%02u%02u", fieldcodec::julianDayText(day).c_str(), seconds / 3600 % 100,
                               seconds / 60 % 60, seconds % 60);
             }
         }
@@ -657,7 +608,7 @@ double DbfTable::number(int index) const
     case 'Y':
         return f.width >= 8 ? static_cast<double>(static_cast<int64_t>(dbf::readLe64(p))) / 10000.0 : 0;
     default:
-        return parseDouble(textView(index), value) ? value : 0;
+        return fieldcodec::parseNumber(textView(index), value) ? value : 0;
     }
 }
 
@@ -741,23 +692,14 @@ void DbfTable::writeFieldText(const FieldDef& f, std::string_view text)
 {
     uint8_t* p = editable() + f.offset;
     const size_t n = std::min<size_t>(text.size(), f.width);
-    std::memcpy(p, text.data(), n);
+    if (n != 0)
+        std::memcpy(p, text.data(), n);
     std::memset(p + n, ' ', f.width - n);
 }
 
 void DbfTable::writeNumber(const FieldDef& f, double value)
 {
-    char text[400];
-    int length = std::isfinite(value) ? std::snprintf(text, sizeof text, "%.*f", f.decimals, value) : -1;
-    if (length > 1 && text[0] == '-' && std::all_of(text + 1, text + length, [](char c) { return c == '0' || c == '.'; }))
-        std::memmove(text, text + 1, static_cast<size_t>(length--)); // a value that rounds to zero has no sign
-    uint8_t* p = editable() + f.offset;
-    if (length < 0 || length > f.width) {
-        std::memset(p, '*', f.width); // does not fit: the field shows overflow as asterisks
-        return;
-    }
-    std::memset(p, ' ', f.width - static_cast<size_t>(length));
-    std::memcpy(p + f.width - length, text, static_cast<size_t>(length));
+    fieldcodec::formatNumber(value, f.width, f.decimals, editable() + f.offset);
 }
 
 void DbfTable::setText(int index, std::string_view text)
@@ -778,7 +720,7 @@ void DbfTable::setText(int index, std::string_view text)
     case 'Y':
         if (trimRight(text).empty() && (f.type == 'N' || f.type == 'F'))
             writeFieldText(f, {});
-        else if (parseDouble(text, value))
+        else if (fieldcodec::parseNumber(text, value))
             setNumber(index, value);
         else
             fail("not a number");
@@ -799,7 +741,7 @@ void DbfTable::setText(int index, std::string_view text)
     }
     case 'D': {
         const std::string_view t = trimRight(text);
-        if (!t.empty() && !isCalendarDate(t))
+        if (!t.empty() && !fieldcodec::isCalendarDate(t))
             fail("a date is written as YYYYMMDD");
         writeFieldText(f, t);
         return;

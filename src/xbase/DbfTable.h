@@ -1,5 +1,5 @@
 // An open .DBF table with its memo file and one cursor. Reads the dBase III, FoxPro 2.x and
-// Visual FoxPro dialects (and long Clipper-style character fields); writes records in place.
+// Visual FoxPro dialects (and character fields wider than 255); writes records in place.
 //
 // Edits go to the current record's buffer and reach the file when the cursor leaves the record,
 // on commit() and on close(); listeners hear of each changed record exactly once, then.
@@ -13,6 +13,7 @@
 
 #include "FileIO.h"
 #include "MemoFile.h"
+#include "PaddedText.h"
 #include "RecordView.h"
 
 #include <cstdint>
@@ -88,7 +89,15 @@ public:
     // Text without trailing blanks (numbers also without leading ones); logicals as T/F or empty,
     // memos as their text. The view lives until the next move or change, or the next textView
     // of the same field for types stored in binary.
-    std::string_view textView(int index) const;
+    std::string_view textView(int index) const
+    {
+        // Plain character fields, the bulk of every scan, are trimmed right here.
+        if (static_cast<size_t>(index) < plainText_.size() && plainText_[static_cast<size_t>(index)].width != 0) {
+            const PlainText& slot = plainText_[static_cast<size_t>(index)];
+            return trimPadding({reinterpret_cast<const char*>(current_) + slot.offset, slot.width}, slot.offset);
+        }
+        return decodedText(index);
+    }
     std::string text(int index) const { return std::string(textView(index)); }
     double number(int index) const;
     bool logical(int index) const;
@@ -135,6 +144,7 @@ private:
     uint32_t firstCandidate();
     uint32_t lastCandidate();
     uint32_t nextCandidate(uint32_t recno);
+    void countOrderStep();
     uint32_t previousCandidate(uint32_t recno);
     const uint8_t* storedRecord(uint32_t recno);
     void fillWindow(uint32_t firstRecno);
@@ -154,6 +164,8 @@ private:
     uint32_t memoBlock(const FieldDef& field, const uint8_t* bytes) const;
     void putMemoPointer(uint8_t* record, const FieldDef& field, uint32_t block) const;
     void checkIndex(int index) const;
+    [[noreturn]] void throwNoSuchField(int index) const;
+    std::string_view decodedText(int index) const;
     std::string_view binaryText(int index, const FieldDef& field) const;
     bool nullBitSet(int bit) const;
     void packInto(const std::function<void(int)>& progress);
@@ -196,8 +208,14 @@ private:
     bool dirty_ = false;
     bool currentIsNew_ = false;
     mutable std::vector<std::string> scratch_;
+    struct PlainText {
+        uint32_t offset;
+        uint16_t width; // 0 when the field needs decoding
+    };
+    std::vector<PlainText> plainText_;
 
     RecordOrder* order_ = nullptr;
+    uint64_t orderSteps_ = 0;
     RecordFilter* filter_ = nullptr;
     bool flaggedHidden_ = false;
     std::vector<TableListener*> listeners_;

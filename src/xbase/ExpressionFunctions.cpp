@@ -38,7 +38,7 @@ protected:
 class CaseMap final : public Call {
 public:
     CaseMap(std::vector<NodePtr> args, bool upper)
-        : Call(ValueType::Text, std::move(args), 0), upper_(upper)
+        : Call(ValueType::Text, std::move(args), 0), map_(upper ? TextCase::upperMap() : TextCase::lowerMap())
     {
         setWidth(arg(0).width(), arg(0).fixedWidth());
         scratch_.reserve(width());
@@ -48,15 +48,13 @@ public:
         const std::string_view in = arg(0).text(record);
         scratch_.resize(in.size());
         char* out = scratch_.data();
-        for (size_t i = 0; i < in.size(); ++i) {
-            const auto c = static_cast<uint8_t>(in[i]);
-            out[i] = static_cast<char>(upper_ ? TextCase::upper(c) : TextCase::lower(c));
-        }
+        for (size_t i = 0; i < in.size(); ++i)
+            out[i] = static_cast<char>(map_[static_cast<uint8_t>(in[i])]);
         return scratch_;
     }
 
 private:
-    bool upper_;
+    const uint8_t* map_;
 };
 
 class Trim final : public Call {
@@ -222,7 +220,7 @@ public:
     explicit Dtos(std::vector<NodePtr> args) : Call(ValueType::Text, std::move(args), 8) { scratch_.resize(8); }
     std::string_view text(const RecordView& record) const override
     {
-        JulianDay::toText(static_cast<long>(arg(0).number(record)), scratch_.data());
+        JulianDay::toText(JulianDay::fromNumber(arg(0).number(record)), scratch_.data());
         return scratch_;
     }
 };

@@ -108,7 +108,8 @@ double parseNumber(const char* text, size_t length)
         int exponent = 0;
         for (; i < length && text[i] >= '0' && text[i] <= '9'; ++i)
             exponent = std::min(exponent * 10 + (text[i] - '0'), 400);
-        whole *= std::pow(10.0, negativeExponent ? -exponent : exponent);
+        if (whole != 0) // 0 times an overflowing power would read as NaN
+            whole *= std::pow(10.0, negativeExponent ? -exponent : exponent);
     }
     return negative ? -whole : whole;
 }
@@ -376,7 +377,7 @@ bool isNumeric(ValueType type)
 
 NodePtr literalText(std::string value) { return std::make_unique<TextLiteral>(std::move(value)); }
 NodePtr literalNumber(double value) { return std::make_unique<NumberLiteral>(value, ValueType::Number); }
-NodePtr literalDate(long julianDay) { return std::make_unique<NumberLiteral>(static_cast<double>(julianDay), ValueType::Date); }
+NodePtr literalDate(double julianDay) { return std::make_unique<NumberLiteral>(julianDay, ValueType::Date); }
 NodePtr literalLogical(bool value) { return std::make_unique<LogicalLiteral>(value); }
 
 NodePtr field(const RecordView& layout, int fieldIndex)
@@ -461,7 +462,7 @@ std::string displayText(const ExpressionNode& node, const RecordView& record)
     case ValueType::Logical: return node.logical(record) ? "T" : "F";
     case ValueType::Date: {
         char text[8];
-        JulianDay::toText(static_cast<long>(node.number(record)), text);
+        JulianDay::toText(JulianDay::fromNumber(node.number(record)), text);
         return std::string(text, 8);
     }
     case ValueType::Number: {

@@ -97,7 +97,7 @@ struct TextCompare {
 namespace nodes {
 NodePtr literalText(std::string value);
 NodePtr literalNumber(double value);
-NodePtr literalDate(long julianDay);
+NodePtr literalDate(double julianDay);
 NodePtr literalLogical(bool value);
 NodePtr field(const RecordView& layout, int fieldIndex);
 NodePtr logicalAnd(NodePtr left, NodePtr right);

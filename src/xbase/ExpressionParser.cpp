@@ -116,7 +116,7 @@ NodePtr ExpressionParser::finish(NodePtr node, std::string canonical, size_t pos
         switch (node->type()) {
         case ValueType::Text: node = nodes::literalText(std::string(node->text(blank))); break;
         case ValueType::Number: node = nodes::literalNumber(node->number(blank)); break;
-        case ValueType::Date: node = nodes::literalDate(static_cast<long>(node->number(blank))); break;
+        case ValueType::Date: node = nodes::literalDate(node->number(blank)); break;
         case ValueType::Logical: node = nodes::literalLogical(node->logical(blank)); break;
         }
     }

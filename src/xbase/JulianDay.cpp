@@ -47,6 +47,14 @@ long JulianDay::fromText(std::string_view text)
     return fromYmd(year, month, day);
 }
 
+long JulianDay::fromNumber(double value)
+{
+    constexpr double lastDay = 5373484; // 9999-12-31
+    if (!(value >= 1))
+        return 0;
+    return static_cast<long>(value < lastDay ? value : lastDay);
+}
+
 void JulianDay::toText(long julianDay, char* out)
 {
     if (julianDay <= 0) {

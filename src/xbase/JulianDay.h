@@ -13,6 +13,9 @@ public:
     static long fromText(std::string_view yyyymmdd);
     // Writes 8 bytes YYYYMMDD, or 8 blanks for the empty date.
     static void toText(long julianDay, char* out8);
+    // A computed date (any double) as a day number: below day 1 is the empty date, beyond
+    // 9999-12-31 stays there.
+    static long fromNumber(double value);
 };
 
 } // namespace xbase

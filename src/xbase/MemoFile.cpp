@@ -6,10 +6,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <vector>
 
 namespace xbase {
+namespace {
+constexpr size_t kReadAheadBytes = 64 * 1024;
+}
 
 MemoFile::MemoFile(std::unique_ptr<File> file, MemoKind kind, uint32_t blockSize)
     : file_(std::move(file)), kind_(kind), blockSize_(blockSize)
@@ -34,7 +38,7 @@ std::unique_ptr<MemoFile> MemoFile::create(FileSystem& fs, const std::string& pa
                          " is out of range");
     auto memo = std::unique_ptr<MemoFile>(new MemoFile(fs.create(path, exclusive), kind, blockSize));
     std::vector<uint8_t> header(memo::kFptHeaderSize, 0);
-    memo->file_->writeAt(0, header.data(), header.size());
+    memo->writeBytes(0, header.data(), header.size());
     memo->nextFree_ = memo->firstUsableBlock();
     memo->writeHeader();
     return memo;
@@ -43,7 +47,7 @@ std::unique_ptr<MemoFile> MemoFile::create(FileSystem& fs, const std::string& pa
 void MemoFile::loadHeader()
 {
     std::array<uint8_t, 8> head{};
-    const uint64_t size = file_->size();
+    const uint64_t size = fileSize_ = file_->size();
     const size_t headerSize = kind_ == MemoKind::Fpt ? memo::kFptHeaderSize : memo::kDbtHeaderSize;
     if (size < headerSize || file_->readAt(0, head.data(), head.size()) != head.size())
         throw CorruptFileError("Memo file " + path() + " is damaged: its header is cut short");
@@ -87,8 +91,8 @@ MemoFile::Entry MemoFile::readEntry(uint32_t block) const
         return entry;
     }
     std::array<uint8_t, memo::kFptBlockHeaderSize> head{};
-    const uint64_t size = file_->size();
-    if (offset + head.size() > size || file_->readAt(offset, head.data(), head.size()) != head.size())
+    const uint64_t size = fileSize_;
+    if (offset + head.size() > size || readBytes(offset, head.data(), head.size()) != head.size())
         throw CorruptFileError("Memo file " + path() + " is damaged: block " + std::to_string(block) +
                                " lies past the end of the file");
     entry.type = dbf::readBe32(head.data());
@@ -97,7 +101,7 @@ MemoFile::Entry MemoFile::readEntry(uint32_t block) const
         throw CorruptFileError("Memo file " + path() + " is damaged: the memo at block " + std::to_string(block) +
                                " claims " + std::to_string(length) + " bytes, more than the file holds");
     entry.data.resize(length);
-    if (file_->readAt(offset + head.size(), entry.data.data(), length) != length)
+    if (readBytes(offset + head.size(), entry.data.data(), length) != length)
         throw CorruptFileError("Memo file " + path() + " is damaged: the memo at block " + std::to_string(block) +
                                " is cut short");
     return entry;
@@ -105,13 +109,13 @@ MemoFile::Entry MemoFile::readEntry(uint32_t block) const
 
 std::string MemoFile::readDbtText(uint64_t offset) const
 {
-    const uint64_t size = file_->size();
+    const uint64_t size = fileSize_;
     if (offset >= size)
         throw CorruptFileError("Memo file " + path() + " is damaged: a memo lies past the end of the file");
     std::string text;
     std::array<char, memo::kDbtBlockSize> chunk{};
     while (offset < size) {
-        const size_t n = file_->readAt(offset, chunk.data(), chunk.size());
+        const size_t n = readBytes(offset, chunk.data(), chunk.size());
         if (n == 0)
             break;
         const char* end = std::find(chunk.data(), chunk.data() + n, static_cast<char>(memo::kDbtTerminator));
@@ -133,7 +137,7 @@ int64_t MemoFile::storedLength(uint32_t block) const
             // Only the length word is needed; readEntry would copy the whole memo.
             std::array<uint8_t, memo::kFptBlockHeaderSize> head{};
             const uint64_t offset = blockOffset(block);
-            if (block < firstUsableBlock() || file_->readAt(offset, head.data(), head.size()) != head.size())
+            if (block < firstUsableBlock() || readBytes(offset, head.data(), head.size()) != head.size())
                 return -1;
             return dbf::readBe32(head.data() + 4);
         }
@@ -180,7 +184,31 @@ void MemoFile::writeAt(uint32_t block, std::string_view data, uint32_t type)
         buffer[data.size()] = memo::kDbtTerminator;
         buffer[data.size() + 1] = memo::kDbtTerminator;
     }
-    file_->writeAt(blockOffset(block), buffer.data(), buffer.size());
+    writeBytes(blockOffset(block), buffer.data(), buffer.size());
+}
+
+size_t MemoFile::readBytes(uint64_t offset, void* buffer, size_t count) const
+{
+    const uint64_t bufferEnd = readAheadStart_ + readAhead_.size();
+    if (offset >= readAheadStart_ && offset + count <= bufferEnd) {
+        std::memcpy(buffer, readAhead_.data() + (offset - readAheadStart_), count);
+        return count;
+    }
+    if (count >= kReadAheadBytes / 2 || offset >= fileSize_)
+        return file_->readAt(offset, buffer, count);
+    readAhead_.resize(static_cast<size_t>(std::min<uint64_t>(kReadAheadBytes, fileSize_ - offset)));
+    readAhead_.resize(file_->readAt(offset, readAhead_.data(), readAhead_.size()));
+    readAheadStart_ = offset;
+    const size_t n = std::min(count, readAhead_.size());
+    std::memcpy(buffer, readAhead_.data(), n);
+    return n;
+}
+
+void MemoFile::writeBytes(uint64_t offset, const void* buffer, size_t count)
+{
+    readAhead_.clear();
+    file_->writeAt(offset, buffer, count);
+    fileSize_ = std::max(fileSize_, offset + count);
 }
 
 void MemoFile::writeHeader()
@@ -192,7 +220,7 @@ void MemoFile::writeHeader()
     } else {
         dbf::writeLe32(head.data() + memo::kDbtNextFreeOffset, nextFree_);
     }
-    file_->writeAt(0, head.data(), head.size());
+    writeBytes(0, head.data(), head.size());
     headerDirty_ = false;
 }
 
@@ -207,6 +235,8 @@ void MemoFile::clear()
 {
     const size_t headerSize = kind_ == MemoKind::Fpt ? memo::kFptHeaderSize : memo::kDbtHeaderSize;
     file_->truncate(headerSize);
+    fileSize_ = headerSize;
+    readAhead_.clear();
     nextFree_ = firstUsableBlock();
     writeHeader();
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xbase {
 
@@ -54,12 +55,19 @@ private:
     int64_t storedLength(uint32_t block) const;
     void writeAt(uint32_t block, std::string_view data, uint32_t type);
     std::string readDbtText(uint64_t offset) const;
+    // Reads through a small read-ahead buffer: memos written in record order lie in file
+    // order, so a scan of the table reads its memo file forward too.
+    size_t readBytes(uint64_t offset, void* buffer, size_t count) const;
+    void writeBytes(uint64_t offset, const void* buffer, size_t count);
 
     std::unique_ptr<File> file_;
     MemoKind kind_;
     uint32_t blockSize_;
     uint32_t nextFree_ = 0;
     bool headerDirty_ = false;
+    uint64_t fileSize_ = 0;
+    mutable std::vector<uint8_t> readAhead_;
+    mutable uint64_t readAheadStart_ = 0;
 };
 
 } // namespace xbase

@@ -270,8 +270,11 @@ std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode
             return none;
         }
     } else {
+        const double number = right.number(blank);
+        if (number != number)
+            return std::nullopt; // NaN: no key range holds what no comparison accepts
         value.resize(8);
-        SortableDouble::encode(right.number(blank), value.data());
+        SortableDouble::encode(number, value.data());
     }
 
     KeyBound low, high;

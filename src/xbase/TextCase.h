@@ -12,6 +12,9 @@ class TextCase {
 public:
     static uint8_t upper(uint8_t c) { return tables().upper[c]; }
     static uint8_t lower(uint8_t c) { return tables().lower[c]; }
+    // The 256-byte maps themselves, for loops that map many bytes.
+    static const uint8_t* upperMap() { return tables().upper; }
+    static const uint8_t* lowerMap() { return tables().lower; }
     // In place over `count` bytes.
     static void toUpper(char* text, size_t count);
     static void toLower(char* text, size_t count);

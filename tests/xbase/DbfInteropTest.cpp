@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -121,7 +123,7 @@ TEST(DbfInteropTest, TablesWeWriteReadCorrectlyInAnIndependentReader)
     const char* python = "/usr/bin/python3";
     if (runCommand(std::string(python) + " -c 'import dbfread' 2>&1") != "")
         GTEST_SKIP() << "python3 with dbfread is not installed";
-    const std::string path = ::testing::TempDir() + "quorvane_interop.dbf";
+    const std::string path = ::testing::TempDir() + "quorvane_interop_" + std::to_string(getpid()) + ".dbf";
     {
         testing::sampleStructure().create(FileSystem::native(), path);
         auto table = DbfTable::open(FileSystem::native(), path);
@@ -153,7 +155,7 @@ TEST(DbfInteropTest, TablesWeWriteReadCorrectlyInAnIndependentReader)
                       "['Lee', 198.5, True, '2024-01-22', 'last']\n"
                       "deleted Jones 1000\n");
     FileSystem::native().remove(path);
-    FileSystem::native().remove(::testing::TempDir() + "quorvane_interop.fpt");
+    FileSystem::native().remove(::testing::TempDir() + "quorvane_interop_" + std::to_string(getpid()) + ".fpt");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "xbase/RecordFilter.h"
 #include "xbase/RecordOrder.h"
+#include "xbase/XbaseError.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,29 @@ TEST_F(DbfTableCursorTest, FilterAndOrderCombine)
     table->setOrder(&order);
     EXPECT_EQ(walkForward(*table), (std::vector<uint32_t>{5, 2}));
     EXPECT_EQ(walkBackward(*table), (std::vector<uint32_t>{2, 5}));
+}
+
+// A damaged index that leads from 2 into a ring of 3 and 4, neither of which the cursor may
+// stand on: the search for the record after 2 would never end.
+class RingOrder : public RecordOrder {
+public:
+    uint32_t first() override { return 2; }
+    uint32_t last() override { return 2; }
+    uint32_t next(uint32_t recno, const RecordView&) override { return recno == 3 ? 4 : 3; }
+    uint32_t previous(uint32_t recno, const RecordView&) override { return recno == 3 ? 4 : 3; }
+};
+
+TEST_F(DbfTableCursorTest, AnOrderThatGoesRoundInCirclesIsReported)
+{
+    RingOrder ring;
+    NameFilter filter;
+    table->setOrder(&ring);
+    table->setFilter(&filter);   // refuses 3
+    table->setFlaggedHidden(true); // hides 4
+    table->goTop();
+    EXPECT_EQ(table->recordNumber(), 2u);
+    EXPECT_THROW(table->skip(), CorruptFileError);
+    EXPECT_THROW(table->skip(-1), CorruptFileError);
 }
 
 TEST_F(DbfTableCursorTest, EndAndBeginningFlags)

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -157,6 +159,7 @@ TEST(DbfTableWriteTest, PackThatFailsAnywhereLeavesTheOldOrTheNewTable)
         reopened->goBottom();
         EXPECT_EQ(reopened->memoText(4), std::string(500, 'm')) << budget;
         EXPECT_FALSE(fs.exists("T.DBF.packing"));
+        EXPECT_FALSE(fs.exists("T.FPT.packing"));
     }
 }
 
@@ -247,7 +250,7 @@ TEST(DbfTableWriteTest, SecondOpenOfAnOpenTableFails)
 
 TEST(DbfTableWriteTest, SecondOpenFailsOnDiskToo)
 {
-    const std::string path = ::testing::TempDir() + "quorvane_exclusive.dbf";
+    const std::string path = ::testing::TempDir() + "quorvane_exclusive_" + std::to_string(getpid()) + ".dbf";
     testing::sampleStructure().create(FileSystem::native(), path);
     {
         auto table = DbfTable::open(FileSystem::native(), path);
@@ -260,7 +263,7 @@ TEST(DbfTableWriteTest, SecondOpenFailsOnDiskToo)
     }
     EXPECT_NO_THROW(DbfTable::open(FileSystem::native(), path));
     FileSystem::native().remove(path);
-    FileSystem::native().remove(::testing::TempDir() + "quorvane_exclusive.fpt");
+    FileSystem::native().remove(::testing::TempDir() + "quorvane_exclusive_" + std::to_string(getpid()) + ".fpt");
 }
 
 } // namespace

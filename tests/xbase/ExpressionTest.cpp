@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Language, ExpressionValues, ::testing::Values(
     Case{"VAL(' 42.5x')*2", "85"},
     Case{"DTOS(BORN)", "19960704"},
     Case{"DTOS(BORN+30)", "19960803"},
+    Case{"DTOS(BORN+99999999)+DTOS(BORN-99999999)+'|'", "99991231        |"},
     Case{"BORN-STOD('19960101')", "185"},
     Case{"IIF(ISDEL, 'gone', 'kept')", "kept"},
     Case{"AMOUNT*2-COUNT", "28"},
@@ -73,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Language, ExpressionValues, ::testing::Values(
     Case{"\"C\"$UPPER(CODES) .and. !ISDEL", "T"},
     Case{"\"C\"$CODES .and..not. ISDEL", "T"},
     Case{"'c'$CODES", "F"},
+    Case{" UPPER(LNAME)=\"M\"  and  (\"X\"$UPPER(CODES) OR \"C\"$UPPER(CODES)) ", "T"},
     Case{"''$CODES", "T"},
     Case{"DELETED()", "F"},
     Case{"Recno()=7 .and. RECNO()<>8 .and. RECNO()#8 .and. RECNO()!=8", "T"},
@@ -170,6 +172,34 @@ TEST(ExpressionEvaluation, ReadsEachRecordFreshly)
     EXPECT_EQ(e.evaluateText(record), "BO      /  0.0");
     record.setFlaggedDeleted(true);
     EXPECT_TRUE(Expression::compile("DELETED()", record).evaluateLogical(record));
+}
+
+} // namespace
+} // namespace xbase
+
+namespace xbase {
+namespace {
+
+TEST(ExpressionFields, WiderDialectBinaryFieldsReadAsNumbersAndDates)
+{
+    DetachedRecord record({{"PRICE", 'Y', 8}, {"WEIGHT", 'B', 8}, {"STAMP", 'T', 8}, {"SEQ", 'I', 4}});
+    auto put = [&](int field, const void* value, size_t size) {
+        std::memcpy(record.bytes().data() + record.fields()[static_cast<size_t>(field)].offset, value, size);
+    };
+    const int64_t price = 123456; // 12.3456 in ten-thousandths
+    const double weight = -2.25;
+    const int32_t stamp[2] = {2450269, 43200000}; // 1996-07-04 at noon
+    const int32_t seq = 70000;
+    put(0, &price, 8);
+    put(1, &weight, 8);
+    put(2, stamp, 8);
+    put(3, &seq, 4);
+    const struct { const char* text; const char* expected; } cases[] = {
+        {"PRICE*10000", "123456"}, {"WEIGHT", "-2.25"}, {"DTOS(STAMP)", "19960704"},
+        {"STAMP > STOD('19960704')", "T"}, {"SEQ+1", "70001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Expression::compile(c.text, record).evaluateAsText(record), c.expected) << c.text;
 }
 
 } // namespace
