@@ -40,7 +40,8 @@ public:
             allowed = static_cast<size_t>(std::min<long long>(fs_.writeBudget_, static_cast<long long>(count)));
         if (offset + allowed > data_->size())
             data_->resize(offset + allowed);
-        std::memcpy(data_->data() + offset, buffer, allowed);
+        if (allowed > 0)
+            std::memcpy(data_->data() + offset, buffer, allowed);
         if (fs_.writeBudget_ >= 0) {
             fs_.writeBudget_ -= static_cast<long long>(allowed);
             if (allowed < count)
