@@ -302,7 +302,10 @@ void CdxIndex::recordWritten(uint32_t recno, const uint8_t* oldRecord, const uin
     after.point(newRecord, recno);
     for (const auto& tag : tags_)
         tag->recordChanged(recno, oldRecord ? &before : nullptr, &after);
-    store_->touch();
+    if (!touched_) {
+        store_->touch(); // once per session: other engines only need to see that the file moved on
+        touched_ = true;
+    }
 }
 
 void CdxIndex::tableRewritten() { reindex(); }

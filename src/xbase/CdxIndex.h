@@ -109,6 +109,7 @@ private:
     bool exact_ = false;
     bool soft_ = false;
     bool found_ = false;
+    bool touched_ = false;
 };
 
 } // namespace xbase
