@@ -300,9 +300,31 @@ void CdxIndex::recordWritten(uint32_t recno, const uint8_t* oldRecord, const uin
     if (oldRecord)
         before.point(oldRecord, recno);
     after.point(newRecord, recno);
+    std::string vacated;
     for (const auto& tag : tags_)
-        tag->recordChanged(recno, oldRecord ? &before : nullptr, &after);
-    store_->touch();
+        if (tag->recordChanged(recno, oldRecord ? &before : nullptr, &after, vacated))
+            findNextHolder(*tag, vacated);
+    if (!touched_) {
+        store_->touch(); // once per session: other engines only need to see that the file moved on
+        touched_ = true;
+    }
+}
+
+void CdxIndex::findNextHolder(CdxTag& tag, const std::string& key)
+{
+    // A unique tag holds the first record of each key; when that record lets go, the next one
+    // with the key must step in, or a seek would miss records that are there.
+    uint32_t holder = 0;
+    std::string candidate;
+    source_.forEachRecord([&](const RecordView& record) {
+        if (holder != 0 || !tag.includes(record))
+            return;
+        tag.computeKey(record, candidate);
+        if (candidate == key)
+            holder = record.recordNumber();
+    });
+    if (holder != 0)
+        tag.takeOver(key, holder);
 }
 
 void CdxIndex::tableRewritten() { reindex(); }

@@ -8,7 +8,8 @@
 // A missing or damaged file throws InvalidIndexError, so the caller can offer a rebuild.
 //
 // Contract: the file system, compiler and record source outlive the index; the source's
-// layout is the table's. The table registers the index as its listener and installs
+// layout is the table's. recordWritten may read the table through the source (only when a
+// unique tag loses the record that held a key), so the table's records must be readable then. The table registers the index as its listener and installs
 // order() as its RecordOrder after every setOrder().
 #pragma once
 
@@ -97,6 +98,7 @@ private:
     CdxIndex(FileSystem& fs, std::string path, const ExpressionCompiler& compiler, IndexRecordSource& source);
     void load();
     void unload();
+    void findNextHolder(CdxTag& tag, const std::string& key);
 
     FileSystem& fs_;
     std::string path_;
@@ -109,6 +111,7 @@ private:
     bool exact_ = false;
     bool soft_ = false;
     bool found_ = false;
+    bool touched_ = false;
 };
 
 } // namespace xbase

@@ -73,7 +73,7 @@ bool CdxTag::hasKeyValue(const std::string& key)
     return p.valid() && std::memcmp(p.key(), key.data(), key.size()) == 0;
 }
 
-void CdxTag::recordChanged(uint32_t recno, const RecordView* before, const RecordView* after)
+bool CdxTag::recordChanged(uint32_t recno, const RecordView* before, const RecordView* after, std::string& vacated)
 {
     const bool had = before && includes(*before);
     const bool has = after && includes(*after);
@@ -83,11 +83,20 @@ void CdxTag::recordChanged(uint32_t recno, const RecordView* before, const Recor
     if (has)
         computeKey(*after, newKey);
     if (had && has && oldKey == newKey)
-        return;
-    if (had)
-        tree_.remove(reinterpret_cast<const uint8_t*>(oldKey.data()), recno);
+        return false;
+    const bool removed = had && tree_.remove(reinterpret_cast<const uint8_t*>(oldKey.data()), recno);
     if (has && !(unique() && hasKeyValue(newKey)))
         tree_.insert(reinterpret_cast<const uint8_t*>(newKey.data()), recno);
+    if (!removed || !unique())
+        return false;
+    vacated = std::move(oldKey);
+    return true;
+}
+
+void CdxTag::takeOver(const std::string& key, uint32_t recno)
+{
+    if (!hasKeyValue(key))
+        tree_.insert(reinterpret_cast<const uint8_t*>(key.data()), recno);
 }
 
 bool CdxTag::addKey(const RecordView& record)

@@ -50,8 +50,12 @@ public:
     bool includes(const RecordView& record) const;
     void computeKey(const RecordView& record, std::string& key) const;
 
-    // Keeps the tree in step with one record's change; either view may be absent.
-    void recordChanged(uint32_t recno, const RecordView* before, const RecordView* after);
+    // Keeps the tree in step with one record's change; either view may be absent. On a unique
+    // tag, returns true with `vacated` set when the record gave up a key that other records may
+    // still hold (the caller then finds the next holder).
+    bool recordChanged(uint32_t recno, const RecordView* before, const RecordView* after, std::string& vacated);
+    // Puts a record in as the holder of a unique key nobody holds.
+    void takeOver(const std::string& key, uint32_t recno);
     // Adds the record's key explicitly; false when the condition or uniqueness refuses it.
     bool addKey(const RecordView& record);
     // Moves the record's key when it is in the tree; false when it was not.

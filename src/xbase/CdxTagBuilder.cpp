@@ -6,6 +6,7 @@
 #include "IndexRecordSource.h"
 #include "KeyExpression.h"
 #include "RecordView.h"
+#include "XbaseError.h"
 
 #include <algorithm>
 #include <array>
@@ -44,8 +45,14 @@ void CdxTagBuilder::buildGroup(const std::vector<CdxBuildTarget>& group, const P
 {
     const uint32_t records = source_.recordCount();
     std::vector<Keys> keys(group.size());
-    for (size_t t = 0; t < group.size(); ++t) {
-        keys[t].bytes.reserve(size_t(group[t].keyLength) * records);
+    size_t arenaBytes = 0;
+    for (const CdxBuildTarget& target : group)
+        arenaBytes += size_t(target.keyLength) * records;
+    if (arena_.size() < arenaBytes)
+        arena_.resize(arenaBytes);
+    for (size_t t = 0, at = 0; t < group.size(); ++t) {
+        keys[t].bytes = arena_.data() + at;
+        at += size_t(group[t].keyLength) * records;
         keys[t].recnos.reserve(records);
     }
     // One read of the table serves the whole group; its progress is shown on the group's
@@ -65,9 +72,12 @@ void CdxTagBuilder::buildGroup(const std::vector<CdxBuildTarget>& group, const P
             const CdxBuildTarget& target = group[t];
             if (target.condition && !target.condition->test(record))
                 continue;
+            if (keys[t].count == records)
+                throw XbaseError("the table grew while its index was being built");
             target.key->computeKey(record, key);
             key.resize(target.keyLength, char(target.filler));
-            keys[t].bytes.insert(keys[t].bytes.end(), key.begin(), key.end());
+            std::memcpy(keys[t].bytes + keys[t].count * target.keyLength, key.data(), target.keyLength);
+            ++keys[t].count;
             keys[t].recnos.push_back(record.recordNumber());
         }
         ++visited;
@@ -77,72 +87,99 @@ void CdxTagBuilder::buildGroup(const std::vector<CdxBuildTarget>& group, const P
     for (size_t t = 0; t < group.size(); ++t) {
         if (t > 0)
             report(0);
-        const std::vector<uint32_t> order = sortedSlots(keys[t], group[t].keyLength);
+        const std::vector<SortItem>& order = sortKeys(keys[t], group[t].keyLength);
         if (t > 0)
             report(50);
         const uint32_t root = writeTree(group[t], keys[t], order);
         uint8_t bytes[4];
         writeLE32(bytes, root);
         store_.write(group[t].headerOffset + kHeaderRoot, bytes, 4);
-        Keys().bytes.swap(keys[t].bytes); // hand the memory back before the next tag
+        std::vector<uint32_t>().swap(keys[t].recnos);
         report(100);
     }
 }
 
-std::vector<uint32_t> CdxTagBuilder::sortedSlots(const Keys& keys, uint16_t keyLength)
+namespace {
+
+using SortItem = CdxTagBuilder::SortItem;
+
+uint64_t chunkAt(const uint8_t* key, size_t depth, size_t keyLength)
 {
-    // Radix sort on the first eight key bytes (stable, so equal keys keep record order), then
-    // the rare runs that share those bytes are finished by comparing the remaining bytes.
-    struct Item {
-        uint64_t prefix;
-        uint32_t slot;
-    };
-    const size_t n = keys.recnos.size();
-    const size_t prefixBytes = std::min<size_t>(8, keyLength);
-    std::vector<Item> items(n), spare(n);
-    std::vector<std::array<uint32_t, 256>> counts(8);
-    for (auto& c : counts)
-        c.fill(0);
-    for (size_t i = 0; i < n; ++i) {
-        const uint8_t* key = keys.bytes.data() + i * keyLength;
-        uint64_t prefix = 0;
+    uint64_t chunk = 0;
+    for (size_t b = 0; b < 8; ++b)
+        chunk = (chunk << 8) | (depth + b < keyLength ? key[depth + b] : 0);
+    return chunk;
+}
+
+// Stable LSD radix sort of items by chunk; byte positions where all items agree cost nothing.
+void radixSort(SortItem* items, SortItem* spare, size_t n)
+{
+    std::array<std::array<uint32_t, 256>, 8> counts{};
+    for (size_t i = 0; i < n; ++i)
         for (size_t b = 0; b < 8; ++b)
-            prefix = (prefix << 8) | (b < prefixBytes ? key[b] : 0);
-        items[i] = {prefix, uint32_t(i)};
-        for (size_t b = 0; b < 8; ++b)
-            ++counts[b][(prefix >> (8 * b)) & 0xFF];
-    }
+            ++counts[b][(items[i].chunk >> (8 * b)) & 0xFF];
+    SortItem* from = items;
+    SortItem* to = spare;
     for (size_t b = 0; b < 8; ++b) {
         auto& count = counts[b];
-        if (std::any_of(count.begin(), count.end(), [&](uint32_t c) { return c == n; }))
-            continue; // every key has the same byte here
+        if (count[(from[0].chunk >> (8 * b)) & 0xFF] == n)
+            continue;
         uint32_t start = 0;
         for (auto& c : count) {
             const uint32_t here = c;
             c = start;
             start += here;
         }
-        for (const Item& item : items)
-            spare[count[(item.prefix >> (8 * b)) & 0xFF]++] = item;
-        items.swap(spare);
+        for (size_t i = 0; i < n; ++i)
+            to[count[(from[i].chunk >> (8 * b)) & 0xFF]++] = from[i];
+        std::swap(from, to);
     }
-    if (keyLength > 8) {
-        const size_t rest = keyLength - 8;
-        auto tail = [&](const Item& item) { return keys.bytes.data() + size_t(item.slot) * keyLength + 8; };
-        for (size_t begin = 0; begin < n;) {
-            size_t end = begin + 1;
-            while (end < n && items[end].prefix == items[begin].prefix)
-                ++end;
-            if (end - begin > 1)
-                std::stable_sort(items.begin() + ptrdiff_t(begin), items.begin() + ptrdiff_t(end),
-                                 [&](const Item& a, const Item& b) { return std::memcmp(tail(a), tail(b), rest) < 0; });
-            begin = end;
+    if (from != items)
+        std::copy(from, from + n, items);
+}
+
+// Items are sorted by the chunk at `depth`; orders each run of equal chunks by the bytes after.
+void refineRuns(SortItem* items, SortItem* spare, size_t n, size_t depth, const uint8_t* keys, size_t keyLength)
+{
+    const size_t next = depth + 8;
+    if (next >= keyLength)
+        return;
+    for (size_t begin = 0; begin < n;) {
+        size_t end = begin + 1;
+        while (end < n && items[end].chunk == items[begin].chunk)
+            ++end;
+        const size_t runLength = end - begin;
+        if (runLength > 1 && runLength <= 32) {
+            std::stable_sort(items + begin, items + end, [&](const SortItem& a, const SortItem& b) {
+                return std::memcmp(keys + size_t(a.slot) * keyLength + next, keys + size_t(b.slot) * keyLength + next,
+                                   keyLength - next) < 0;
+            });
+        } else if (runLength > 32) {
+            for (size_t i = begin; i < end; ++i)
+                items[i].chunk = chunkAt(keys + size_t(items[i].slot) * keyLength, next, keyLength);
+            radixSort(items + begin, spare, runLength);
+            refineRuns(items + begin, spare, runLength, next, keys, keyLength);
         }
+        begin = end;
     }
-    std::vector<uint32_t> order(n);
+}
+
+} // namespace
+
+const std::vector<CdxTagBuilder::SortItem>& CdxTagBuilder::sortKeys(const Keys& keys, uint16_t keyLength)
+{
+    // Radix sort eight key bytes at a time, most significant chunk first; the radix passes are
+    // stable, so equal keys keep record number order.
+    const size_t n = keys.count;
+    items_.resize(n);
+    spare_.resize(std::max(spare_.size(), n));
+    if (n == 0)
+        return items_;
     for (size_t i = 0; i < n; ++i)
-        order[i] = items[i].slot;
-    return order;
+        items_[i] = {chunkAt(keys.bytes + i * keyLength, 0, keyLength), uint32_t(i), keys.recnos[i]};
+    radixSort(items_.data(), spare_.data(), n);
+    refineRuns(items_.data(), spare_.data(), n, 0, keys.bytes, keyLength);
+    return items_;
 }
 
 namespace {
@@ -150,25 +187,32 @@ namespace {
 // Collects finished pages of one level and links them as siblings.
 class LevelWriter {
 public:
-    LevelWriter(std::vector<uint8_t>& pages, uint32_t base, const CdxNodeCodec& codec)
-        : pages_(pages), base_(base), codec_(codec)
+    LevelWriter(std::vector<uint8_t>& pages, uint32_t base, uint16_t keyLength)
+        : pages_(pages), base_(base), keyLength_(keyLength)
     {
     }
 
-    void emit(CdxNode& node)
+    uint8_t* pageAt(size_t index) { return pages_.data() + index * kPageSize; }
+
+    // Appends a zeroed page for the next node and links it; returns its index.
+    size_t startPage(uint32_t& offset)
     {
         const size_t index = pages_.size() / kPageSize;
-        node.offset = base_ + uint32_t(index * kPageSize);
-        node.left = previous_ == SIZE_MAX ? kNoPage : base_ + uint32_t(previous_ * kPageSize);
-        node.right = kNoPage;
+        offset = base_ + uint32_t(index * kPageSize);
         pages_.resize(pages_.size() + kPageSize);
-        codec_.encode(node, pages_.data() + index * kPageSize);
+        uint8_t* page = pages_.data() + index * kPageSize;
+        writeLE32(page + kNodeLeft, previous_ == SIZE_MAX ? kNoPage : base_ + uint32_t(previous_ * kPageSize));
+        writeLE32(page + kNodeRight, kNoPage);
         if (previous_ != SIZE_MAX)
-            writeLE32(pages_.data() + previous_ * kPageSize + kNodeRight, node.offset);
+            writeLE32(pages_.data() + previous_ * kPageSize + kNodeRight, offset);
         previous_ = index;
-        lastKeys.insert(lastKeys.end(), node.key(node.count() - 1), node.key(node.count() - 1) + node.keyLength);
-        lastRecnos.push_back(node.recnos.back());
-        offsets.push_back(node.offset);
+        return index;
+    }
+    void finished(uint32_t offset, const uint8_t* lastKey, uint32_t lastRecno)
+    {
+        lastKeys.insert(lastKeys.end(), lastKey, lastKey + keyLength_);
+        lastRecnos.push_back(lastRecno);
+        offsets.push_back(offset);
     }
 
     std::vector<uint8_t> lastKeys;
@@ -178,70 +222,125 @@ public:
 private:
     std::vector<uint8_t>& pages_;
     uint32_t base_;
-    const CdxNodeCodec& codec_;
+    uint16_t keyLength_;
     size_t previous_ = SIZE_MAX;
+};
+
+// Fills one leaf page at a time: key bytes go straight into place from the end of the page;
+// the packed entries are written when the page is full, once its widest record number is known.
+class LeafFiller {
+public:
+    LeafFiller(const CdxNodeCodec& codec, LevelWriter& level) : codec_(codec), level_(level) {}
+
+    void add(const uint8_t* key, uint32_t recno)
+    {
+        const uint16_t keyLength = codec_.keyLength();
+        const size_t trailing = codec_.trailingCount(key);
+        size_t dup = entries_.empty() ? 0 : codec_.duplicateCount(lastKey_, lastTrailing_, key, trailing);
+        uint32_t widest = std::max(maxRecno_, recno);
+        const size_t width = widest == maxRecno_ ? entryBytes_ : codec_.entryBytesFor(widest);
+        if (!entries_.empty() && (entries_.size() + 1) * width + stored_ + keyLength - dup - trailing > kLeafSpace) {
+            flush();
+            dup = 0;
+            widest = recno;
+        }
+        if (widest != maxRecno_)
+            entryBytes_ = codec_.entryBytesFor(widest);
+        if (page_ == kNone)
+            page_ = level_.startPage(offset_);
+        const size_t fresh = keyLength - dup - trailing;
+        stored_ += fresh;
+        std::memcpy(level_.pageAt(page_) + kPageSize - stored_, key + dup, fresh);
+        entries_.push_back({recno, uint8_t(dup), uint8_t(trailing)});
+        maxRecno_ = widest;
+        lastKey_ = key;
+        lastTrailing_ = trailing;
+    }
+
+    void flush()
+    {
+        if (page_ == kNone)
+            page_ = level_.startPage(offset_); // an empty tag is one empty root leaf
+        uint8_t* page = level_.pageAt(page_);
+        const unsigned bits = codec_.countBits();
+        const unsigned k = codec_.entryBytesFor(maxRecno_);
+        const unsigned recordBits = 8 * k - 2 * bits;
+        const auto mask = [](unsigned b) { return b >= 32 ? 0xFFFFFFFFu : (uint32_t(1) << b) - 1; };
+        writeLE16(page + kNodeAttributes, kAttributeLeaf);
+        writeLE16(page + kNodeKeyCount, uint16_t(entries_.size()));
+        writeLE16(page + kLeafFreeBytes, uint16_t(kLeafSpace - stored_ - entries_.size() * k));
+        writeLE32(page + kLeafRecordMask, mask(recordBits));
+        page[kLeafDuplicateMask] = page[kLeafTrailingMask] = uint8_t(mask(bits));
+        page[kLeafRecordBits] = uint8_t(recordBits);
+        page[kLeafDuplicateBits] = page[kLeafTrailingBits] = uint8_t(bits);
+        page[kLeafEntryBytes] = uint8_t(k);
+        uint8_t* e = page + kLeafHeaderSize;
+        for (const Entry& entry : entries_) {
+            const uint64_t v = uint64_t(entry.recno) | (uint64_t(entry.dup) << recordBits)
+                               | (uint64_t(entry.trailing) << (recordBits + bits));
+            for (unsigned b = 0; b < k; ++b)
+                *e++ = uint8_t(v >> (8 * b));
+        }
+        if (!entries_.empty())
+            level_.finished(offset_, lastKey_, entries_.back().recno);
+        else
+            level_.offsets.push_back(offset_);
+        entries_.clear();
+        page_ = kNone;
+        stored_ = 0;
+        maxRecno_ = 0;
+        entryBytes_ = codec_.entryBytesFor(0);
+    }
+
+    bool pending() const { return page_ != kNone; }
+
+private:
+    struct Entry {
+        uint32_t recno;
+        uint8_t dup;
+        uint8_t trailing;
+    };
+    const CdxNodeCodec& codec_;
+    LevelWriter& level_;
+    static constexpr size_t kNone = SIZE_MAX;
+    size_t page_ = kNone; // index of the page being filled
+    uint32_t offset_ = 0;
+    std::vector<Entry> entries_;
+    size_t stored_ = 0;
+    uint32_t maxRecno_ = 0;
+    size_t entryBytes_ = 1;
+    const uint8_t* lastKey_ = nullptr;
+    size_t lastTrailing_ = 0;
 };
 
 } // namespace
 
-uint32_t CdxTagBuilder::writeTree(const CdxBuildTarget& target, const Keys& keys, const std::vector<uint32_t>& order)
+uint32_t CdxTagBuilder::writeTree(const CdxBuildTarget& target, const Keys& keys, const std::vector<SortItem>& order)
 {
     const uint16_t keyLength = target.keyLength;
     const CdxNodeCodec codec(keyLength, target.filler);
     const uint32_t base = uint32_t(store_.size());
-    std::vector<uint8_t> pages;
+    std::vector<uint8_t>& pages = pages_;
+    pages.clear();
 
-    CdxNode leaf;
-    leaf.keyLength = keyLength;
-    size_t storedBytes = 0;
-    uint32_t maxRecno = 0;
-    size_t previousTrailing = 0;
+    LevelWriter leaves(pages, base, keyLength);
+    LeafFiller filler(codec, leaves);
     const uint8_t* previousKey = nullptr;
-    LevelWriter leaves(pages, base, codec);
-    for (uint32_t slot : order) {
-        const uint8_t* key = keys.bytes.data() + size_t(slot) * keyLength;
-        const uint32_t recno = keys.recnos[slot];
+    for (const SortItem& entry : order) {
+        const uint8_t* key = keys.bytes + size_t(entry.slot) * keyLength;
         if (target.unique && previousKey && std::memcmp(previousKey, key, keyLength) == 0)
             continue;
-        const size_t trailing = codec.trailingCount(key);
-        size_t dup = leaf.count() == 0 ? 0 : codec.duplicateCount(previousKey, previousTrailing, key, trailing);
-        uint32_t newMax = std::max(maxRecno, recno);
-        if (leaf.count() > 0
-            && (leaf.count() + 1) * codec.entryBytesFor(newMax) + storedBytes + keyLength - dup - trailing
-                   > kLeafSpace) {
-            leaves.emit(leaf);
-            leaf.keys.clear();
-            leaf.recnos.clear();
-            storedBytes = 0;
-            dup = 0;
-            newMax = recno;
-        }
-        leaf.keys.insert(leaf.keys.end(), key, key + keyLength);
-        leaf.recnos.push_back(recno);
-        storedBytes += keyLength - dup - trailing;
-        maxRecno = newMax;
-        previousTrailing = trailing;
+        filler.add(key, entry.recno);
         previousKey = key;
     }
-    if (leaf.count() > 0 || leaves.offsets.empty()) {
-        if (leaf.count() == 0) {
-            // An empty tag is one empty root leaf.
-            const size_t index = pages.size() / kPageSize;
-            pages.resize(pages.size() + kPageSize);
-            leaf.offset = base;
-            leaf.root = true;
-            codec.encode(leaf, pages.data() + index * kPageSize);
-            store_.write(base, pages.data(), pages.size());
-            return base;
-        }
-        leaves.emit(leaf);
-    }
+    if (filler.pending() || leaves.offsets.empty())
+        filler.flush();
 
     LevelWriter* below = &leaves;
     std::vector<std::unique_ptr<LevelWriter>> levels;
     const size_t capacity = codec.interiorCapacity();
     while (below->offsets.size() > 1) {
-        levels.push_back(std::make_unique<LevelWriter>(pages, base, codec));
+        levels.push_back(std::make_unique<LevelWriter>(pages, base, keyLength));
         LevelWriter& level = *levels.back();
         CdxNode node;
         node.leaf = false;
@@ -250,12 +349,20 @@ uint32_t CdxTagBuilder::writeTree(const CdxBuildTarget& target, const Keys& keys
             node.insertEntry(node.count(), below->lastKeys.data() + i * keyLength, below->lastRecnos[i],
                              below->offsets[i]);
             if (node.count() == capacity || i + 1 == below->offsets.size()) {
-                level.emit(node);
+                uint32_t offset = 0;
+                uint8_t* page = level.pageAt(level.startPage(offset));
+                node.left = readLE32(page + kNodeLeft);
+                node.right = kNoPage;
+                codec.encode(node, page);
+                level.finished(offset, node.key(node.count() - 1), node.recnos.back());
                 node.keys.clear();
                 node.recnos.clear();
                 node.children.clear();
             }
         }
+        // Right links of this level were written before encode overwrote them: restore them.
+        for (size_t i = 0; i + 1 < level.offsets.size(); ++i)
+            writeLE32(pages.data() + (level.offsets[i] - base) + kNodeRight, level.offsets[i + 1]);
         below = &level;
     }
     const uint32_t root = below->offsets.front();

@@ -31,22 +31,37 @@ class CdxTagBuilder {
 public:
     using Progress = std::function<void(int percent)>;
 
-    CdxTagBuilder(CdxPageStore& store, IndexRecordSource& source, size_t keyMemoryBudget = size_t(128) << 20);
+    CdxTagBuilder(CdxPageStore& store, IndexRecordSource& source, size_t keyMemoryBudget = size_t(256) << 20);
     void build(const std::vector<CdxBuildTarget>& targets, const Progress& progress);
 
 private:
     struct Keys {
-        std::vector<uint8_t> bytes;
+        uint8_t* bytes = nullptr; // inside the arena, room for one key per record
+        size_t count = 0;
         std::vector<uint32_t> recnos;
     };
 
+public:
+    struct SortItem {
+        uint64_t chunk; // eight key bytes from the current depth, big-endian
+        uint32_t slot;
+        uint32_t recno;
+    };
+
+private:
+
     void buildGroup(const std::vector<CdxBuildTarget>& group, const Progress& progress);
-    static std::vector<uint32_t> sortedSlots(const Keys& keys, uint16_t keyLength);
-    uint32_t writeTree(const CdxBuildTarget& target, const Keys& keys, const std::vector<uint32_t>& order);
+    const std::vector<SortItem>& sortKeys(const Keys& keys, uint16_t keyLength);
+    uint32_t writeTree(const CdxBuildTarget& target, const Keys& keys, const std::vector<SortItem>& order);
 
     CdxPageStore& store_;
     IndexRecordSource& source_;
     size_t budget_;
+    // Reused from tag to tag and group to group: fresh memory costs a page fault per 4 KB.
+    std::vector<uint8_t> arena_;
+    std::vector<SortItem> items_;
+    std::vector<SortItem> spare_;
+    std::vector<uint8_t> pages_;
 };
 
 } // namespace xbase

@@ -36,6 +36,8 @@ CdxTagHeader CdxTagHeader::parse(const uint8_t* bytes, const std::string& path)
     auto bad = [&](const char* what) {
         return InvalidIndexError(path + ": damaged index header (" + std::string(what) + ")");
     };
+    if (!(header.options & kOptionCompact))
+        throw bad("not a compact index; the older uncompressed layout is not read");
     if (header.keyLength == 0 || header.keyLength > kMaxKeyLength)
         throw bad("key length");
     if (keyStart + keyLength > kPoolSize || forStart + forLength > kPoolSize || keyLength + forLength > kPoolSize)

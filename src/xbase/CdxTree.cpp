@@ -10,7 +10,8 @@ namespace xbase {
 using namespace cdx;
 
 namespace {
-constexpr size_t kCachedPages = 256;
+constexpr size_t kCachedLeaves = 256;
+constexpr size_t kCachedPages = 4096;
 } // namespace
 
 CdxTree::CdxTree(CdxPageStore& store, uint32_t headerOffset, uint16_t keyLength, uint8_t filler)
@@ -43,6 +44,7 @@ CdxTree::NodePtr CdxTree::load(uint32_t offset)
     store_.readPage(offset, page);
     auto node = std::make_shared<CdxNode>(codec_.decode(page, offset, store_.path()));
     cache_.emplace(offset, node);
+    cachedLeaves_ += node->leaf;
     return node;
 }
 
@@ -369,8 +371,15 @@ void CdxTree::flush()
     }
     dirty_.clear();
     ++changeCount_;
-    if (cache_.size() > kCachedPages)
+    // Interior pages lie on every path, so leaves go first; the whole cache only past a cap.
+    if (cache_.size() > kCachedPages) {
         cache_.clear();
+        cachedLeaves_ = 0;
+    } else if (cachedLeaves_ > kCachedLeaves) {
+        for (auto it = cache_.begin(); it != cache_.end();)
+            it = it->second->leaf ? cache_.erase(it) : std::next(it);
+        cachedLeaves_ = 0;
+    }
 }
 
 void CdxTree::replaceRoot(uint32_t offset)
@@ -378,6 +387,7 @@ void CdxTree::replaceRoot(uint32_t offset)
     root_ = offset;
     writeRootPointer();
     cache_.clear();
+    cachedLeaves_ = 0;
     dirty_.clear();
     ++changeCount_;
 }
@@ -399,6 +409,7 @@ void CdxTree::freeAllPages()
         level = std::move(below);
     }
     cache_.clear();
+    cachedLeaves_ = 0;
     ++changeCount_;
 }
 

@@ -99,6 +99,7 @@ private:
     uint64_t changeCount_ = 0;
     std::unordered_map<uint32_t, NodePtr> cache_;
     std::unordered_set<uint32_t> dirty_;
+    size_t cachedLeaves_ = 0; // an estimate: leaves created or released in place are not counted
 };
 
 } // namespace xbase

@@ -292,3 +292,20 @@ TEST(CdxIndexPaths, IndexTakesTheTableBaseName)
     EXPECT_EQ("/d.x/letter.cdx", CdxIndex::pathForTable("/d.x/letter.dbf"));
     EXPECT_EQ("/d.x/NOEXT.CDX", CdxIndex::pathForTable("/d.x/NOEXT"));
 }
+
+// When the record holding a unique key changes, the next record with that key takes its place.
+TEST_F(CdxIndexTest, UniqueTagHandsKeyToNextRecord)
+{
+    for (const char* name : {"Baker", "Adams", "Baker", "Baker"})
+        table.append({name});
+    auto index = CdxIndex::create(fs, "P.CDX", compiler, table);
+    index->createTag({"ONCE", "UPPER(LNAME)", "", false, true});
+    table.addListener(index.get());
+    EXPECT_EQ((std::vector<uint32_t>{2, 1}), walk(*index->currentTag()));
+    table.write(1, "LNAME", "Carter");
+    EXPECT_EQ((std::vector<uint32_t>{2, 3, 1}), walk(*index->currentTag()));
+    table.setDeleted(3, true); // delete flags do not change this key
+    table.write(3, "LNAME", "Adams");
+    EXPECT_EQ((std::vector<uint32_t>{2, 4, 1}), walk(*index->currentTag()));
+    EXPECT_EQ(std::vector<std::string>{}, index->check());
+}

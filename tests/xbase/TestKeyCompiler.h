@@ -84,11 +84,14 @@ private:
                 }
                 if (term.group)
                     append(*term.group, r, out);
-                else
-                    for (uint32_t i = 0; i < term.width; ++i) {
-                        const char c = char(r[term.offset + i]);
-                        out.push_back(term.upper && c >= 'a' && c <= 'z' ? char(c - 32) : c);
-                    }
+                else {
+                    const size_t at = out.size();
+                    out.append(reinterpret_cast<const char*>(r) + term.offset, term.width);
+                    if (term.upper)
+                        for (size_t i = at; i < out.size(); ++i)
+                            if (out[i] >= 'a' && out[i] <= 'z')
+                                out[i] = char(out[i] - 32);
+                }
                 out.append(blanks, ' ');
             }
         }
