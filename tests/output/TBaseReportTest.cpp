@@ -1,0 +1,148 @@
+#include "output/TPagePainter.h"
+#include "output/TReportFiler.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A page stream on a pretend printer with a known resolution and unprintable offset.
+class TOffsetFiler : public TReportFiler {
+public:
+    using TReportFiler::TReportFiler;
+    double Resolution() override { return 600; }
+    TInches UnprintableLeft() override { return 0.25_in; }
+    TInches UnprintableTop() override { return 0.125_in; }
+};
+
+TEST(TBaseReportTest, PenWidthRuleNegativeMeansHundredthsAndNeverBelowOnePixel)
+{
+    struct Case { int Width; double RecordedInches; double Dpi; double Pixels; };
+    const Case cases[] = {
+        {-5, 0.05, 96, 5},         // 4.8 px rounds to 5
+        {-1, 0.01, 96, 1},         // 0.96 px
+        {-1, 0.01, 1200, 12},
+        {0, 0.0, 1200, 1},         // hairline
+        {3, 3.0 / 600, 600, 3},    // positive widths are pixels of the target
+        {3, 3.0 / 600, 96, 1},     // ... and stay visible on a coarser device
+    };
+    for (const Case& c : cases) {
+        TPageStream stream;
+        TOffsetFiler job(stream);
+        job.OnPrint = [&](TBaseReport& report) { report.SetPen(Qt::red, Qt::DashLine, c.Width); };
+        ASSERT_TRUE(job.Execute());
+        const TPenOp pen = stream.Page(1).OfKind<TPenOp>().back();
+        EXPECT_DOUBLE_EQ(pen.Width.Value(), c.RecordedInches) << "width " << c.Width;
+        EXPECT_EQ(pen.Style, Qt::DashLine);
+        EXPECT_DOUBLE_EQ(TPagePainter::PenPixels(pen.Width, c.Dpi), c.Pixels) << "width " << c.Width << " at " << c.Dpi;
+    }
+}
+
+TEST(TBaseReportTest, InchRectToDeviceRemovesTheUnprintableOffset)
+{
+    TPageStream stream;
+    TOffsetFiler job(stream);
+    const QRect device = job.InchRectToDevice(TInchRect{1.0_in, 1.0_in, 2.0_in, 1.5_in});
+    EXPECT_EQ(device.left(), 450);      // (1 - 0.25) x 600
+    EXPECT_EQ(device.top(), 525);       // (1 - 0.125) x 600
+    EXPECT_EQ(device.width(), 600);
+    EXPECT_EQ(device.height(), 300);
+}
+
+TEST(TBaseReportTest, PagesAreRecordedInInchesAndEachCarriesTheDrawingState)
+{
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.SetPaper(9);
+    job.SetOrientation(TOrientation::poLandscape);
+    QStringList events;
+    job.OnBeforePrint = [&](TBaseReport&) { events << "before"; };
+    job.OnPrintHeader = [&](TBaseReport& r) { events << QString("header %1").arg(r.CurrentPage()); };
+    job.OnPrintFooter = [&](TBaseReport& r) { events << QString("footer %1").arg(r.CurrentPage()); };
+    job.OnNewPage = [&](TBaseReport& r) { events << QString("new %1").arg(r.CurrentPage()); };
+    job.OnAfterPrint = [&](TBaseReport&) { events << "after"; };
+    job.OnPrint = [](TBaseReport& r) {
+        r.SetFont("Arial", 14);
+        r.SetBold(true);
+        r.PrintAt(1.0_in, 2.0_in, "first", TTextAlign::taCenter);
+        r.NewPage();
+        r.Rectangle(TInchRect{1.0_in, 1.0_in, 3.0_in, 2.0_in});
+    };
+    ASSERT_TRUE(job.Execute());
+
+    EXPECT_EQ(events, QStringList({"before", "header 1", "footer 1", "header 2", "new 2", "footer 2", "after"}));
+    ASSERT_EQ(stream.PageCount(), 2);
+    EXPECT_NEAR(stream.Page(1).PageWidth().Value(), 11.69, 0.01);   // A4 landscape
+    const auto text = stream.Page(1).OfKind<TTextOp>();
+    ASSERT_EQ(text.size(), 1u);
+    EXPECT_EQ(text[0].Anchor, (TInchPoint{1.0_in, 2.0_in}));
+    EXPECT_EQ(text[0].Align, TTextAlign::taCenter);
+    // Page 2 starts with the font still in force, so it can be shown on its own.
+    const auto fonts = stream.Page(2).OfKind<TFontOp>();
+    ASSERT_FALSE(fonts.empty());
+    EXPECT_EQ(fonts.front().Family, "Arial");
+    EXPECT_DOUBLE_EQ(fonts.front().PointSize, 14);
+    EXPECT_TRUE(fonts.front().Bold);
+    EXPECT_EQ(job.DeviceName(), "Preview");
+}
+
+TEST(TBaseReportTest, StatusFormatReplacesPageAndStatusLines)
+{
+    TPageStream stream;
+    TReportFiler job(stream);
+    QStringList shown;
+    job.StatusLabel = [&](const QString& text) { shown << text; };
+    job.StatusText = {"Smith", "Springfield"};
+    job.OnPrint = [](TBaseReport& r) { r.NewPage(); };
+    job.Execute();
+    EXPECT_EQ(shown, QStringList({"Printing Page 1\rSmith\rSpringfield", "Printing Page 2\rSmith\rSpringfield"}));
+    job.StatusText = {"only one"};
+    EXPECT_EQ(job.StatusMessage("%p|%0|%1|100%"), "2|only one||100%");
+}
+
+TEST(TBaseReportTest, AbortedJobOpensNoFurtherPagesAndReportsFailure)
+{
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.OnPrint = [](TBaseReport& r) {
+        for (int page = 0; page < 10 && r.ProcessEvents(); ++page) {
+            if (page == 2)
+                r.Abort();
+            r.NewPage();
+        }
+    };
+    EXPECT_FALSE(job.Execute());
+    EXPECT_TRUE(job.Aborted());
+    EXPECT_EQ(stream.PageCount(), 3);
+}
+
+TEST(TBaseReportTest, TabsJustifyClipShadeAndFrameTheirCells)
+{
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.SetMarginLeft(1.0_in);
+    job.OnPrint = [](TBaseReport& r) {
+        r.SetTab(std::nullopt, TTabJustify::tjLeft, 2.0_in, 5, 10);
+        r.SetTab(std::nullopt, TTabJustify::tjRight, 1.5_in, 0, 0, tbBottom);
+        r.PrintTab("left");
+        r.PrintTab("right");
+        EXPECT_FALSE(r.Tab());
+    };
+    job.Execute();
+    const TDisplayList& page = stream.Page(1);
+    const auto texts = page.OfKind<TClippedTextOp>();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].Clip.Left, 1.05_in);               // first tab at the section's left + margin
+    EXPECT_EQ(texts[0].Start.X, 1.05_in);
+    EXPECT_EQ(texts[1].Clip.Left, 3.0_in);                // second tab directly after the first
+    EXPECT_LT(texts[1].Start.X, 4.5_in);
+    EXPECT_GT(texts[1].Start.X, 4.0_in);                  // right-justified: ends at the right edge
+    const auto fills = page.OfKind<TFillRectOp>();
+    ASSERT_EQ(fills.size(), 1u);                          // only the shaded tab
+    EXPECT_EQ(fills[0].Color, QColor(230, 230, 230));
+    const auto lines = page.OfKind<TLineOp>();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].From.X, 3.0_in);
+    EXPECT_EQ(lines[0].To.X, 4.5_in);
+}
+
+} // namespace
