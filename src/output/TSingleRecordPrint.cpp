@@ -113,7 +113,8 @@ void TSingleRecordPrint::PrintMemo(TBaseReport& job)
         return;
     job.SetItalic(true);
     const TInches width = job.PageWidth() - job.MarginLeft() - job.MarginRight();
-    const QStringList lines = WrapText(job, Record.Memo, width);
+    // Wrapped to what the tab leaves free inside its margins, so no line loses its last letters.
+    const QStringList lines = WrapText(job, Record.Memo, width - TInches::FromHundredths(2 * kTabMargin));
     if (lines.isEmpty() || (lines.size() == 1 && lines.front().trimmed().isEmpty())) {
         job.SetItalic(false);
         return;

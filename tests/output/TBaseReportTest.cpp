@@ -1,6 +1,8 @@
 #include "output/TPagePainter.h"
 #include "output/TReportFiler.h"
 
+#include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +145,44 @@ TEST(TBaseReportTest, TabsJustifyClipShadeAndFrameTheirCells)
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].From.X, 3.0_in);
     EXPECT_EQ(lines[0].To.X, 4.5_in);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TPagePainterTest, ShapesPicturesAndImagesLandOnTheirInchRectangles)
+{
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        painter.fillRect(QRect(0, 0, 50, 20), Qt::blue);   // the whole frame, in the picture's units
+    }
+    QImage green(4, 4, QImage::Format_RGB32);
+    green.fill(Qt::green);
+
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.OnPrint = [&](TBaseReport& r) {
+        r.FillRect(TInchRect{1.0_in, 1.0_in, 2.0_in, 2.0_in}, Qt::red);
+        r.StretchPicture(TInchRect{3.0_in, 1.0_in, 4.0_in, 2.0_in}, picture, QRectF(0, 0, 50, 20));
+        r.StretchDraw(TInchRect{5.0_in, 1.0_in, 6.0_in, 2.0_in}, green);
+    };
+    job.Execute();
+
+    QImage image(8 * 96, 3 * 96, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TPagePainter(painter, 96, 96).PlayPage(stream.Page(1), false);
+    painter.end();
+    struct Probe { int X; int Y; QColor Expected; };
+    const Probe probes[] = {
+        {97, 97, Qt::red},    {190, 190, Qt::red},   {94, 150, Qt::white}, {194, 150, Qt::white},
+        {290, 98, Qt::blue},  {380, 190, Qt::blue},  {390, 150, Qt::white},
+        {490, 98, Qt::green}, {570, 190, Qt::green}, {150, 200, Qt::white},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(image.pixelColor(p.X, p.Y), p.Expected) << p.X << "," << p.Y;
 }
 
 } // namespace
