@@ -1,5 +1,8 @@
 #include "output/TReportFiler.h"
+#include "output/TPrintCurrentRecord.h"
 #include "output/TSingleRecordPrint.h"
+
+#include <QCheckBox>
 
 #include <QLocale>
 #include <QProcess>
@@ -160,6 +163,24 @@ TEST(TSingleRecordPrintTest, PdfIntoAMissingFolderFailsWithAMessage)
     QString error;
     EXPECT_FALSE(PrintRecordToPdf(SampleRecord("x"), {}, "/nonexistent-folder/record.pdf", &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(TPrintCurrentRecordTest, AllSwitchesEveryBoxAndBoxesSelectPrintedLabels)
+{
+    TPrintCurrentRecord dialog(SampleRecord("memo"));
+    EXPECT_EQ(dialog.windowTitle(), "Print Current Record");
+    EXPECT_EQ(dialog.SelectedLabels().size(), 21);
+    dialog.AllCheckBox()->setChecked(false);
+    dialog.AllCheckBoxClick();
+    EXPECT_TRUE(dialog.SelectedLabels().isEmpty());
+    dialog.CheckBox("State/Province")->setChecked(true);
+    dialog.CheckBox("E-mail")->setChecked(true);
+    dialog.CheckBox("Memo")->setChecked(true);
+    EXPECT_EQ(dialog.SelectedLabels(), QStringList({"State", "E-Mail", "Memo"}));
 }
 
 } // namespace
