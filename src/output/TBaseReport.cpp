@@ -130,11 +130,19 @@ bool TBaseReport::Execute()
         return false;
     }
     Running = true;
-    Fire(OnBeforePrint);
-    OpenPage();
-    Fire(OnPrint);
-    ClosePage();
-    Fire(OnAfterPrint);
+    try {
+        Fire(OnBeforePrint);
+        OpenPage();
+        Fire(OnPrint);
+        ClosePage();
+        Fire(OnAfterPrint);
+    } catch (...) {
+        // A job that failed half way is aborted, so no half-written document stays behind.
+        Running = false;
+        AbortFlag = true;
+        EndJob(true);
+        throw;
+    }
     Running = false;
     EndJob(AbortFlag);
     return !AbortFlag;

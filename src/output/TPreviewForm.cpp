@@ -3,6 +3,7 @@
 #include "settings/TWindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,6 +85,15 @@ void TPreviewForm::FormActivate()
         button->setVisible(severalPages);
     UpdateTitle();
     Preview->setFocus();
+}
+
+void TPreviewForm::keyPressEvent(QKeyEvent* event)
+{
+    // The arrows scroll the page wherever the focus is, as they would in the page itself.
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        Preview->ScrollStep(event->key() == Qt::Key_Up ? -1 : 1);
+    else
+        QDialog::keyPressEvent(event);
 }
 
 bool TPreviewForm::NavigationVisible() const
