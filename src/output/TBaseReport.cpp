@@ -339,6 +339,11 @@ TInches TBaseReport::LineHeight() const
     return TInches::FromPixels(Metrics().lineSpacing(), kMeasureDpi);
 }
 
+TInches TBaseReport::FontLeading() const
+{
+    return TInches::FromPixels(Metrics().leading(), kMeasureDpi);
+}
+
 TInches TBaseReport::Baseline() const
 {
     return CurrentLineTop + TInches::FromPixels(Metrics().ascent(), kMeasureDpi);

@@ -158,6 +158,8 @@ public:
     void SetSectionBottom(TInches bottom) { Section.Bottom = bottom; }
     void ResetSection();   // back to the page inside the margins
     TInches LineHeight() const;
+    // The font's extra spacing between lines, included in LineHeight().
+    TInches FontLeading() const;
     TInches LineTop() const { return CurrentLineTop; }
     TInches LineBottom() const { return CurrentLineTop + LineHeight(); }
     TInches Baseline() const;

@@ -1,5 +1,7 @@
 #include "TPagePainter.h"
 
+#include "TPictureReplayDevice.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -140,11 +142,12 @@ void TPagePainter::Draw(const TPictureOp& op)
     if (frame.isEmpty())
         return;
     const QRectF target = Device(op.Rect);
+    QTransform transform;
+    transform.translate(target.left(), target.top());
+    transform.scale(target.width() / frame.width(), target.height() / frame.height());
+    transform.translate(-frame.left(), -frame.top());
     Painter.save();
     Painter.setClipRect(target, Qt::IntersectClip);
-    Painter.translate(target.topLeft());
-    Painter.scale(target.width() / frame.width(), target.height() / frame.height());
-    Painter.translate(-frame.topLeft());
-    Painter.drawPicture(QPointF(0, 0), op.Picture);
+    TPictureReplayDevice(Painter).Play(op.Picture, transform);
     Painter.restore();
 }

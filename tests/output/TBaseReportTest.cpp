@@ -186,3 +186,57 @@ TEST(TPagePainterTest, ShapesPicturesAndImagesLandOnTheirInchRectangles)
 }
 
 } // namespace
+
+namespace {
+
+// The inked area of an image inside `area` (inches), in inches.
+QRectF InkInches(const QImage& image, double dpi, const QRectF& area)
+{
+    QRect ink;
+    for (int y = int(area.top() * dpi); y < int(area.bottom() * dpi); ++y)
+        for (int x = int(area.left() * dpi); x < int(area.right() * dpi); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return QRectF(ink.left() / dpi, ink.top() / dpi, ink.width() / dpi, ink.height() / dpi);
+}
+
+TEST(TPagePainterTest, PictureTextScalesWithTheGeometryAtAnyResolution)
+{
+    // Text objects draw into a picture at screen resolution; on a printer their text must keep
+    // its place and size in inches, not grow with the printer's dots per inch.
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        QFont font("Arial");
+        font.setPixelSize(40);
+        painter.setFont(font);
+        painter.drawText(QPointF(0, 40), "HH");
+        painter.drawRect(0, 0, 191, 95);   // an outline over the text must not paint it out
+    }
+    TDisplayList page(8.5_in, 11.0_in);
+    page.Add(TPictureOp{TInchRect{1.0_in, 1.0_in, 3.0_in, 2.0_in}, picture, QRectF(0, 0, 192, 96)});
+
+    QRectF reference;
+    for (double dpi : {96.0, 300.0, 600.0}) {
+        QImage image(int(4 * dpi), int(3 * dpi), QImage::Format_RGB32);
+        const int dotsPerMeter = int(dpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TPagePainter(painter, dpi, dpi).PlayPage(page, false);
+        painter.end();
+        const QRectF ink = InkInches(image, dpi, QRectF(1.05, 1.05, 1.9, 0.9));
+        if (reference.isNull()) {
+            reference = ink;
+            EXPECT_GT(ink.width(), 0.3);
+            continue;
+        }
+        EXPECT_NEAR(ink.left(), reference.left(), 0.02) << dpi;
+        EXPECT_NEAR(ink.top(), reference.top(), 0.02) << dpi;
+        EXPECT_NEAR(ink.width(), reference.width(), 0.03) << dpi;
+        EXPECT_NEAR(ink.height(), reference.height(), 0.03) << dpi;
+    }
+}
+
+} // namespace
