@@ -1,5 +1,6 @@
 // Start-up: read the command line; a command runs headless on Qt's offscreen platform and
 // exits, no command starts the windows on the program folder.
+#include "app/TSingleInstance.h"
 #include "cli/TCommandLine.h"
 #include "settings/TProgramFolder.h"
 
@@ -53,11 +54,20 @@ int RunHeadless(const TCommandLineOptions& options)
 
 int RunWindows(const TCommandLineOptions& options)
 {
+    TSingleInstance instance;
+    if (!instance.TryBecomePrimary())
+        return 0; // the running instance brings its window forward
     TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
     TProgramFolder::Prepare();
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Quorvane"));
     window.resize(800, 600);
+    QObject::connect(&instance, &TSingleInstance::RaiseRequested, &window, [&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return QApplication::exec();
 }

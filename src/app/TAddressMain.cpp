@@ -1,0 +1,404 @@
+#include "TAddressMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Commands whose windows come with later parts of the program: present, disabled, explained.
+const char* const notYetBuilt[] = {
+    "&Browse", "&Search", "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
+    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Clear Filter", "&Save Filter", "&Restore Filter",
+    "Clear &Tags", "&Tag All Filter Matches", "Rebuild S&ystem File indexes", "Count &Zip Codes",
+    "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case", "Delete &Records",
+    "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
+    "Print C&urrent Record", "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
+    "Technical Support", "Configuration Information"};
+
+const char* const sortCaptions[] = {"&Last Name", "&First Name", "&Title", "&Organization", "&Street",
+                                    "&City",      "&State",      "&Zip",   "&Country",      "&Phone",
+                                    "&E-mail",    "&Fax",        "&Date",  "&Codes"};
+} // namespace
+
+TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Quorvane"));
+
+    PageControl = new QTabWidget;
+    PageControl->addTab(BuildAddressPage(), QStringLiteral("Address &Information"));
+    PageControl->addTab(BuildMemoPage(), QStringLiteral("&Memo"));
+
+    auto* recordPage = new QWidget;
+    auto* recordLayout = new QVBoxLayout(recordPage);
+    recordLayout->setContentsMargins(0, 0, 0, 0);
+    recordLayout->addWidget(BuildNameStrip());
+    recordLayout->addWidget(PageControl, 1);
+
+    RecordArea = new QStackedWidget;
+    RecordArea->addWidget(recordPage);
+    RecordArea->addWidget(BuildNoDataPanel());
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildButtonBar());
+    layout->addWidget(RecordArea, 1);
+    layout->addWidget(BuildRecordBar());
+    setCentralWidget(central);
+
+    FilterStatusLabel = new QLabel;
+    SortStatusLabel = new QLabel;
+    statusBar()->addWidget(FilterStatusLabel, 1);
+    statusBar()->addWidget(SortStatusLabel, 1);
+
+    BuildMenus();
+    SetButtons({});
+}
+
+QLineEdit* TAddressMain::AddField(const QString& field, const QString& caption)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(field);
+    auto* label = new QLabel(caption);
+    label->setBuddy(edit);
+    FieldEdits[field] = edit;
+    FieldLabels[field] = label;
+    return edit;
+}
+
+QWidget* TAddressMain::BuildNameStrip()
+{
+    auto* strip = new QGroupBox;
+    auto* grid = new QGridLayout(strip);
+    const std::pair<const char*, const char*> fields[] = {{"LNAME", "Last"},   {"FNAME", "First"}, {"MIDDLE", "MI"},
+                                                          {"PREFIX", "Prefix"}, {"TITLE", "Title"}, {"ORG", "Org"}};
+    const int stretch[] = {4, 4, 1, 2, 4, 4};
+    for (int i = 0; i < 6; ++i) {
+        QLineEdit* edit = AddField(QLatin1String(fields[i].first), QLatin1String(fields[i].second));
+        grid->addWidget(FieldLabels[QLatin1String(fields[i].first)], 0, i);
+        grid->addWidget(edit, 1, i);
+        grid->setColumnStretch(i, stretch[i]);
+    }
+    FieldEdits["MIDDLE"]->setMaximumWidth(FieldEdits["MIDDLE"]->fontMetrics().horizontalAdvance(u'W') * 3);
+    return strip;
+}
+
+QWidget* TAddressMain::BuildAddressPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto place = [&](const char* field, const char* caption, int row, int column, int span = 1) {
+        QLineEdit* edit = AddField(QLatin1String(field), QLatin1String(caption));
+        grid->addWidget(FieldLabels[QLatin1String(field)], row, column);
+        grid->addWidget(edit, row, column + 1, 1, span);
+    };
+    // Left: the postal address; right: how to reach the person and the bookkeeping fields.
+    place("STREET", "Address 1", 0, 0, 3);
+    place("STREET2", "Address 2", 1, 0, 3);
+    place("CITY", "City", 2, 0, 3);
+    place("STATE", "State or Prov", 3, 0);
+    place("ZIP", "Zip or Postal", 4, 0);
+    place("COUNTRY", "Country", 5, 0, 3);
+    place("CODES", "Codes", 6, 0, 3);
+    place("USER1", "Comment 1", 7, 0, 3);
+    place("USER2", "Comment 2", 8, 0, 3);
+
+    place("PHONE", "Phone 1", 0, 4);
+    place("PHONE2", "Phone 2", 1, 4);
+    place("FAX", "Fax", 2, 4);
+    place("EMAIL", "E-mail", 3, 4);
+
+    QLineEdit* date = AddField(QStringLiteral("DisplayDate"), QStringLiteral("Date"));
+    date->setReadOnly(true);
+    date->setFocusPolicy(Qt::NoFocus);
+    DateButton = new QPushButton(QStringLiteral("Date"));
+    DateButton->setAutoDefault(false);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(date, 1);
+    dateRow->addWidget(DateButton);
+    grid->addWidget(FieldLabels["DisplayDate"], 4, 4);
+    grid->addLayout(dateRow, 4, 5);
+
+    TaggedCheck = new QCheckBox(QStringLiteral("Tagged"));
+    grid->addWidget(TaggedCheck, 5, 5);
+
+    DialPhone1Button = new QPushButton(QStringLiteral("Dial Phone &1"));
+    DialPhone2Button = new QPushButton(QStringLiteral("Dial Phone &2"));
+    for (QPushButton* dial : {DialPhone1Button, DialPhone2Button}) {
+        dial->setEnabled(false);
+        dial->setToolTip(NotAvailableText());
+    }
+    auto* dialRow = new QHBoxLayout;
+    dialRow->addWidget(DialPhone1Button);
+    dialRow->addWidget(DialPhone2Button);
+    grid->addLayout(dialRow, 6, 5);
+
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(5, 3);
+    grid->setColumnMinimumWidth(4, 60);
+    grid->setRowStretch(9, 1);
+    return page;
+}
+
+QWidget* TAddressMain::BuildMemoPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    MemoEdit = new QPlainTextEdit;
+    MemoEdit->setObjectName(QStringLiteral("MEMO"));
+    SearchMemoButton = new QPushButton(QStringLiteral("Search &Memo"));
+    FindNextButton = new QPushButton(QStringLiteral("Find &Next"));
+    FindNextButton->hide(); // shown once a memo search found something
+    for (QPushButton* button : {SearchMemoButton, FindNextButton}) {
+        button->setEnabled(false);
+        button->setToolTip(NotAvailableText());
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SearchMemoButton);
+    buttons->addWidget(FindNextButton);
+    buttons->addStretch();
+    layout->addWidget(MemoEdit, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TAddressMain::BuildButtonBar()
+{
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto make = [&](const char* caption) {
+        auto* button = new QPushButton(QLatin1String(caption));
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+        layout->addWidget(button);
+        return button;
+    };
+    SearchButton = make("Search");
+    BrowseButton = make("Browse");
+    FilterButton = make("Filter");
+    LabelsButton = make("Labels");
+    LettersButton = make("Letters");
+    EnvelopesButton = make("Envelopes");
+    ReportsButton = make("Reports");
+    layout->addStretch();
+    for (QPushButton* later : {SearchButton, BrowseButton, FilterButton, LabelsButton, LettersButton,
+                               EnvelopesButton, ReportsButton})
+        later->setToolTip(NotAvailableText());
+    return bar;
+}
+
+QWidget* TAddressMain::BuildRecordBar()
+{
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto arrow = [&](Qt::ArrowType type, const char* tip) {
+        auto* button = new QToolButton;
+        button->setArrowType(type);
+        button->setToolTip(QLatin1String(tip));
+        layout->addWidget(button);
+        return button;
+    };
+    FirstButton = arrow(Qt::UpArrow, "First record (Ctrl+Up)");
+    PriorButton = arrow(Qt::LeftArrow, "Previous record (Ctrl+Left)");
+    NextButton = arrow(Qt::RightArrow, "Next record (Ctrl+Right)");
+    LastButton = arrow(Qt::DownArrow, "Last record (Ctrl+Down)");
+    layout->addSpacing(12);
+    auto make = [&](const char* caption) {
+        auto* button = new QPushButton(QLatin1String(caption));
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+        return button;
+    };
+    SaveButton = make("&Save");
+    CancelButton = make("&Cancel");
+    AddButton = make("&Add");
+    EditButton = make("&Edit");
+    DeleteButton = make("&Delete");
+    ExitButton = make("E&xit");
+    layout->addStretch();
+    ClearFilterButton = make("Clear Filter");
+    ClearFilterButton->setToolTip(NotAvailableText());
+    connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
+    return bar;
+}
+
+QWidget* TAddressMain::BuildNoDataPanel()
+{
+    NoDataPanel = new QWidget;
+    auto* layout = new QVBoxLayout(NoDataPanel);
+    auto* text = new QLabel(QStringLiteral("Please Open or Create a Quorvane Address file"));
+    text->setAlignment(Qt::AlignCenter);
+    QFont font = text->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    text->setFont(font);
+    layout->addWidget(text);
+    return NoDataPanel;
+}
+
+QAction* TAddressMain::AddAction(QMenu* menu, const QString& caption, const QKeySequence& key)
+{
+    QAction* action = menu->addAction(caption);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    Actions[caption] = action;
+    return action;
+}
+
+QAction* TAddressMain::Action(const QString& caption) const { return Actions.value(caption); }
+
+void TAddressMain::BuildMenus()
+{
+    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    AddAction(FileMenu, QStringLiteral("&New Address Database"));
+    AddAction(FileMenu, QStringLiteral("&Open Address DataBase"));
+    FileMenu->addSeparator();
+    AddAction(FileMenu, QStringLiteral("&Browse"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    AddAction(FileMenu, QStringLiteral("&Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* import = FileMenu->addMenu(QStringLiteral("&Import"));
+    AddAction(import, QStringLiteral("Import from &DBF File"));
+    AddAction(import, QStringLiteral("Import from &ASCII File"));
+    AddAction(import, QStringLiteral("Import from Quorvane 1.x DBF"));
+    AddAction(import, QStringLiteral("Import from Quorvane 2.x DBF"));
+    AddAction(FileMenu, QStringLiteral("&Export "));
+    FileMenu->addSeparator();
+    AddAction(FileMenu, QStringLiteral("Set &Filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddAction(FileMenu, QStringLiteral("&Clear Filter"));
+    AddAction(FileMenu, QStringLiteral("&Save Filter"));
+    AddAction(FileMenu, QStringLiteral("&Restore Filter"));
+    AddAction(FileMenu, QStringLiteral("Clear &Tags"));
+    AddAction(FileMenu, QStringLiteral("&Tag All Filter Matches"));
+    FileMenu->addSeparator();
+    AddAction(FileMenu, QStringLiteral("&Rebuild Indexes for this file"));
+    AddAction(FileMenu, QStringLiteral("Rebuild S&ystem File indexes"));
+    AddAction(FileMenu, QStringLiteral("Pre&ferences"));
+    FileMenu->addSeparator();
+    connect(AddAction(FileMenu, QStringLiteral("E&xit ")), &QAction::triggered, this, &QWidget::close);
+    MruSeparator = FileMenu->addSeparator();
+
+    // Not shown as a menu; its shortcuts act on the focused text field.
+    EditMenu = new QMenu(QStringLiteral("&Edit"), this);
+    AddAction(EditMenu, QStringLiteral("&Undo typing"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddAction(EditMenu, QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    AddAction(EditMenu, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddAction(EditMenu, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    RecordMenu = menuBar()->addMenu(QStringLiteral("&Record"));
+    AddAction(RecordMenu, QStringLiteral("&First"), QKeySequence(Qt::CTRL | Qt::Key_Up));
+    AddAction(RecordMenu, QStringLiteral("&Previous"), QKeySequence(Qt::CTRL | Qt::Key_Left));
+    AddAction(RecordMenu, QStringLiteral("&Next"), QKeySequence(Qt::CTRL | Qt::Key_Right));
+    AddAction(RecordMenu, QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_Down));
+    RecordMenu->addSeparator();
+    AddAction(RecordMenu, QStringLiteral("&Add"));
+    AddAction(RecordMenu, QStringLiteral("&Edit"));
+    AddAction(RecordMenu, QStringLiteral("&Delete"));
+    RecordMenu->addSeparator();
+    AddAction(RecordMenu, QStringLiteral("Copy To &Clipboard"));
+    AddAction(RecordMenu, QStringLiteral("Create a Duplicate &Record (Clone)"));
+
+    SortMenu = menuBar()->addMenu(QStringLiteral("&Sort"));
+    auto* sortGroup = new QActionGroup(this);
+    for (const char* caption : sortCaptions) {
+        QAction* action = SortMenu->addAction(QLatin1String(caption));
+        action->setCheckable(true);
+        sortGroup->addAction(action);
+        Actions[QStringLiteral("Sort ") + QLatin1String(caption)] = action;
+    }
+
+    UtilitiesMenu = menuBar()->addMenu(QStringLiteral("&Utilities"));
+    AddAction(UtilitiesMenu, QStringLiteral("Count &Zip Codes"));
+    AddAction(UtilitiesMenu, QStringLiteral("Check && Repair &State and Zip Codes"));
+    AddAction(UtilitiesMenu, QStringLiteral("Check && Repair &Duplicates"));
+    AddAction(UtilitiesMenu, QStringLiteral("Con&vert Case"));
+    AddAction(UtilitiesMenu, QStringLiteral("Delete &Records"));
+    AddAction(UtilitiesMenu, QStringLiteral("&Search && Replace Field Values"));
+
+    PrintMenu = menuBar()->addMenu(QStringLiteral("&Print"));
+    AddAction(PrintMenu, QStringLiteral("Print &Labels"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    AddAction(PrintMenu, QStringLiteral("Print Le&tters"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    AddAction(PrintMenu, QStringLiteral("Print &Envelopes"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    AddAction(PrintMenu, QStringLiteral("Print &Reports"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    AddAction(PrintMenu, QStringLiteral("Print C&urrent Record"), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddAction(HelpMenu, QStringLiteral("&Contents"));
+    AddAction(HelpMenu, QStringLiteral("&Getting Started"));
+    AddAction(HelpMenu, QStringLiteral("Frequently Asked Questions"));
+    AddAction(HelpMenu, QStringLiteral("Search for Help On"));
+    AddAction(HelpMenu, QStringLiteral("How to Use Help"));
+    AddAction(HelpMenu, QStringLiteral("Technical Support"));
+    HelpMenu->addSeparator();
+    AddAction(HelpMenu, QStringLiteral("&About..."));
+    AddAction(HelpMenu, QStringLiteral("Configuration Information"));
+
+    for (QMenu* menu : {FileMenu, RecordMenu, SortMenu, UtilitiesMenu, PrintMenu, HelpMenu})
+        menu->setToolTipsVisible(true);
+    for (const char* caption : notYetBuilt) {
+        QAction* action = Actions.value(QLatin1String(caption));
+        Q_ASSERT(action);
+        action->setToolTip(NotAvailableText());
+        action->setEnabled(false);
+    }
+}
+
+void TAddressMain::SetButtons(const TButtonState& s)
+{
+    const bool browsing = s.TableOpen && !s.Editing;          // A and not E
+    const bool onRecord = browsing && s.OnRecord;             // A, not E and R
+    auto enable = [this](const char* caption, bool on) {
+        if (QAction* action = Actions.value(QLatin1String(caption)))
+            action->setEnabled(on && action->toolTip() != NotAvailableText());
+    };
+
+    for (QWidget* w : std::initializer_list<QWidget*>{SaveButton, CancelButton})
+        w->setVisible(s.Editing);
+    for (QWidget* w : std::initializer_list<QWidget*>{AddButton, EditButton, DeleteButton, ExitButton})
+        w->setVisible(!s.Editing);
+    AddButton->setEnabled(browsing);
+    EditButton->setEnabled(onRecord);
+    DeleteButton->setEnabled(onRecord);
+    for (QWidget* w : std::initializer_list<QWidget*>{FirstButton, PriorButton, NextButton, LastButton})
+        w->setVisible(onRecord);
+    for (QWidget* w : std::initializer_list<QWidget*>{DialPhone1Button, DialPhone2Button, SearchMemoButton})
+        w->setVisible(onRecord);
+    if (s.Editing)
+        FindNextButton->hide();
+
+    // Buttons of functions built by later parts stay disabled; their rules apply once they exist.
+    for (QPushButton* later : {SearchButton, BrowseButton, FilterButton, LabelsButton, LettersButton,
+                               EnvelopesButton, ReportsButton, ClearFilterButton})
+        later->setEnabled(false);
+    ClearFilterButton->setVisible(s.FilterSet);
+
+    enable("&Rebuild Indexes for this file", s.TableOpen);
+    enable("&Export ", onRecord);
+    enable("Create a Duplicate &Record (Clone)", onRecord);
+    enable("Copy To &Clipboard", onRecord);
+    enable("&Add", browsing);
+    enable("&Edit", onRecord);
+    enable("&Delete", onRecord);
+    for (const char* navigation : {"&First", "&Previous", "&Next", "&Last"})
+        enable(navigation, onRecord);
+    enable("E&xit ", !s.Editing);
+    FileMenu->setEnabled(!s.Editing);
+    RecordMenu->setEnabled(browsing);
+    SortMenu->setEnabled(onRecord);
+    UtilitiesMenu->setEnabled(onRecord);
+    PrintMenu->setEnabled(onRecord);
+    RecordArea->setCurrentWidget(s.TableOpen ? RecordArea->widget(0) : NoDataPanel);
+    FilterStatusLabel->setVisible(s.TableOpen);
+}

@@ -1,0 +1,39 @@
+// The "Preferences" dialog: adding, carry-forward and skip switches, the default country and
+// the aggressive-saving level. Opened with the values of the settings file; "Ok" writes them
+// all back, "Cancel" writes nothing.
+#pragma once
+
+#include "settings/TPreferences.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class TIniFile;
+
+class TPreferencesForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPreferencesForm(QWidget* parent = nullptr);
+
+    void SetPreferences(const TPreferences& preferences);
+    TPreferences Preferences() const;
+
+    // Shows the dialog on the settings file; true when the user chose "Ok" and it was written.
+    static bool Edit(TIniFile& settings, QWidget* parent);
+
+    QCheckBox* PlugDateCheck = nullptr;
+    QCheckBox* PlugCityStateCheck = nullptr;
+    QCheckBox* AutoDupCheckCheck = nullptr;
+    QLineEdit* DefaultCountryEdit = nullptr;
+    std::array<QCheckBox*, TPreferences::CarryCount> CarryChecks{};
+    std::array<QCheckBox*, TPreferences::SkipCount> SkipChecks{};
+    QComboBox* AggressiveSaveCombo = nullptr;
+    QCheckBox* OfferPdfPrinterCheck = nullptr;
+
+private:
+    TPreferences Original;
+};
