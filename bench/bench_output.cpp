@@ -6,6 +6,8 @@
 #include "settings/TScreenMetrics.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -62,6 +64,43 @@ void BM_WritePdf(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same sheets the way layout text objects draw: each label a vector picture drawn at
+// screen resolution and stretched into its rectangle.
+void BM_WritePdfOfPictures(benchmark::State& state)
+{
+    QPicture label;
+    {
+        QPainter painter(&label);
+        painter.setFont(QFont("Arial", 10));
+        painter.drawText(QPointF(10, 29), "Resident Whitfield");
+        painter.drawText(QPointF(10, 48), "1200 Long Street");
+        painter.drawText(QPointF(10, 67), "Springfield IL 62704");
+    }
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.OnPrint = [&label](TBaseReport& report) {
+        for (int page = 1; page <= kPages; ++page) {
+            if (page > 1)
+                report.NewPage();
+            for (int n = 0; n < 30; ++n) {
+                const TInches left = 0.1875_in + 2.75_in * (n % 3);
+                const TInches top = 0.5_in + 1.0_in * (n / 3);
+                report.StretchPicture(TInchRect{left, top, left + 2.625_in, top + 1.0_in}, label, QRectF(0, 0, 252, 96));
+            }
+        }
+    };
+    job.Execute();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        TFilePrinter printer;
+        printer.Printers().SelectPrinter(TPrinterSelection::PdfPrinterName());
+        printer.Printers().SetPdfFileName(dir.filePath("pictures.pdf"));
+        if (!printer.Execute(stream, "Quorvane"))
+            state.SkipWithError("PDF not written");
+    }
+}
+BENCHMARK(BM_WritePdfOfPictures)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_PreviewPage(benchmark::State& state)
 {
