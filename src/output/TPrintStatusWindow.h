@@ -1,0 +1,62 @@
+// The status window every printed product runs its job in: "Print Status" with a "Cancel"
+// button while printing, "Preview Status" with "Stop" while previewing. It runs the job on its
+// first activation, shows the engine's status line as pages are produced, lets the user
+// interface process events after each unit of work, and ends with the caller's final text and
+// an "Ok" button that closes it.
+//
+// Cancel while printing asks the caller's question and aborts the job on Yes; Stop while
+// previewing only asks the job to stop after the current unit.
+#pragma once
+
+#include "TBaseReport.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The final texts of one product; "%p" is replaced by the page number.
+struct TStatusTexts {
+    QString PrintCanceled;
+    QString PreviewCanceled;
+    QString PreviewStopped;
+    QString PrintCompleted;
+    QString PreviewReady;
+    QString CancelQuestion;
+    QString CancelCaption = QStringLiteral("CANCEL");
+};
+
+enum class TPrintOutcome { poNotRun, poCompleted, poCanceled, poStopped };
+
+class TPrintStatusWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `job` must outlive the window; `previewing` tells which words the window uses.
+    TPrintStatusWindow(TBaseReport& job, bool previewing, TStatusTexts texts, QWidget* parent = nullptr);
+
+    // Runs the job now (the window does so on first activation) and returns how it ended.
+    TPrintOutcome RunJob();
+    void CancelButtonClick();
+    TPrintOutcome Outcome() const { return Result; }
+    bool Previewing() const { return IsPreview; }
+    // The status text as set, with "\r" between its lines.
+    QString StatusText() const { return Status; }
+    QString ButtonText() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void SetStatus(const QString& text);
+    QString FinalText() const;
+
+    TBaseReport& Job;
+    bool IsPreview;
+    TStatusTexts Texts;
+    QLabel* StatusLabel;
+    QPushButton* CancelButton;
+    QString Status;
+    bool Activated = false;
+    TPrintOutcome Result = TPrintOutcome::poNotRun;
+};

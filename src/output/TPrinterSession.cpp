@@ -1,0 +1,79 @@
+#include "TPrinterSession.h"
+
+#include "TPagePainter.h"
+#include "prompts/TUserPrompts.h"
+
+#include <QFile>
+#include <QPrinter>
+
+TPrinterSession::~TPrinterSession()
+{
+    if (Painter)
+        Abort();
+}
+
+bool TPrinterSession::Begin(const TPrintSettings& settings)
+{
+    ErrorText.clear();
+    FileName.clear();
+    PagesPrinted = 0;
+    QPrinter& printer = Printers.Printer();
+    if (Printers.IsPdfPrinter()) {
+        FileName = Printers.FixedPdfFileName();
+        if (FileName.isEmpty())
+            FileName = TUserPrompts::Current().SaveFileName(QStringLiteral("Print to PDF File"), QString(),
+                                                            QStringLiteral("PDF files (*.pdf)"));
+        if (FileName.isEmpty())
+            return false;
+        printer.setOutputFileName(FileName);
+    }
+    printer.setDocName(settings.DocumentName);
+    printer.setPageSize(settings.PageSize);
+    printer.setPageOrientation(settings.Orientation);
+    printer.setCopyCount(settings.Copies);
+    printer.setFullPage(true);
+    Painter = std::make_unique<QPainter>();
+    if (!Painter->begin(&printer)) {
+        Painter.reset();
+        ErrorText = Printers.IsPdfPrinter() ? QStringLiteral("Cannot write the file %1").arg(FileName)
+                                            : QStringLiteral("Cannot print on %1").arg(Printers.PrinterName());
+        return false;
+    }
+    return true;
+}
+
+void TPrinterSession::PrintPage(const TDisplayList& page)
+{
+    if (!Painter)
+        return;
+    QPrinter& printer = Printers.Printer();
+    if (PagesPrinted > 0)
+        printer.newPage();
+    // With a full-page printer the painter's origin is the sheet's corner and Qt takes the
+    // unprintable offset off by itself.
+    const double dpi = printer.resolution();
+    TPagePainter(*Painter, dpi, dpi).PlayPage(page, false);
+    ++PagesPrinted;
+}
+
+bool TPrinterSession::End()
+{
+    if (!Painter)
+        return false;
+    const bool ended = Painter->end();
+    Painter.reset();
+    if (!ended)
+        ErrorText = QStringLiteral("Printing on %1 failed").arg(Printers.PrinterName());
+    return ended;
+}
+
+void TPrinterSession::Abort()
+{
+    if (!Painter)
+        return;
+    Printers.Printer().abort();
+    Painter->end();
+    Painter.reset();
+    if (!FileName.isEmpty())
+        QFile::remove(FileName);
+}

@@ -1,0 +1,42 @@
+// One printed document on the current printer of a TPrinterSelection: opens it (asking for the
+// PDF file name when the "PDF file" printer has none), plays recorded pages onto it one by
+// one, and ends or aborts it. An aborted PDF is removed rather than left half written.
+#pragma once
+
+#include "TDisplayList.h"
+#include "TPrinterSelection.h"
+
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+struct TPrintSettings {
+    QString DocumentName;
+    QPageSize PageSize;
+    QPageLayout::Orientation Orientation = QPageLayout::Portrait;
+    int Copies = 1;
+};
+
+class TPrinterSession {
+public:
+    explicit TPrinterSession(TPrinterSelection& printers) : Printers(printers) {}
+    ~TPrinterSession();
+
+    // False when the document could not be opened (Error() says why) or the user cancelled the
+    // file dialog (Error() empty).
+    bool Begin(const TPrintSettings& settings);
+    void PrintPage(const TDisplayList& page);
+    // Finishes the document; false with Error() when the device failed.
+    bool End();
+    void Abort();
+    QString Error() const { return ErrorText; }
+    QString OutputFile() const { return FileName; }
+
+private:
+    TPrinterSelection& Printers;
+    std::unique_ptr<QPainter> Painter;
+    QString FileName;
+    QString ErrorText;
+    int PagesPrinted = 0;
+};
