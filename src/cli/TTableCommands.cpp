@@ -11,6 +11,8 @@
 #include "settings/TProgramFolder.h"
 #include "data/TCsv.h"
 #include "data/TTableText.h"
+#include "output/TAddressRecordPrintout.h"
+#include "output/TSingleRecordPrint.h"
 #include "xbase/WorkArea.h"
 #include "xbase/XbaseError.h"
 
@@ -368,6 +370,49 @@ int Run(const QString& command, const QStringList& arguments, QTextStream& out, 
     }
 }
 
+int PrintRecord(const QStringList& arguments, QTextStream& out)
+{
+    QString table, pdf;
+    QStringList fields;
+    long recno = 0;
+    for (int i = 0; i < arguments.size(); ++i) {
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TUsageError(("print-record: " + arguments[i] + " needs a value").toStdString());
+            return arguments[++i];
+        };
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--recno")) {
+            bool ok = false;
+            recno = value().toLong(&ok);
+            if (!ok || recno < 1)
+                throw TUsageError("print-record: --recno needs a record number from 1 on");
+        } else if (argument == QLatin1String("--fields")) {
+            fields = value().split(u',', Qt::SkipEmptyParts);
+        } else if (argument == QLatin1String("--pdf")) {
+            pdf = value();
+        } else if (argument.startsWith(QLatin1String("--")) || !table.isEmpty()) {
+            throw TUsageError(("print-record: unexpected " + argument + " (see --help)").toStdString());
+        } else {
+            table = argument;
+        }
+    }
+    if (table.isEmpty() || recno == 0 || pdf.isEmpty())
+        throw TUsageError("print-record: give TABLE, --recno N and --pdf FILE (see --help)");
+    const QStringList labels = TAddressRecordPrintout::LabelsFor(fields);
+    QString error;
+    auto address = TAddressTable::Open(QFileInfo(table).absoluteFilePath(), &error);
+    if (!address)
+        throw std::runtime_error(error.toStdString());
+    if (static_cast<uint32_t>(recno) > address->Table().recordCount())
+        throw std::runtime_error(("the table has no record " + QString::number(recno)).toStdString());
+    address->Table().go(static_cast<uint32_t>(recno));
+    if (!PrintRecordToPdf(TAddressRecordPrintout::FromTable(*address), labels, QFileInfo(pdf).absoluteFilePath(), &error))
+        throw std::runtime_error(error.toStdString());
+    out << "printed record " << recno << " to " << pdf << "\n";
+    return 0;
+}
+
 template <typename TWork> int RunPlain(const QString& command, QTextStream& err, TWork work)
 {
     TConsolePrompts prompts(err);
@@ -397,5 +442,8 @@ void TTableCommands::Register()
     });
     TCommandLine::Register(QStringLiteral("reindex"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
         return RunPlain(QStringLiteral("reindex"), e, [&] { return ReindexAddress(a, o, e); });
+    });
+    TCommandLine::Register(QStringLiteral("print-record"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
+        return RunPlain(QStringLiteral("print-record"), e, [&] { return PrintRecord(a, o); });
     });
 }

@@ -71,6 +71,13 @@ TEST_F(CommandLineEndToEnd, ForeignTableListsAsCsvInTagOrderAndCounts)
     EXPECT_EQ(lines.size(), Quorvane({"count", table, "--filter", "UPPER(LNAME)=\"AN\""}).Out.trimmed().toInt());
 
     EXPECT_EQ(Quorvane({"check", table}).Status, 0);
+
+    const QString pdf = Folder.filePath("record.pdf");
+    const TRun print = Quorvane({"print-record", table, "--recno", "190", "--fields", "LNAME,CITY,MEMO", "--pdf", pdf});
+    ASSERT_EQ(print.Status, 0) << print.Err.toStdString();
+    EXPECT_TRUE(QFile(pdf).size() > 0);
+    EXPECT_EQ(Quorvane({"print-record", table, "--recno", "5000", "--pdf", pdf}).Status, 2);
+    EXPECT_EQ(Quorvane({"print-record", table, "--recno", "1", "--fields", "NOSUCH", "--pdf", pdf}).Status, 2);
 }
 
 TEST_F(CommandLineEndToEnd, BadInputGivesStatus2AndDamageGivesStatus1)
