@@ -3,12 +3,21 @@
 // one has every bit inverted (-0 counts as +0).
 #pragma once
 
+#include <string>
+
 namespace xbase {
 
 class SortableDouble {
 public:
     static void encode(double value, char* out8);
     static double decode(const char* in8);
+    // The 8 key bytes of a value, e.g. for a seek on a numeric or date tag (dates as Julian days).
+    static std::string key(double value)
+    {
+        std::string bytes(8, '\0');
+        encode(value, bytes.data());
+        return bytes;
+    }
 };
 
 } // namespace xbase

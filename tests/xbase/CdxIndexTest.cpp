@@ -2,7 +2,8 @@
 #include "TestKeyCompiler.h"
 
 #include "xbase/CdxIndex.h"
-#include "xbase/IndexKeyEncoding.h"
+#include "xbase/JulianDay.h"
+#include "xbase/SortableDouble.h"
 #include "xbase/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -212,8 +213,8 @@ TEST_F(CdxIndexTest, SeekExactPrefixAndSoft)
     EXPECT_EQ(3u, index->currentTag()->next(at, table));
 
     index->createTag({"AMOUNT", "AMOUNT"});
-    EXPECT_TRUE(index->seek(IndexKeyEncoding::encodeNumber(3)).found);
-    EXPECT_FALSE(index->seek(IndexKeyEncoding::encodeNumber(4)).found);
+    EXPECT_TRUE(index->seek(SortableDouble::key(3)).found);
+    EXPECT_FALSE(index->seek(SortableDouble::key(4)).found);
 }
 
 TEST_F(CdxIndexTest, DescendingTagsRunAndSeekBackwards)

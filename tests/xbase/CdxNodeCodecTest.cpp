@@ -1,5 +1,6 @@
 #include "xbase/CdxNodeCodec.h"
-#include "xbase/IndexKeyEncoding.h"
+#include "xbase/JulianDay.h"
+#include "xbase/SortableDouble.h"
 #include "xbase/InvalidIndexError.h"
 
 #include <gtest/gtest.h>
@@ -61,14 +62,14 @@ TEST(CdxNodeCodec, WidensEntriesForLargeRecordNumbersAndRoundTrips)
 
 TEST(CdxNodeCodec, NumericKeysSortAsNumbers)
 {
-    EXPECT_EQ(std::string("\xC0\x29\0\0\0\0\0\0", 8), IndexKeyEncoding::encodeNumber(12.5));
-    EXPECT_EQ(std::string("\x3F\xD6\xFF\xFF\xFF\xFF\xFF\xFF", 8), IndexKeyEncoding::encodeNumber(-12.5));
-    EXPECT_EQ(IndexKeyEncoding::encodeNumber(0.0), IndexKeyEncoding::encodeNumber(-0.0));
+    EXPECT_EQ(std::string("\xC0\x29\0\0\0\0\0\0", 8), SortableDouble::key(12.5));
+    EXPECT_EQ(std::string("\x3F\xD6\xFF\xFF\xFF\xFF\xFF\xFF", 8), SortableDouble::key(-12.5));
+    EXPECT_EQ(SortableDouble::key(0.0), SortableDouble::key(-0.0));
     EXPECT_EQ(std::string("\xC1\x42\xB1\xAE\x80\0\0\0", 8),
-              IndexKeyEncoding::encodeJulianDay(IndexKeyEncoding::julianDay(1996, 7, 4)));
-    EXPECT_LT(IndexKeyEncoding::encodeNumber(-3), IndexKeyEncoding::encodeNumber(-2.5));
-    EXPECT_LT(IndexKeyEncoding::encodeNumber(-1e-9), IndexKeyEncoding::encodeNumber(0));
-    EXPECT_LT(IndexKeyEncoding::encodeNumber(2), IndexKeyEncoding::encodeNumber(10));
+              SortableDouble::key(JulianDay::fromYmd(1996, 7, 4)));
+    EXPECT_LT(SortableDouble::key(-3), SortableDouble::key(-2.5));
+    EXPECT_LT(SortableDouble::key(-1e-9), SortableDouble::key(0));
+    EXPECT_LT(SortableDouble::key(2), SortableDouble::key(10));
 }
 
 // Damaged counts and masks must be refused before they reach outside the page.

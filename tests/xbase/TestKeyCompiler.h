@@ -3,7 +3,8 @@
 // fields. Just enough to key the address tags; the real language lives elsewhere.
 #pragma once
 
-#include "xbase/IndexKeyEncoding.h"
+#include "xbase/JulianDay.h"
+#include "xbase/SortableDouble.h"
 #include "xbase/KeyExpression.h"
 #include "xbase/RecordView.h"
 #include "xbase/XbaseError.h"
@@ -106,12 +107,12 @@ private:
         {
             const std::string text(reinterpret_cast<const char*>(record.record()) + field_.offset, field_.width);
             if (!date_) {
-                key = xbase::IndexKeyEncoding::encodeNumber(std::strtod(text.c_str(), nullptr));
+                key = xbase::SortableDouble::key(std::strtod(text.c_str(), nullptr));
                 return;
             }
             const int ymd = std::atoi(text.c_str());
-            key = xbase::IndexKeyEncoding::encodeJulianDay(
-                ymd == 0 ? 0 : xbase::IndexKeyEncoding::julianDay(ymd / 10000, ymd / 100 % 100, ymd % 100));
+            key = xbase::SortableDouble::key(
+                ymd == 0 ? 0 : xbase::JulianDay::fromYmd(ymd / 10000, ymd / 100 % 100, ymd % 100));
         }
 
     private:
