@@ -232,6 +232,8 @@ void DbfTable::resetCursorState()
             std::fill_n(blank_.begin() + field.offset, field.width, uint8_t{0});
     window_.clear();
     windowFirst_ = windowCount_ = 0;
+    peekWindow_.clear();
+    peekFirst_ = peekCount_ = 0;
     lastLoaded_ = 0;
     appendBuffer_.clear();
     dirty_ = currentIsNew_ = false;
@@ -664,6 +666,35 @@ std::string DbfTable::memoText(int index) const
     return memo_->read(memoBlock(f, current_));
 }
 
+const uint8_t* DbfTable::peek(uint32_t recno)
+{
+    if (recno < 1 || recno > recordCount_)
+        throw XbaseError("Table " + path_ + " has no record " + std::to_string(recno));
+    if (recno > storedCount_)
+        return appendBuffer_.data() + static_cast<size_t>(recno - storedCount_ - 1) * recordSize_;
+    if (peekCount_ == 0 || recno < peekFirst_ || recno >= peekFirst_ + peekCount_) {
+        const uint32_t perWindow = std::max<uint32_t>(1, static_cast<uint32_t>(kReadAheadBytes / recordSize_));
+        peekFirst_ = recno;
+        peekCount_ = std::min(perWindow, storedCount_ - recno + 1);
+        peekWindow_.resize(static_cast<size_t>(peekCount_) * recordSize_);
+        const size_t got = file_->readAt(recordOffset(recno), peekWindow_.data(), peekWindow_.size());
+        if (got != peekWindow_.size()) {
+            peekCount_ = 0;
+            throw CorruptFileError("Table " + path_ + " is damaged: it ends inside record " +
+                                   std::to_string(recno + got / recordSize_));
+        }
+    }
+    return peekWindow_.data() + static_cast<size_t>(recno - peekFirst_) * recordSize_;
+}
+
+std::string DbfTable::memoTextOf(const uint8_t* recordBytes, int index) const
+{
+    const FieldDef& f = field(index);
+    if (!isMemoType(f.type) || !memo_)
+        return {};
+    return memo_->read(memoBlock(f, recordBytes));
+}
+
 // ---------------------------------------------------------------- editing
 
 void DbfTable::requireWritable() const
@@ -874,6 +905,8 @@ void DbfTable::commitRecord()
         file_->writeAt(recordOffset(recno_), edit_.data(), recordSize_);
         if (windowCount_ != 0 && recno_ >= windowFirst_ && recno_ < windowFirst_ + windowCount_)
             std::copy(edit_.begin(), edit_.end(), window_.begin() + static_cast<std::ptrdiff_t>(recno_ - windowFirst_) * recordSize_);
+        if (peekCount_ != 0 && recno_ >= peekFirst_ && recno_ < peekFirst_ + peekCount_)
+            std::copy(edit_.begin(), edit_.end(), peekWindow_.begin() + static_cast<std::ptrdiff_t>(recno_ - peekFirst_) * recordSize_);
     }
     for (auto* listener : listeners_)
         listener->recordWritten(recno_, before_.data(), edit_.data());

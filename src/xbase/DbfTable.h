@@ -106,6 +106,14 @@ public:
     bool isNull(int index) const;
     std::string memoText(int index) const override;
 
+    // --- reading without the cursor
+    // Record `recno` (1..recordCount()) as last written, read ahead through a buffer of its own,
+    // so scans by queries and index builds leave the cursor and its edit alone. The bytes live
+    // until the next peek or write.
+    const uint8_t* peek(uint32_t recno);
+    // The memo text of field `index` of a record's bytes (from peek() or a listener).
+    std::string memoTextOf(const uint8_t* recordBytes, int index) const;
+
     // --- edits of the current record
     void setText(int index, std::string_view text);
     void setNumber(int index, double value);
@@ -194,6 +202,9 @@ private:
     std::vector<uint8_t> appendBuffer_; // records storedCount_+1 .. not yet written
 
     std::vector<uint8_t> window_; // read-ahead of stored records
+    std::vector<uint8_t> peekWindow_; // read-ahead of peek(), apart from the cursor's
+    uint32_t peekFirst_ = 0;
+    uint32_t peekCount_ = 0;
     uint32_t windowFirst_ = 0;
     uint32_t windowCount_ = 0;
     uint32_t lastLoaded_ = 0;

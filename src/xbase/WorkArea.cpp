@@ -5,28 +5,28 @@
 
 namespace xbase {
 
-// Work that reads records through the cursor (counting, building, checking) puts it back
-// where the user left it.
-class WorkArea::CursorKeeper {
+// A record read with DbfTable::peek, seen through the table's layout; memo text comes from the
+// table's memo file.
+class WorkArea::PeekView final : public RecordView {
 public:
-    explicit CursorKeeper(DbfTable& table) : table_(table), recno_(table.eof() ? 0 : table.recordNumber())
+    explicit PeekView(DbfTable& table) : table_(table) {}
+    const RecordView& at(uint32_t recno)
     {
-        table_.commit();
+        bytes_ = table_.peek(recno);
+        recno_ = recno;
+        return *this;
     }
-    ~CursorKeeper()
-    {
-        try {
-            table_.go(recno_);
-        } catch (...) {
-            // The cursor stays where the work left it; the work's own error is what gets reported.
-        }
-    }
-    CursorKeeper(const CursorKeeper&) = delete;
-    CursorKeeper& operator=(const CursorKeeper&) = delete;
+    const std::vector<FieldDef>& fields() const override { return table_.fields(); }
+    int fieldIndex(std::string_view name) const override { return table_.fieldIndex(name); }
+    const uint8_t* record() const override { return bytes_; }
+    uint32_t recordSize() const override { return table_.recordSize(); }
+    uint32_t recordNumber() const override { return recno_; }
+    std::string memoText(int index) const override { return table_.memoTextOf(bytes_, index); }
 
 private:
     DbfTable& table_;
-    uint32_t recno_;
+    const uint8_t* bytes_ = nullptr;
+    uint32_t recno_ = 0;
 };
 
 std::unique_ptr<WorkArea> WorkArea::open(FileSystem& fs, const std::string& path, WorkAreaOptions options)
@@ -50,7 +50,8 @@ std::unique_ptr<WorkArea> WorkArea::open(FileSystem& fs, const std::string& path
     return area;
 }
 
-WorkArea::WorkArea(FileSystem& fs, std::unique_ptr<DbfTable> table) : fs_(fs), table_(std::move(table))
+WorkArea::WorkArea(FileSystem& fs, std::unique_ptr<DbfTable> table)
+    : fs_(fs), table_(std::move(table)), peekView_(std::make_unique<PeekView>(*table_))
 {
     query_ = std::make_unique<Query>(static_cast<RecordScanner&>(*this));
     table_->addListener(query_.get());
@@ -145,7 +146,7 @@ void WorkArea::createTags(const std::vector<TagSpec>& specs, const Progress& pro
 {
     if (!index_)
         createIndex();
-    CursorKeeper keep(*table_);
+    table_->commit(); // what is counted or indexed includes the edit in progress
     index_->createTags(specs, progress);
     installOrderAndFilter();
 }
@@ -197,14 +198,14 @@ bool WorkArea::seek(std::string_view key)
 
 void WorkArea::setCondition(std::string_view condition)
 {
-    CursorKeeper keep(*table_);
+    table_->commit(); // what is counted or indexed includes the edit in progress
     query_->setCondition(condition);
     installOrderAndFilter();
 }
 
 uint32_t WorkArea::count()
 {
-    CursorKeeper keep(*table_);
+    table_->commit(); // what is counted or indexed includes the edit in progress
     return query_->count();
 }
 
@@ -232,7 +233,7 @@ std::vector<std::string> WorkArea::checkIndex(size_t maxFaults)
         return {indexProblem_};
     if (!index_)
         return {"Table " + table_->path() + " has no index"};
-    CursorKeeper keep(*table_);
+    table_->commit(); // what is counted or indexed includes the edit in progress
     return index_->check(maxFaults);
 }
 
@@ -240,18 +241,12 @@ std::vector<std::string> WorkArea::checkIndex(size_t maxFaults)
 
 void WorkArea::forEachRecord(const std::function<void(const RecordView&)>& visit)
 {
-    CursorKeeper keep(*table_);
+    table_->commit(); // a pending edit is part of what the index must hold
     const uint32_t count = table_->recordCount();
-    for (uint32_t recno = 1; recno <= count; ++recno) {
-        table_->go(recno);
-        visit(*table_);
-    }
+    for (uint32_t recno = 1; recno <= count; ++recno)
+        visit(peekView_->at(recno));
 }
 
-const RecordView& WorkArea::readRecord(uint32_t recno)
-{
-    table_->go(recno);
-    return *table_;
-}
+const RecordView& WorkArea::readRecord(uint32_t recno) { return peekView_->at(recno); }
 
 } // namespace xbase

@@ -7,7 +7,7 @@
 //
 // Contract: one thread. A structural index that is missing or damaged does not stop the open:
 // indexProblem() then says why and index() is null, so the caller can offer a rebuild.
-// Counting and building read records through the table's own cursor and put it back after.
+// Counting and building read records beside the cursor (DbfTable::peek), never moving it.
 #pragma once
 
 #include "CdxIndex.h"
@@ -102,12 +102,13 @@ private:
     RecordOrder* currentOrder() override { return index_ ? index_->currentTag() : nullptr; }
     KeyRangeSource* keyRanges() override { return index_.get(); }
 
-    class CursorKeeper;
+    class PeekView;
 
     FileSystem& fs_;
     std::unique_ptr<DbfTable> table_;
     XbaseExpressionCompiler compiler_;
     std::unique_ptr<CdxIndex> index_;
+    std::unique_ptr<PeekView> peekView_;
     std::unique_ptr<Query> query_;
     std::string indexProblem_;
     bool exact_ = false;
