@@ -22,6 +22,8 @@ inline constexpr size_t kHeaderChangeCounter = 8;
 inline constexpr size_t kHeaderKeyLength = 12;
 inline constexpr size_t kHeaderOptions = 14;
 inline constexpr size_t kHeaderSignature = 15;
+inline constexpr size_t kHeaderCollation = 0x1EE; // 8 bytes, NUL-padded; empty or MACHINE = byte order
+inline constexpr size_t kCollationNameLength = 8;
 inline constexpr size_t kHeaderDescending = 502;
 inline constexpr size_t kHeaderForStart = 504;
 inline constexpr size_t kHeaderForLength = 506;

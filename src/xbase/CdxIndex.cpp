@@ -249,7 +249,12 @@ void CdxIndex::reindex(const Progress& progress)
     }
     const size_t order = order_;
     const std::string fresh = path_ + ".new";
-    create(fs_, fresh, compiler_, source_)->createTags(specs, progress);
+    try {
+        create(fs_, fresh, compiler_, source_)->createTags(specs, progress);
+    } catch (...) {
+        remove(fs_, fresh); // the old index stays as it was
+        throw;
+    }
     unload();
     fs_.rename(fresh, path_);
     load();

@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace xbase {
@@ -58,7 +60,11 @@ private:
     IndexRecordSource& source_;
     size_t budget_;
     // Reused from tag to tag and group to group: fresh memory costs a page fault per 4 KB.
-    std::vector<uint8_t> arena_;
+    struct FreeMemory {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<uint8_t, FreeMemory> arena_;
+    size_t arenaSize_ = 0;
     std::vector<SortItem> items_;
     std::vector<SortItem> spare_;
     std::vector<uint8_t> pages_;

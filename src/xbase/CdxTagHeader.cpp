@@ -3,6 +3,7 @@
 #include "CdxFormat.h"
 #include "InvalidIndexError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace xbase {
@@ -40,6 +41,15 @@ CdxTagHeader CdxTagHeader::parse(const uint8_t* bytes, const std::string& path)
         throw bad("not a compact index; the older uncompressed layout is not read");
     if (header.keyLength == 0 || header.keyLength > kMaxKeyLength)
         throw bad("key length");
+    // Keys of other collations are weight bytes from tables we do not have; reading them as
+    // plain bytes would seek wrongly, so such a tag asks for a rebuild. Stray bytes that do not
+    // spell a name are left alone, as other writers leave them there.
+    const std::string collation = poolText(bytes, kHeaderCollation, kCollationNameLength);
+    const bool isName = !collation.empty() && std::all_of(collation.begin(), collation.end(), [](char c) {
+        return c >= 'A' && c <= 'Z';
+    });
+    if (isName && collation != "MACHINE")
+        throw InvalidIndexError(path + ": index uses the " + collation + " collation, which is not supported");
     if (keyStart + keyLength > kPoolSize || forStart + forLength > kPoolSize || keyLength + forLength > kPoolSize)
         throw bad("expression lengths");
     const uint8_t* pool = bytes + kHeaderPool;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 using namespace xbase;
@@ -70,6 +71,19 @@ TEST_F(CdxDamage, MissingOrCutShortIsInvalid)
     }
     fs.bytes("T.CDX")[12] = 11; // directory key width
     EXPECT_THROW(CdxIndex::open(fs, "T.CDX", compiler, table), InvalidIndexError);
+}
+
+// A tag in another collation cannot be searched by bytes; a stray byte there is no collation.
+TEST_F(CdxDamage, OtherCollationsAskForARebuild)
+{
+    const uint32_t header = CdxIndex::open(fs, "T.CDX", compiler, table)->tag(1).tree().headerOffset();
+    std::memcpy(&fs.bytes("T.CDX")[header + cdx::kHeaderCollation], "GENERAL", 7);
+    EXPECT_THROW(CdxIndex::open(fs, "T.CDX", compiler, table), InvalidIndexError);
+    std::memcpy(&fs.bytes("T.CDX")[header + cdx::kHeaderCollation], "MACHINE", 7);
+    EXPECT_NO_THROW(CdxIndex::open(fs, "T.CDX", compiler, table));
+    fs.bytes("T.CDX")[header + cdx::kHeaderCollation] = 0x07;
+    fs.bytes("T.CDX")[header + cdx::kHeaderCollation + 1] = 0;
+    EXPECT_NO_THROW(CdxIndex::open(fs, "T.CDX", compiler, table));
 }
 
 TEST_F(CdxDamage, CheckFindsStaleAndMissingKeys)

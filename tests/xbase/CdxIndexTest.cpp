@@ -310,3 +310,18 @@ TEST_F(CdxIndexTest, UniqueTagHandsKeyToNextRecord)
     EXPECT_EQ((std::vector<uint32_t>{2, 4, 1}), walk(*index->currentTag()));
     EXPECT_EQ(std::vector<std::string>{}, index->check());
 }
+
+// A rebuild that fails leaves the old file in place and no half-built file behind.
+TEST_F(CdxIndexTest, FailedRebuildKeepsTheOldIndex)
+{
+    fill(50, 4);
+    auto index = CdxIndex::create(fs, "P.CDX", compiler, table);
+    index->createTag({"NAME", "UPPER(LNAME)"});
+    const auto before = fs.bytes("P.CDX");
+    fs.setWriteBudget(3000);
+    EXPECT_THROW(index->reindex(), XbaseError);
+    fs.setWriteBudget(-1);
+    EXPECT_FALSE(fs.exists("P.CDX.new"));
+    EXPECT_EQ(before, fs.bytes("P.CDX"));
+    EXPECT_EQ(std::vector<std::string>{}, index->check());
+}

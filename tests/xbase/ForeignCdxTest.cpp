@@ -96,6 +96,16 @@ TEST_F(ForeignCdx, EveryTagWalksInKeyOrderOverEveryRecord)
             ASSERT_EQ(expected[i].second, walked[i]) << tag.name() << " at " << i;
         EXPECT_EQ(expected.back().second, order.last()) << tag.name();
         EXPECT_EQ(1000u, index->keyCount());
+
+        // An exact seek of any key lands on the first record holding it.
+        index->setExact(true);
+        for (size_t i = 0; i < expected.size(); i += 37) {
+            const auto first = std::lower_bound(expected.begin(), expected.end(), std::make_pair(expected[i].first, 0u));
+            const SeekResult r = index->seek(expected[i].first);
+            ASSERT_TRUE(r.found) << tag.name() << " at " << i;
+            ASSERT_EQ(first->second, r.recno) << tag.name() << " at " << i;
+        }
+        index->setExact(false);
     }
     EXPECT_EQ(std::vector<std::string>{}, index->check());
 }
