@@ -371,6 +371,8 @@ void DbfTable::load(uint32_t recno)
     eof_ = false;
 }
 
+bool DbfTable::filterMayAccept(uint32_t recno) { return filter_ == nullptr || filter_->mayAccept(recno); }
+
 bool DbfTable::visible()
 {
     if (flaggedHidden_ && current_[0] == dbf::kDeletedFlag)
@@ -419,6 +421,8 @@ void DbfTable::goTop()
     eof_ = bof_ = false;
     orderSteps_ = 0;
     for (uint32_t r = firstCandidate(); r != 0; r = nextCandidate(r)) {
+        if (!filterMayAccept(r))
+            continue;
         load(r);
         if (visible())
             return;
@@ -433,6 +437,8 @@ void DbfTable::goBottom()
     eof_ = bof_ = false;
     orderSteps_ = 0;
     for (uint32_t r = lastCandidate(); r != 0; r = previousCandidate(r)) {
+        if (!filterMayAccept(r))
+            continue;
         load(r);
         if (visible())
             return;
@@ -465,6 +471,8 @@ void DbfTable::skip(long long count)
             orderSteps_ = 0;
             uint32_t r = nextCandidate(recno_);
             for (; r != 0; r = nextCandidate(r)) {
+                if (!filterMayAccept(r))
+                    continue;
                 load(r);
                 if (visible())
                     break;
@@ -485,6 +493,8 @@ void DbfTable::skip(long long count)
         orderSteps_ = 0;
         uint32_t r = previousCandidate(recno_);
         for (; r != 0; r = previousCandidate(r)) {
+            if (!filterMayAccept(r))
+                continue;
             load(r);
             if (visible())
                 break;

@@ -149,6 +149,7 @@ private:
     void load(uint32_t recno);
     void setEof();
     bool visible();
+    bool filterMayAccept(uint32_t recno);
     uint32_t firstCandidate();
     uint32_t lastCandidate();
     uint32_t nextCandidate(uint32_t recno);

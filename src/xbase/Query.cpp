@@ -19,6 +19,7 @@ class Query::BitmapFilter final : public RecordFilter {
 public:
     explicit BitmapFilter(Query& query) : query_(query) {}
     bool accepts(const RecordView& record) override { return query_.accepts(record); }
+    bool mayAccept(uint32_t recno) override { return query_.mayAccept(recno); }
 
 private:
     Query& query_;
@@ -99,10 +100,13 @@ void Query::rebuild()
     const bool hidden = table_.flaggedRecordsHidden();
     std::optional<QueryPlanner::Plan> plan;
     std::optional<RecordBitmap> flagged;
+    ranges_.clear();
     if (KeyRangeSource* index = table_.keyRanges()) {
         QueryPlanner planner(*index, table_.layout(), n, options_);
-        if (condition_)
+        if (condition_) {
             plan = planner.plan(condition_->root());
+            ranges_ = planner.enclosingRanges(condition_->root());
+        }
         // A scan that reads the records anyway sees their delete flags for free.
         const bool scanFollows = condition_ && !(plan && plan->exact);
         if (hidden && !scanFollows)
@@ -169,6 +173,14 @@ bool Query::accepts(const RecordView& record)
     const uint32_t recno = record.recordNumber();
     if (recno > members_.recordCount() || changed_.test(recno))
         return matches(record);
+    return members_.test(recno);
+}
+
+bool Query::mayAccept(uint32_t recno) const
+{
+    // Before the first build, and for records changed since, only reading them can tell.
+    if (!built_ || recno > members_.recordCount() || changed_.test(recno))
+        return true;
     return members_.test(recno);
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "Expression.h"
+#include "QueryPlanner.h"
 #include "RecordBitmap.h"
 #include "RecordFilter.h"
 #include "RecordOrder.h"
@@ -62,6 +63,11 @@ public:
     RecordFilter& filter();
     RecordOrder& recordOrder();
     bool accepts(const RecordView& record);
+    // Tag key ranges that hold the whole set (from the condition's top-level conjuncts); a
+    // cursor in one of those tags' order can be scoped to its range.
+    const std::vector<QueryPlanner::TagRange>& enclosingRanges() const { return ranges_; }
+    // False only for records surely outside the set (a bit test, no record read).
+    bool mayAccept(uint32_t recno) const;
 
     void recordWritten(uint32_t recno, const uint8_t* oldRecord, const uint8_t* newRecord) override;
     void tableRewritten() override;
@@ -83,6 +89,7 @@ private:
     std::string text_;
     std::optional<Expression> condition_;
     RecordBitmap members_;
+    std::vector<QueryPlanner::TagRange> ranges_;
     RecordBitmap changed_;
     bool builtHidden_ = true;
     bool built_ = false;

@@ -225,7 +225,7 @@ std::optional<QueryPlanner::Plan> QueryPlanner::planLogical(const ExpressionNode
     return Plan{visit(*match->tag, bound("T"), bound("T")), true};
 }
 
-std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode& node)
+std::optional<QueryPlanner::CompareRange> QueryPlanner::compareRange(const ExpressionNode& node) const
 {
     const auto& compare = static_cast<const CompareNode&>(node);
     const ExpressionNode& left = compare.child(0);
@@ -235,11 +235,12 @@ std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode
     const std::optional<Match> match = findTag(left);
     if (!match)
         return std::nullopt;
-    const Tag& tag = *match->tag;
+    CompareRange range;
+    range.tag = match->tag;
     const DetachedRecord blank = DetachedRecord::blankLike(layout_);
     CompareOp op = compare.op();
-    const bool negated = op == CompareOp::NotEqual;
-    if (negated)
+    range.negated = op == CompareOp::NotEqual;
+    if (range.negated)
         op = CompareOp::Equal;
 
     std::string value;
@@ -247,28 +248,23 @@ std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode
         value = std::string(right.text(blank));
         const uint32_t width = match->width;
         const bool exact = compare.exact();
-        bool impossible = false;
         if (op == CompareOp::ExactEqual) {
-            impossible = value.size() != width;
+            range.impossible = value.size() != width;
         } else if (op == CompareOp::Equal && exact) {
             while (!value.empty() && value.back() == ' ')
                 value.pop_back();
-            impossible = value.size() > width;
+            range.impossible = value.size() > width;
             value.resize(width, ' ');
         } else if (op == CompareOp::Equal) {
-            impossible = value.size() > width;
+            range.impossible = value.size() > width;
         } else {
             if (value.size() > width)
                 return std::nullopt; // the shorter left side would compare blank-padded
             if (exact)
                 value.resize(width, ' ');
         }
-        if (impossible) {
-            Plan none{RecordBitmap(recordCount_), true};
-            if (negated)
-                none.records.invert();
-            return none;
-        }
+        if (range.impossible)
+            return range;
     } else {
         const double number = right.number(blank);
         if (number != number)
@@ -277,25 +273,47 @@ std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode
         SortableDouble::encode(number, value.data());
     }
 
-    KeyBound low, high;
     switch (op) {
     case CompareOp::Equal:
     case CompareOp::ExactEqual:
         if (!value.empty()) {
-            low = bound(value);
-            high = bound(value);
+            range.low = bound(value);
+            range.high = bound(value);
         }
         break;
-    case CompareOp::Less: high = bound(value, false); break;
-    case CompareOp::LessEqual: high = bound(value); break;
-    case CompareOp::Greater: low = bound(value, false); break;
-    case CompareOp::GreaterEqual: low = bound(value); break;
+    case CompareOp::Less: range.high = bound(value, false); break;
+    case CompareOp::LessEqual: range.high = bound(value); break;
+    case CompareOp::Greater: range.low = bound(value, false); break;
+    case CompareOp::GreaterEqual: range.low = bound(value); break;
     default: return std::nullopt;
     }
-    Plan result{visit(tag, low, high), true};
-    if (negated)
+    return range;
+}
+
+std::optional<QueryPlanner::Plan> QueryPlanner::planCompare(const ExpressionNode& node)
+{
+    const std::optional<CompareRange> range = compareRange(node);
+    if (!range)
+        return std::nullopt;
+    Plan result{range->impossible ? RecordBitmap(recordCount_) : visit(*range->tag, range->low, range->high), true};
+    if (range->negated)
         result.records.invert();
     return result;
+}
+
+std::vector<QueryPlanner::TagRange> QueryPlanner::enclosingRanges(const ExpressionNode& node) const
+{
+    std::vector<TagRange> ranges;
+    if (node.kind() == ExpressionNode::Kind::And) {
+        for (size_t i = 0; i < 2; ++i)
+            for (TagRange& range : enclosingRanges(node.child(i)))
+                ranges.push_back(std::move(range));
+    } else if (node.kind() == ExpressionNode::Kind::Compare) {
+        const std::optional<CompareRange> range = compareRange(node);
+        if (range && !range->negated && !range->impossible && (range->low.present || range->high.present))
+            ranges.push_back({range->tag->index, range->low, range->high});
+    }
+    return ranges;
 }
 
 std::optional<RecordBitmap> QueryPlanner::flaggedRecords()

@@ -26,11 +26,21 @@ public:
         bool exact = false;
     };
 
+    // A key range of one tag that holds every record of a condition's set.
+    struct TagRange {
+        size_t tagIndex = 0; // position in the source's tagDescriptions()
+        KeyBound low;
+        KeyBound high;
+    };
+
     QueryPlanner(KeyRangeSource& source, const RecordView& layout, uint32_t recordCount, ExpressionOptions options);
     // Nothing when no tag helps with the condition.
     std::optional<Plan> plan(const ExpressionNode& condition);
     // Whether plan() would answer the condition wholly from tags, judged without reading them.
     bool answerable(const ExpressionNode& condition) const;
+    // Ranges that enclose the set: one for each top-level conjunct comparing a tag's key (or
+    // its leading part) with a constant. A cursor in that tag's order need look nowhere else.
+    std::vector<TagRange> enclosingRanges(const ExpressionNode& condition) const;
     // The delete-flagged records, when a tag is keyed on DELETED().
     std::optional<RecordBitmap> flaggedRecords();
 
@@ -52,6 +62,14 @@ private:
     std::optional<Plan> planAnd(const ExpressionNode& node);
     std::optional<Plan> planOr(const ExpressionNode& node);
     std::optional<Plan> planCompare(const ExpressionNode& node);
+    struct CompareRange {
+        const Tag* tag = nullptr;
+        KeyBound low;
+        KeyBound high;
+        bool negated = false;
+        bool impossible = false; // no key can satisfy the comparison
+    };
+    std::optional<CompareRange> compareRange(const ExpressionNode& node) const;
     std::optional<Plan> planLogical(const ExpressionNode& node);
     std::optional<Match> findTag(const ExpressionNode& operand) const;
     RecordBitmap visit(const Tag& tag, const KeyBound& low, const KeyBound& high);

@@ -107,7 +107,17 @@ void WorkArea::detachIndex()
 
 void WorkArea::installOrderAndFilter()
 {
-    RecordOrder* tagOrder = index_ ? index_->currentTag() : nullptr;
+    CdxTag* tag = index_ ? index_->currentTag() : nullptr;
+    RecordOrder* tagOrder = tag;
+    if (tag) {
+        // A condition that pins the order's own key to a range lets the cursor start and stop
+        // there instead of walking the whole tag past records outside the set.
+        tag->clearScope();
+        if (query_ && query_->hasCondition())
+            for (const auto& range : query_->enclosingRanges())
+                if (range.tagIndex + 1 == index_->orderNumber())
+                    tag->setScope(range.low, range.high);
+    }
     if (query_ && query_->hasCondition()) {
         table_->setFilter(&query_->filter());
         // In record order the set's bitmap leads the cursor from member to member.
@@ -217,13 +227,29 @@ std::string WorkArea::evaluateText(std::string_view expression) { return query_-
 
 void WorkArea::pack(const Progress& progress)
 {
-    table_->pack(progress);
-    table_->goTop();
+    rewrite([&] { table_->pack(progress); });
 }
 
 void WorkArea::zap()
 {
-    table_->zap();
+    rewrite([&] { table_->zap(); });
+}
+
+void WorkArea::rewrite(const std::function<void()>& work)
+{
+    // Rewriting the table makes the index rebuild its tags as new objects: the cursor must not
+    // hold the old order (or a filter built on it) while that happens.
+    table_->setOrder(nullptr);
+    table_->setFilter(nullptr);
+    try {
+        work();
+    } catch (...) {
+        installOrderAndFilter();
+        throw;
+    }
+    if (query_->hasCondition())
+        query_->count(); // the set is built again before the cursor relies on it
+    installOrderAndFilter();
     table_->goTop();
 }
 

@@ -92,6 +92,7 @@ private:
     void attachIndex(std::unique_ptr<CdxIndex> index);
     void detachIndex();
     void installOrderAndFilter();
+    void rewrite(const std::function<void()>& work);
 
     // IndexRecordSource and RecordScanner: records are read through the table's cursor.
     const RecordView& layout() const override { return *table_; }
