@@ -14,4 +14,6 @@ corpus="fuzz/corpus-$target"
 mkdir -p "$corpus"
 seeds="fuzz/seeds/$target"
 [ -d "$seeds" ] || seeds=""
-build-fuzz/bin/"$target" -max_total_time="${2:-60}" -rss_limit_mb=2048 "$corpus" $seeds
+dictionary=""
+[ -f "fuzz/$target.dict" ] && dictionary="-dict=fuzz/$target.dict"
+build-fuzz/bin/"$target" -max_total_time="${2:-60}" -rss_limit_mb=2048 $dictionary "$corpus" $seeds
