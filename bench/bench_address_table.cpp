@@ -114,6 +114,22 @@ void BM_RebuildMillion(benchmark::State& state)
 }
 BENCHMARK(BM_RebuildMillion)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
+void BM_BuildAddressTagsMillion(benchmark::State& state)
+{
+    TScriptedUserPrompts prompts;
+    MakeSource();
+    for (auto _ : state) {
+        state.PauseTiming();
+        CopySource();
+        auto table = TAddressTable::Open(kWork);
+        state.ResumeTiming();
+        if (!TAddressFiles::BuildAddressTags(table->Area()))
+            state.SkipWithError("tag build failed");
+        table->Close();
+    }
+}
+BENCHMARK(BM_BuildAddressTagsMillion)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
 void BM_CountWithTags(benchmark::State& state, const char* filter)
 {
     TScriptedUserPrompts prompts;
