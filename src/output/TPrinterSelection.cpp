@@ -21,17 +21,23 @@ const std::array<std::pair<const char*, S>, 6> kPaperSources{{
     {"Manual Envelope", S::EnvelopeManual},
 }};
 
+bool pdfPrinterOffered = true;
+
 } // namespace
+
+void TPrinterSelection::SetPdfPrinterOffered(bool offered) { pdfPrinterOffered = offered; }
+bool TPrinterSelection::PdfPrinterOffered() { return pdfPrinterOffered; }
 
 TPrinterSelection::TPrinterSelection()
 {
     Names = QPrinterInfo::availablePrinterNames();
     Names.removeAll(PdfPrinterName());
-    Names.append(PdfPrinterName());
+    if (pdfPrinterOffered)
+        Names.append(PdfPrinterName());
     const QString systemDefault = QPrinterInfo::defaultPrinterName();
     Index = systemDefault.isEmpty() ? int(Names.indexOf(PdfPrinterName())) : int(Names.indexOf(systemDefault));
     if (Index < 0)
-        Index = int(Names.size()) - 1;
+        Index = int(Names.size()) - 1; // -1 when there is no printer at all
 }
 
 TPrinterSelection::~TPrinterSelection() = default;

@@ -19,6 +19,10 @@ class QWidget;
 class TPrinterSelection {
 public:
     static QString PdfPrinterName() { return QStringLiteral("PDF file"); }
+    // Whether "PDF file" ends the list (the preference "Offer the \"PDF file\" printer"); with it
+    // off, a machine without printers has none, and the no-printer messages apply.
+    static void SetPdfPrinterOffered(bool offered);
+    static bool PdfPrinterOffered();
 
     TPrinterSelection();   // the system's default printer, else "PDF file"
     ~TPrinterSelection();

@@ -1,3 +1,4 @@
+#include "output/TPrinterSelection.h"
 #include "output/TReportPrinter.h"
 #include "prompts/TScriptedUserPrompts.h"
 
@@ -43,6 +44,16 @@ TEST(TReportPrinterTest, PdfPrinterIsLastAndAsksForTheFileWhenNoneIsGiven)
     EXPECT_TRUE(file.read(5) == "%PDF-");
     EXPECT_EQ(prompts.Asked().size(), 2u);
     EXPECT_EQ(prompts.Asked()[0].Kind, TPromptKind::pkSaveFile);
+}
+
+TEST(TReportPrinterTest, ThePdfPrinterCanBeWithdrawn)
+{
+    TPrinterSelection::SetPdfPrinterOffered(false);
+    const TPrinterSelection printers;
+    TPrinterSelection::SetPdfPrinterOffered(true);
+    EXPECT_FALSE(printers.Printers().contains("PDF file"));
+    if (printers.Printers().isEmpty())
+        EXPECT_EQ(printers.PrinterIndex(), -1);
 }
 
 TEST(TReportPrinterTest, AbortedPdfIsNotLeftBehind)
