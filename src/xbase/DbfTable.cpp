@@ -415,20 +415,27 @@ uint32_t DbfTable::previousCandidate(uint32_t recno)
     return previous <= recordCount_ ? previous : 0;
 }
 
+bool DbfTable::stopAtVisible(uint32_t recno, uint32_t (DbfTable::*step)(uint32_t))
+{
+    for (; recno != 0; recno = (this->*step)(recno)) {
+        if (!filterMayAccept(recno))
+            continue; // surely outside the filter: not even read
+        load(recno);
+        if (visible())
+            return true;
+    }
+    return false;
+}
+
 void DbfTable::goTop()
 {
     commitRecord();
     eof_ = bof_ = false;
     orderSteps_ = 0;
-    for (uint32_t r = firstCandidate(); r != 0; r = nextCandidate(r)) {
-        if (!filterMayAccept(r))
-            continue;
-        load(r);
-        if (visible())
-            return;
+    if (!stopAtVisible(firstCandidate(), &DbfTable::nextCandidate)) {
+        setEof();
+        bof_ = true;
     }
-    setEof();
-    bof_ = true;
 }
 
 void DbfTable::goBottom()
@@ -436,15 +443,10 @@ void DbfTable::goBottom()
     commitRecord();
     eof_ = bof_ = false;
     orderSteps_ = 0;
-    for (uint32_t r = lastCandidate(); r != 0; r = previousCandidate(r)) {
-        if (!filterMayAccept(r))
-            continue;
-        load(r);
-        if (visible())
-            return;
+    if (!stopAtVisible(lastCandidate(), &DbfTable::previousCandidate)) {
+        setEof();
+        bof_ = true;
     }
-    setEof();
-    bof_ = true;
 }
 
 void DbfTable::go(uint32_t recno)
@@ -469,15 +471,7 @@ void DbfTable::skip(long long count)
         bof_ = false;
         for (; count > 0 && !eof_; --count) {
             orderSteps_ = 0;
-            uint32_t r = nextCandidate(recno_);
-            for (; r != 0; r = nextCandidate(r)) {
-                if (!filterMayAccept(r))
-                    continue;
-                load(r);
-                if (visible())
-                    break;
-            }
-            if (r == 0)
+            if (!stopAtVisible(nextCandidate(recno_), &DbfTable::nextCandidate))
                 setEof();
         }
         return;
@@ -491,15 +485,7 @@ void DbfTable::skip(long long count)
     for (; count < 0; ++count) {
         const uint32_t from = recno_;
         orderSteps_ = 0;
-        uint32_t r = previousCandidate(recno_);
-        for (; r != 0; r = previousCandidate(r)) {
-            if (!filterMayAccept(r))
-                continue;
-            load(r);
-            if (visible())
-                break;
-        }
-        if (r == 0) {
+        if (!stopAtVisible(previousCandidate(recno_), &DbfTable::previousCandidate)) {
             // Walking off the top leaves the cursor on the first visible record.
             load(from);
             bof_ = true;

@@ -150,6 +150,8 @@ private:
     void setEof();
     bool visible();
     bool filterMayAccept(uint32_t recno);
+    // Loads the first visible record from `recno` on, moving by `step`; false when none is left.
+    bool stopAtVisible(uint32_t recno, uint32_t (DbfTable::*step)(uint32_t));
     uint32_t firstCandidate();
     uint32_t lastCandidate();
     uint32_t nextCandidate(uint32_t recno);
