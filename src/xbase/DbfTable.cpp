@@ -786,6 +786,10 @@ void DbfTable::setNumber(int index, double value)
 {
     const FieldDef& f = field(index);
     uint8_t* p = nullptr;
+    // A damaged header can declare a binary field narrower than its value; never write past it.
+    const uint16_t binaryWidth = f.type == 'I' ? 4 : (f.type == 'B' || f.type == 'Y') ? 8 : 0;
+    if (f.width < binaryWidth)
+        throw CorruptFileError("Table " + path_ + " is damaged: field " + f.name + " is too narrow for its type");
     switch (f.type) {
     case 'N':
     case 'F':

@@ -77,6 +77,23 @@ TEST(DbfDamageTest, DamagedMemosAreRefusedWhenRead)
     }
 }
 
+TEST(DbfDamageTest, ABinaryFieldDeclaredTooNarrowIsNeverWrittenPast)
+{
+    MemoryFileSystem fs;
+    DbfCreator().addField("NAME", 'C', 10).addField("N", 'C', 2).create(fs, "W.DBF");
+    {
+        auto table = DbfTable::open(fs, "W.DBF");
+        table->appendBlank();
+        table->close();
+    }
+    fs.bytes("W.DBF")[0] = 0x30;               // a wider-dialect table...
+    fs.bytes("W.DBF")[32 + 32 + 11] = 'I';     // ...whose second field claims to be a 2-byte integer
+    auto table = DbfTable::open(fs, "W.DBF");
+    table->goTop();
+    EXPECT_THROW(table->setNumber(1, 7), CorruptFileError);
+    EXPECT_EQ(table->textView(1), "");
+}
+
 TEST(DbfDamageTest, MessagesNameTheFile)
 {
     MemoryFileSystem fs;
