@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class TAddressTable;
 
@@ -30,6 +31,14 @@ public:
     // Builds, installs and counts; 0 when no filter is set or the filter was dropped.
     uint32_t ApplyQuery(TAddressTable& table);
     void ClearQueryVars();
+
+    // --- filter files, with the save and open dialogs' rules on the chosen name
+    // A name without an extension gets ".FLT"; another extension is refused ("Must have a .FLT
+    // extension"); an existing file is overwritten only after the user agrees. True once written.
+    bool SaveFilterTo(const QString& chosenPath) const;
+    // Refuses a name whose extension is not .FLT ("Must be a Filter (.FLT) file"), else reads
+    // the values and applies them; the count of ApplyQuery, nothing when refused or unreadable.
+    std::optional<uint32_t> RestoreFilterFrom(const QString& path, TAddressTable& table);
 
 private:
     uint32_t DropFilter(TAddressTable& table);

@@ -3,6 +3,7 @@
 #include "data/TAddressFilter.h"
 #include "data/TFilterFile.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -123,6 +124,29 @@ TEST_F(TAddressFilterTest, ShortFilterFileRestoresWhatItHas)
     expected.Values[1] = "John";
     expected.Values[2] = "Dr";
     EXPECT_EQ(*values, expected);
+}
+
+TEST_F(TAddressFilterTest, SaveAndRestoreFollowTheDialogsRulesOnNames)
+{
+    Filter.Values.Values[0] = "smi";
+    const QString folder = Home.filePath("with.dot");
+    QDir().mkpath(folder);
+    EXPECT_TRUE(Filter.SaveFilterTo(folder + "/people")); // ".FLT" appended; the folder's dot is no extension
+    EXPECT_TRUE(QFile::exists(folder + "/people.FLT"));
+    EXPECT_FALSE(Filter.SaveFilterTo(folder + "/people.txt"));
+    EXPECT_EQ(Prompts.Texts().last(), "Must have a .FLT extension");
+
+    Prompts.Answer(false); // do not overwrite
+    Filter.Values.Values[0] = "jones";
+    EXPECT_FALSE(Filter.SaveFilterTo(folder + "/people.FLT"));
+    EXPECT_TRUE(Prompts.Texts().last().endsWith("already exists.\nDo you want to overwrite it?"));
+
+    Filter.ClearQueryVars();
+    EXPECT_FALSE(Filter.RestoreFilterFrom(folder + "/people.txt", *Table).has_value());
+    EXPECT_EQ(Prompts.Texts().last(), "Must be a Filter (.FLT) file");
+    EXPECT_EQ(Filter.RestoreFilterFrom(folder + "/people.FLT", *Table), 2u);
+    EXPECT_EQ(Filter.Values.Values[0], "smi");
+    EXPECT_EQ(Table->Count(), 2u);
 }
 
 } // namespace
