@@ -4,6 +4,7 @@
 #include "TConsolePrompts.h"
 
 #include "data/TAddressFiles.h"
+#include "data/TAddressFilter.h"
 #include "data/TAddressSchema.h"
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
@@ -79,8 +80,13 @@ TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
     }
     if (options.Table.isEmpty())
         throw TUsageError((command + ": name a TABLE (see --help)").toStdString());
-    if (!options.Queries.isEmpty() || options.Tagged || options.Reverse || options.ShowFilter)
-        throw TUsageError((command + ": --query, --tagged, --reverse and --show-filter are not available yet").toStdString());
+    const bool query = !options.Queries.isEmpty() || options.Tagged || options.Reverse;
+    if (options.Raw && (query || options.ShowFilter))
+        throw TUsageError(QStringLiteral("--query, --tagged, --reverse and --show-filter work on address tables, not with --raw").toStdString());
+    // A written condition and the filter entries are two ways of saying one filter; mixing them
+    // would blur which one was dropped when it matches nothing.
+    if (query && !options.Filter.isEmpty())
+        throw TUsageError(QStringLiteral("give either --filter or --query/--tagged/--reverse, not both").toStdString());
     return options;
 }
 
@@ -216,6 +222,40 @@ std::unique_ptr<TAddressTable> OpenAddress(const TTableOptions& options)
     return table;
 }
 
+// "Zip or Postal=6" and the like into the filter entries; a later value for an entry wins.
+TQueryValues QueryValues(const TTableOptions& options)
+{
+    TQueryValues values;
+    for (const QString& query : options.Queries) {
+        const qsizetype equals = query.indexOf(u'=');
+        const int entry = equals < 0 ? -1 : TQueryValues::EntryIndex(query.left(equals).trimmed());
+        if (entry < 0)
+            throw TUsageError(("--query needs CAPTION=VALUE with one of the filter captions (see --help), not " + query).toStdString());
+        values.Values[static_cast<size_t>(entry)] = query.mid(equals + 1);
+    }
+    values.Tagged = options.Tagged;
+    values.Reverse = options.Reverse;
+    return values;
+}
+
+// Opens the table with its record set as the filter dialog would leave it: a filter that is too
+// complex or matches nothing is dropped (with the message on stderr) and every live record shows.
+std::unique_ptr<TAddressTable> OpenFilteredAddress(const TTableOptions& options, QTextStream& out)
+{
+    const TQueryValues values = QueryValues(options);
+    auto table = OpenAddress(options);
+    QString filterText = options.Filter;
+    if (values != TQueryValues()) {
+        TAddressFilter filter;
+        filter.Values = values;
+        filter.ApplyQuery(*table);
+        filterText = filter.FilterText();
+    }
+    if (options.ShowFilter)
+        out << "filter: " << filterText << "\n";
+    return table;
+}
+
 QStringList AddressColumns(const QStringList& requested)
 {
     if (requested.isEmpty()) {
@@ -240,7 +280,7 @@ QStringList AddressColumns(const QStringList& requested)
 
 int ListAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenAddress(options);
+    auto table = OpenFilteredAddress(options, out);
     table->SetExtraFields(true);
     const QStringList columns = AddressColumns(options.Fields);
     out << TCsv::FormatRecord(columns);
@@ -257,7 +297,7 @@ int ListAddress(const TTableOptions& options, QTextStream& out)
 
 int CountAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenAddress(options);
+    auto table = OpenFilteredAddress(options, out);
     out << table->Count() << "\n";
     return 0;
 }

@@ -1,0 +1,20 @@
+// Filter files (.FLT): twenty lines of text, the eighteen query values in entry order, then "T"
+// or "F" for Tagged and for Reverse. Reading is forgiving: missing lines count as empty, so a
+// short file restores what it has and leaves the rest empty.
+#pragma once
+
+#include "TQueryValues.h"
+
+#include <QString>
+
+#include <optional>
+
+class TFilterFile {
+public:
+    static constexpr int LineCount = TQueryValues::EntryCount + 2;
+
+    // False when the file cannot be written.
+    static bool Save(const QString& path, const TQueryValues& values);
+    // Nothing when the file cannot be read.
+    static std::optional<TQueryValues> Restore(const QString& path);
+};

@@ -1,0 +1,89 @@
+#include "TRecordChoice.h"
+
+#include "TAddressTable.h"
+#include "prompts/TUserPrompts.h"
+#include "xbase/DbfFormat.h"
+
+namespace {
+bool ForEnvelopesOrLetters(TRecordChoice::TPrintout printout)
+{
+    return printout == TRecordChoice::TPrintout::Envelopes || printout == TRecordChoice::TPrintout::Letters;
+}
+} // namespace
+
+TRecordChoice::TRecords TRecordChoice::DefaultRecords(TPrintout printout)
+{
+    return ForEnvelopesOrLetters(printout) ? TRecords::OnlyCurrent : TRecords::MatchingFilter;
+}
+
+TRecordChoice::TRecordChoice(TAddressTable& table, TPrintout printout, TRecords records, bool startFromCurrent)
+    : Table(table)
+{
+    xbase::WorkArea& area = Table.Area();
+    SavedRecord = Table.Table().recordNumber();
+    SavedCondition = area.condition();
+    SavedOrder = area.order();
+    Narrow(printout, records);
+    Position(printout, records, startFromCurrent);
+}
+
+TRecordChoice::~TRecordChoice()
+{
+    try {
+        xbase::WorkArea& area = Table.Area();
+        area.setCondition(SavedCondition);
+        area.setOrder(SavedOrder);
+        Table.Table().go(SavedRecord);
+    } catch (...) {
+        // The condition was in force before, so putting it back cannot fail for its text; a
+        // failing disk is reported by the next operation that writes.
+    }
+}
+
+void TRecordChoice::Narrow(TPrintout printout, TRecords records)
+{
+    xbase::WorkArea& area = Table.Area();
+    switch (records) {
+    case TRecords::All:
+        // Reports have always left out records by their prefix rather than by the mark.
+        area.setCondition(printout == TPrintout::Reports ? "UPPER(PREFIX)<>\"DELETED\"" : "NOT ISDEL");
+        break;
+    case TRecords::MatchingFilter:
+        break;
+    case TRecords::OnlyCurrent:
+        if (ForEnvelopesOrLetters(printout))
+            Single = true;
+        else
+            area.setCondition("Recno()=" + std::to_string(SavedRecord));
+        break;
+    }
+}
+
+void TRecordChoice::Position(TPrintout printout, TRecords records, bool startFromCurrent)
+{
+    xbase::DbfTable& rows = Table.Table();
+    const bool onlyCurrentAlone = ForEnvelopesOrLetters(printout) && records == TRecords::OnlyCurrent;
+    if (onlyCurrentAlone) {
+        rows.go(SavedRecord);
+        return;
+    }
+    if (startFromCurrent) {
+        rows.go(SavedRecord);
+        if (InRecordSet())
+            return;
+        TUserPrompts::Current().Information(QLatin1String(OutOfRangeMessage));
+    }
+    rows.goTop();
+}
+
+// Going to a record by number lands on it whatever the set, so membership is asked for.
+bool TRecordChoice::InRecordSet()
+{
+    xbase::DbfTable& rows = Table.Table();
+    if (rows.eof())
+        return false;
+    if (rows.flaggedHidden() && rows.record()[0] == xbase::dbf::kDeletedFlag)
+        return false;
+    const std::string& condition = Table.Area().condition();
+    return condition.empty() || Table.Area().test(condition);
+}

@@ -1,0 +1,57 @@
+#include "TTagger.h"
+
+#include "TAddressTable.h"
+#include "TTagId.h"
+#include "settings/TIniFile.h"
+
+#include <vector>
+
+namespace {
+const QString TagField = QStringLiteral("TAG");
+
+std::vector<uint32_t> RecordSetMembers(xbase::DbfTable& records)
+{
+    std::vector<uint32_t> members;
+    for (records.goTop(); !records.eof(); records.skip())
+        members.push_back(records.recordNumber());
+    return members;
+}
+} // namespace
+
+uint32_t TTagger::TagAll(TAddressTable& table, const TProgress& progress)
+{
+    xbase::DbfTable& records = table.Table();
+    const QString id = TAddressTable::GlobalTagId();
+    uint32_t tagged = 0;
+    for (const uint32_t recno : RecordSetMembers(records)) {
+        records.go(recno);
+        table.SetFieldText(TagField, id);
+        ++tagged;
+        if (progress && !progress(tagged))
+            break;
+    }
+    records.commit();
+    records.goTop();
+    return tagged;
+}
+
+QString TTagger::ClearTags(TIniFile& settings)
+{
+    // Ids are made from the clock to the second; a second clear within the same second must
+    // still untag, so it takes the next second's id.
+    const QDateTime now = QDateTime::currentDateTime();
+    QString id = TTagId::NewTagId(now);
+    for (int ahead = 1; id == TAddressTable::GlobalTagId(); ++ahead)
+        id = TTagId::NewTagId(now.addSecs(ahead));
+    settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), id);
+    TAddressTable::SetGlobalTagId(id);
+    return id;
+}
+
+bool TTagger::ToggleTag(TAddressTable& table)
+{
+    const bool tagNow = !table.Tagged();
+    table.SetFieldText(TagField, tagNow ? TAddressTable::GlobalTagId() : QString());
+    table.Table().commit();
+    return tagNow;
+}
