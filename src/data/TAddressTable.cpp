@@ -67,12 +67,8 @@ TAddressTable::~TAddressTable()
 
 void TAddressTable::Close()
 {
-    if (WorkArea) {
-        // The work area stops updating the index before the table writes its last edit, so the
-        // edit is written here while the tags still hear of it.
-        WorkArea->table().commit();
+    if (WorkArea)
         WorkArea->close();
-    }
     WorkArea.reset();
 }
 

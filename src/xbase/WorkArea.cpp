@@ -70,6 +70,8 @@ void WorkArea::close()
 {
     if (!table_)
         return;
+    // The last edit is written while the index and the query still hear of it.
+    table_->commit();
     table_->setFilter(nullptr);
     table_->setOrder(nullptr);
     if (index_) {

@@ -98,6 +98,21 @@ TEST(WorkArea, ChangesKeepIndexAndSetInStepAndPackRebuildsThem)
     EXPECT_FALSE(area->seek("JONES"));
 }
 
+TEST(WorkArea, AnEditLeftOpenAtCloseReachesTheIndex)
+{
+    MemoryFileSystem fs;
+    {
+        auto area = PeopleArea(fs);
+        area->table().goTop();
+        area->table().setText(0, "Zimmer");
+        area->close();
+    }
+    auto area = WorkArea::open(fs, "P.DBF");
+    EXPECT_TRUE(area->checkIndex().empty());
+    area->setOrder(area->tagNumber("LNAME"));
+    EXPECT_TRUE(area->seek("ZIMMER"));
+}
+
 TEST(WorkArea, AMissingOrDamagedIndexIsReportedNotFatal)
 {
     MemoryFileSystem fs;
