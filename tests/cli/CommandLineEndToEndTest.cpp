@@ -1,35 +1,19 @@
 // The quorvane binary itself, run as a script would run it.
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include "QuorvaneProcess.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TRun {
-    int Status = -1;
-    QString Out;
-    QString Err;
-};
 
 class CommandLineEndToEnd : public ::testing::Test {
 protected:
     QTemporaryDir Folder;
     QString Table = Folder.filePath("ADD0001.DBF");
 
-    TRun Quorvane(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        process.setProcessEnvironment(environment);
-        process.start(QUORVANE_BINARY, QStringList{"--home", Folder.filePath("home")} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    TRun Quorvane(const QStringList& arguments) { return RunQuorvane(Folder.filePath("home"), arguments); }
 };
 
 TEST_F(CommandLineEndToEnd, CreateListCountCheckAndReindexAnAddressTable)

@@ -6,17 +6,12 @@
 #include "settings/TProgramFolder.h"
 
 #include <QDir>
-#include <QProcess>
+#include "QuorvaneProcess.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TRun {
-    int Status = -1;
-    QString Out;
-    QString Err;
-};
 
 class FilterOptionsEndToEnd : public ::testing::Test {
 protected:
@@ -43,18 +38,7 @@ protected:
         TIniFile(TProgramFolder::SettingsFile()).WriteString("Misc", "GlobalTagId", "TAG1");
     }
 
-    TRun Quorvane(const QStringList& arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        process.setProcessEnvironment(environment);
-        process.start(QUORVANE_BINARY, QStringList{"--home", Folder.filePath("home")} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    TRun Quorvane(const QStringList& arguments) { return RunQuorvane(Folder.filePath("home"), arguments); }
     QString Count(const QStringList& options) { return Quorvane(QStringList{"count", Table} + options).Out; }
 };
 
