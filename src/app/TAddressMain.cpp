@@ -1,6 +1,13 @@
 #include "TAddressMain.h"
 
+#include "data/TAddressTable.h"
+#include "output/TAddressRecordPrintout.h"
+#include "output/TPrintCurrentRecord.h"
+#include "output/TPrinterCheck.h"
+#include "app/TGettingStartedForm.h"
+
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,7 +31,7 @@ const char* const notYetBuilt[] = {
     "Clear &Tags", "&Tag All Filter Matches", "Rebuild S&ystem File indexes", "Count &Zip Codes",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case", "Delete &Records",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
-    "Print C&urrent Record", "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
+    "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
     "Technical Support", "Configuration Information"};
 
 const char* const sortCaptions[] = {"&Last Name", "&First Name", "&Title", "&Organization", "&Street",
@@ -61,9 +68,99 @@ TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent)
     SortStatusLabel = new QLabel;
     statusBar()->addWidget(FilterStatusLabel, 1);
     statusBar()->addWidget(SortStatusLabel, 1);
+    OverwriteStatusLabel = new QLabel(QStringLiteral("Overwrite"));
+    statusBar()->addPermanentWidget(OverwriteStatusLabel);
+    MemoEdit->setOverwriteMode(Overwrite);
 
     BuildMenus();
-    SetButtons({});
+    InstallDefaultDialogs();
+    ConnectCommands();
+    SetButtons();
+}
+
+void TAddressMain::ConnectCommands()
+{
+    auto on = [this](const char* caption, auto slot) {
+        connect(Action(QLatin1String(caption)), &QAction::triggered, this, slot);
+    };
+    on("&New Address Database", &TAddressMain::NewDatabaseClick);
+    on("&Open Address DataBase", &TAddressMain::OpenDatabaseClick);
+    on("Pre&ferences", &TAddressMain::PreferencesClick);
+    on("&First", &TAddressMain::FirstRecord);
+    on("&Previous", &TAddressMain::PriorRecord);
+    on("&Next", &TAddressMain::NextRecord);
+    on("&Last", &TAddressMain::LastRecord);
+    on("&Add", &TAddressMain::AddButtonClick);
+    on("&Edit", &TAddressMain::EditButtonClick);
+    on("&Delete", &TAddressMain::DeleteButtonClick);
+    on("Copy To &Clipboard", &TAddressMain::CopyToClipboardClick);
+    on("Create a Duplicate &Record (Clone)", &TAddressMain::CloneRecordClick);
+    on("&About...", &TAddressMain::AboutClick);
+    connect(Action(QStringLiteral("&Getting Started")), &QAction::triggered, this, [this] {
+        auto* form = new TGettingStartedForm(this);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+    });
+    connect(Action(QStringLiteral("Print C&urrent Record")), &QAction::triggered, this, [this] {
+        if (!OnRecord() || !TPrinterCheck::PrinterPresent())
+            return;
+        TPrintCurrentRecord form(TAddressRecordPrintout::FromTable(*Table), this);
+        form.exec();
+    });
+    for (QAction* sort : SortMenu->actions())
+        connect(sort, &QAction::triggered, this, [this, sort] { SetOrderTo(sort->text()); });
+
+    connect(FirstButton, &QToolButton::clicked, this, &TAddressMain::FirstRecord);
+    connect(PriorButton, &QToolButton::clicked, this, &TAddressMain::PriorRecord);
+    connect(NextButton, &QToolButton::clicked, this, &TAddressMain::NextRecord);
+    connect(LastButton, &QToolButton::clicked, this, &TAddressMain::LastRecord);
+    connect(SaveButton, &QPushButton::clicked, this, &TAddressMain::SaveButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TAddressMain::CancelButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TAddressMain::AddButtonClick);
+    connect(EditButton, &QPushButton::clicked, this, &TAddressMain::EditButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
+    connect(DateButton, &QPushButton::clicked, this, &TAddressMain::DateButtonClick);
+    connect(TaggedCheck, &QCheckBox::clicked, this, &TAddressMain::ToggleTag);
+
+    // The Edit menu is not shown; its shortcuts reach the focused text field.
+    addActions(EditMenu->actions());
+    auto onField = [this](const char* caption, auto lineSlot, auto memoSlot) {
+        connect(Action(QLatin1String(caption)), &QAction::triggered, this, [lineSlot, memoSlot] {
+            QWidget* focused = QApplication::focusWidget();
+            if (auto* edit = qobject_cast<QLineEdit*>(focused))
+                (edit->*lineSlot)();
+            else if (auto* memo = qobject_cast<QPlainTextEdit*>(focused))
+                (memo->*memoSlot)();
+        });
+    };
+    onField("&Undo typing", &QLineEdit::undo, &QPlainTextEdit::undo);
+    onField("Cu&t", &QLineEdit::cut, &QPlainTextEdit::cut);
+    onField("&Copy", &QLineEdit::copy, &QPlainTextEdit::copy);
+    onField("&Paste", &QLineEdit::paste, &QPlainTextEdit::paste);
+
+    // The window sees the fields' keys first; editing a field by any means starts an edit.
+    QWidget* previous = nullptr;
+    for (const char* name : {"LNAME", "FNAME", "MIDDLE", "PREFIX", "TITLE", "ORG", "STREET", "STREET2", "CITY",
+                             "STATE", "ZIP", "COUNTRY", "CODES", "USER1", "USER2", "PHONE", "PHONE2", "FAX",
+                             "EMAIL"}) {
+        QLineEdit* edit = FieldEdits.value(QLatin1String(name));
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this] {
+            if (!Loading && !Editing())
+                EditButtonClick();
+        });
+        if (previous)
+            setTabOrder(previous, edit);
+        previous = edit;
+    }
+    setTabOrder(previous, DateButton);
+    setTabOrder(DateButton, TaggedCheck);
+    MemoEdit->installEventFilter(this);
+    MemoEdit->viewport()->installEventFilter(this);
+    connect(MemoEdit, &QPlainTextEdit::textChanged, this, [this] {
+        if (!Loading && !Editing())
+            EditButtonClick();
+    });
 }
 
 QLineEdit* TAddressMain::AddField(const QString& field, const QString& caption)
@@ -355,6 +452,11 @@ void TAddressMain::BuildMenus()
     }
 }
 
+void TAddressMain::SetButtons()
+{
+    SetButtons({Table != nullptr, Editing(), OnRecord(), AddressFilter.IsSet()});
+}
+
 void TAddressMain::SetButtons(const TButtonState& s)
 {
     const bool browsing = s.TableOpen && !s.Editing;          // A and not E
@@ -378,13 +480,29 @@ void TAddressMain::SetButtons(const TButtonState& s)
     if (s.Editing)
         FindNextButton->hide();
 
-    // Buttons of functions built by later parts stay disabled; their rules apply once they exist.
-    for (QPushButton* later : {SearchButton, BrowseButton, FilterButton, LabelsButton, LettersButton,
-                               EnvelopesButton, ReportsButton, ClearFilterButton})
-        later->setEnabled(false);
+    // Buttons of functions built by later parts stay disabled (their tooltip says so).
+    auto enableButton = [](QPushButton* button, bool on) {
+        button->setEnabled(on && button->toolTip() != NotAvailableText());
+    };
+    enableButton(SearchButton, onRecord);
+    enableButton(BrowseButton, onRecord);
+    enableButton(FilterButton, s.FilterSet || onRecord);
+    for (QPushButton* print : {LabelsButton, LettersButton, EnvelopesButton, ReportsButton})
+        enableButton(print, onRecord);
     ClearFilterButton->setVisible(s.FilterSet);
+    enableButton(ClearFilterButton, s.FilterSet && !s.Editing);
 
     enable("&Rebuild Indexes for this file", s.TableOpen);
+    enable("Import from &DBF File", s.TableOpen);
+    enable("Import from &ASCII File", s.TableOpen);
+    enable("Clear &Tags", s.TableOpen);
+    enable("&Restore Filter", s.TableOpen);
+    enable("&Browse", onRecord);
+    enable("&Search", onRecord);
+    enable("Set &Filter", s.FilterSet || onRecord);
+    enable("&Save Filter", s.FilterSet);
+    enable("&Clear Filter", s.FilterSet);
+    enable("&Tag All Filter Matches", s.FilterSet);
     enable("&Export ", onRecord);
     enable("Create a Duplicate &Record (Clone)", onRecord);
     enable("Copy To &Clipboard", onRecord);
@@ -400,5 +518,10 @@ void TAddressMain::SetButtons(const TButtonState& s)
     UtilitiesMenu->setEnabled(onRecord);
     PrintMenu->setEnabled(onRecord);
     RecordArea->setCurrentWidget(s.TableOpen ? RecordArea->widget(0) : NoDataPanel);
-    FilterStatusLabel->setVisible(s.TableOpen);
+    SetFieldsReadOnly(!s.Editing && !onRecord);
+    TaggedCheck->setEnabled(s.Editing || onRecord);
+    DateButton->setEnabled(s.Editing || onRecord);
+    if (s.Editing && !InRecordField(QApplication::focusWidget()))
+        FieldEdits.value(QStringLiteral("LNAME"))->setFocus();
+    UpdateFilterStatus();
 }

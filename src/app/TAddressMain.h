@@ -5,9 +5,18 @@
 // The widgets are public members named after their role so the window tests can drive them.
 #pragma once
 
+#include "app/TNewRecordForm.h"
+#include "data/TAddressFilter.h"
+#include "data/TRecordText.h"
+#include "settings/TPreferences.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
+
+#include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -18,6 +27,8 @@ class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
+class TAddressTable;
+class TGettingStartedForm;
 
 // What the command rules look at.
 struct TButtonState {
@@ -27,12 +38,99 @@ struct TButtonState {
     bool FilterSet = false;
 };
 
+enum class TEditState { esBrowse, esEdit, esInsert };
+
+// The dialogs the window opens, replaceable so the window tests can answer them.
+struct TAddressMainDialogs {
+    std::function<std::optional<TNewRecordValues>(const TNewRecordOptions&, QWidget*)> NewRecord;
+    std::function<std::optional<QString>(const QString& storedDate, QWidget*)> ChooseDate;
+    std::function<std::optional<TRecordTextParts>(QWidget*)> CopyRecordParts;
+    // The name (without folder and extension) and widths of a new address table.
+    std::function<std::optional<QString>(const QString& proposal, QWidget*)> NewDatabaseName;
+    // Rebuilds the open table's index with progress; true when the 26 tags exist afterwards.
+    std::function<bool(TAddressTable&, QWidget*)> RebuildIndexes;
+    std::function<bool(QWidget*)> Preferences;
+};
+
 class TAddressMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TAddressMain(QWidget* parent = nullptr);
+    ~TAddressMain() override;
 
-    // Applies the enabling and showing rules of every command to the state.
+    TAddressMainDialogs Dialogs;
+
+    // --- start-up (runs once, on the first showing; tests may call it directly)
+    void FirstActivation();
+    void LoadPreferences();
+    const TPreferences& Preferences() const { return Prefs; }
+
+    // --- the open table
+    bool OpenQVWDBF(const QString& path);
+    bool OpenQVWFile(const QString& path);
+    bool CheckValidIndex();
+    void OnOpenQVWFile(bool opened);
+    TAddressTable* AddressTable() { return Table.get(); }
+    const QString& CurrentDatabase() const { return DatabasePath; }
+    QString GetDatabasePath() const; // folder of the current database, with a trailing separator
+    void SetExtraFields(bool on);
+    void NewDatabaseClick();
+    void OpenDatabaseClick();
+    static QString ProposedDatabaseName(const QString& dataFolder);
+
+    // --- recently used tables
+    QStringList GetMRUList() const;
+    void PutMRUList(const QStringList& paths);
+    void UpdateMRUList(const QString& path);
+    void UpdateMenuMRUList();
+    void OpenMRUFile(const QString& path);
+
+    // --- order, filter and status
+    void SetOrderTo(const QString& caption);
+    void SetCurrentOrder(const QString& tag);
+    const QString& CurrentOrderCaption() const { return OrderCaption; }
+    TAddressFilter& Filter() { return AddressFilter; }
+    void ApplyFilter();
+    void UpdateFilterStatus();
+
+    // --- aggressive saving
+    void CheckCloseAndOpen();
+    int ReopenCount() const { return Reopens; } // closes-and-reopens so far (tests, status)
+    bool BatchRunning = false;
+    bool UpdatesSuspended = false;
+
+    // --- navigation and display
+    void FirstRecord();
+    void PriorRecord();
+    void NextRecord();
+    void LastRecord();
+    void ShowRecord();
+    bool OverwriteMode() const { return Overwrite; }
+
+    // --- record editing
+    TEditState EditState() const { return State; }
+    bool Editing() const { return State != TEditState::esBrowse; }
+    void AddButtonClick();
+    void EditButtonClick();
+    bool SaveButtonClick();
+    void CancelButtonClick();
+    void DeleteButtonClick();
+    void CloneRecordClick();
+    void DateButtonClick();
+    void ToggleTag();
+    void CopyToClipboardClick();
+    bool CheckDupName(const QString& first, const QString& last);
+    std::pair<QString, QString> FillCityState(const QString& zip);
+    void SetSkipFields(bool on);
+
+    void AboutClick();
+    static QString AboutText();
+    void PreferencesClick();
+    TGettingStartedForm* GettingStartedWindow() const { return GettingStarted; }
+
+    // Applies the enabling and showing rules of every command to the window's state.
+    void SetButtons();
+    // The same rules for a given state.
     void SetButtons(const TButtonState& state);
     // The entry of a menu by its caption as shown in the menu ("&Open Address DataBase").
     QAction* Action(const QString& caption) const;
@@ -86,10 +184,38 @@ public:
     QMenu* PrintMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* MruSeparator = nullptr;
+    QList<QAction*> MruActions;
+    QLabel* OverwriteStatusLabel = nullptr;
 
     static QString NotAvailableText() { return QStringLiteral("Not available in this version yet"); }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void ConnectCommands();
+    void InstallDefaultDialogs();
+    void ChooseStartTable();
+    void ShowOpenFailure(const QString& path);
+    bool OnRecord() const;
+    void LoadFields();
+    void ClearFields();
+    void SetFieldsReadOnly(bool readOnly);
+    void BeginEdit();
+    void AfterPost();
+    void StoreFields();
+    void FocusFirstFieldForAdd();
+    bool HandleWindowKey(QKeyEvent* event, QObject* watched);
+    void ApplyOverwrite(QObject* watched, QKeyEvent* event);
+    void NavigationDone(bool moved);
+    QStringList OrderedFieldWidgets() const;
+    QWidget* NextField(QWidget* from) const;
+    bool InRecordField(QWidget* widget) const;
+
     QWidget* BuildNameStrip();
     QWidget* BuildAddressPage();
     QWidget* BuildMemoPage();
@@ -101,4 +227,20 @@ private:
     QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& key = {});
 
     QMap<QString, QAction*> Actions;
+
+    std::unique_ptr<TAddressTable> Table;
+    QString DatabasePath;
+    QString OrderCaption;  // Sort caption without "&", e.g. "Last Name"; empty without a table
+    QString OrderTag;      // its tag, re-applied after a reopen
+    TAddressFilter AddressFilter;
+    TPreferences Prefs;
+    TEditState State = TEditState::esBrowse;
+    QString PendingDate;   // DATE and TAG of the record being edited
+    QString PendingTag;
+    bool Loading = false;  // the display is being filled from the table
+    bool StartedUp = false;
+    bool Overwrite = true; // typing replaces the character at the caret until Insert is pressed
+    int SavesCounted = 0;
+    int Reopens = 0;
+    TGettingStartedForm* GettingStarted = nullptr;
 };

@@ -1,11 +1,11 @@
 // Start-up: read the command line; a command runs headless on Qt's offscreen platform and
 // exits, no command starts the windows on the program folder.
+#include "app/TAddressMain.h"
 #include "app/TSingleInstance.h"
 #include "cli/TCommandLine.h"
 #include "settings/TProgramFolder.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QTextStream>
 
 #include <QDir>
@@ -60,9 +60,7 @@ int RunWindows(const TCommandLineOptions& options)
         return 0; // the running instance brings its window forward
     TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
     TProgramFolder::Prepare();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quorvane"));
-    window.resize(800, 600);
+    TAddressMain window;
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &window, [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
         window.show();

@@ -1,0 +1,82 @@
+#include "TNewRecordForm.h"
+
+#include "settings/TWindowPlacement.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TNewRecordForm::TNewRecordForm(const TNewRecordOptions& options, QWidget* parent) : QDialog(parent), Options(options)
+{
+    setWindowTitle(QStringLiteral("New Record"));
+    auto* form = new QFormLayout;
+    auto field = [&](const char* caption, int width, bool shown) {
+        auto* edit = new QLineEdit;
+        edit->setMaxLength(width);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 14);
+        if (shown)
+            form->addRow(QLatin1String(caption), edit);
+        else
+            edit->hide();
+        return edit;
+    };
+    // Hidden names leave the ZIP in their place: the form simply has no rows for them.
+    LastNameEdit = field("Last Name", options.LastNameWidth, options.AskNames);
+    FirstNameEdit = field("First Name", options.FirstNameWidth, options.AskNames);
+    ZipEdit = field("Zip Code or Postal Code", options.ZipWidth, options.AskZip);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(QStringLiteral("Ok [PgDn]"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (!options.AskZip)
+        FirstNameEdit->installEventFilter(this);
+}
+
+TNewRecordValues TNewRecordForm::Values() const
+{
+    return {LastNameEdit->text(), FirstNameEdit->text(), ZipEdit->text()};
+}
+
+bool TNewRecordForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // With the ZIP hidden, the first name is the last entry: leaving it by Tab finishes.
+    if (watched == FirstNameEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TNewRecordForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_PageDown) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event); // Enter presses the default button, "Ok [PgDn]"
+}
+
+std::optional<TNewRecordValues> TNewRecordForm::Ask(const TNewRecordOptions& options, QWidget* parent)
+{
+    TNewRecordForm form(options, parent);
+    form.adjustSize();
+    TWindowPlacement::Centre(&form, parent);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.Values();
+}
