@@ -105,6 +105,7 @@ public:
     void NextRecord();
     void LastRecord();
     void ShowRecord();
+    void ShowMovedRecord(); // after a move: the record set is unchanged
     bool OverwriteMode() const { return Overwrite; }
 
     // --- record editing
@@ -240,6 +241,9 @@ private:
     bool Loading = false;  // the display is being filled from the table
     bool StartedUp = false;
     bool Overwrite = true; // typing replaces the character at the caret until Insert is pressed
+    // The record set's count, reused while only moving through it (a count can take long).
+    bool Moving = false;
+    std::optional<uint32_t> CachedCount;
     int SavesCounted = 0;
     int Reopens = 0;
     TGettingStartedForm* GettingStarted = nullptr;

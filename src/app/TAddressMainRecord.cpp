@@ -72,6 +72,13 @@ void TAddressMain::ShowRecord()
         SetButtons();
 }
 
+void TAddressMain::ShowMovedRecord()
+{
+    Moving = true;
+    ShowRecord();
+    Moving = false;
+}
+
 void TAddressMain::LoadFields()
 {
     Loading = true;
@@ -109,7 +116,9 @@ void TAddressMain::UpdateFilterStatus()
     FilterStatusLabel->setVisible(Table != nullptr);
     if (!Table)
         return;
-    const uint32_t count = Table->Count();
+    if (!Moving || !CachedCount)
+        CachedCount = Table->Count();
+    const uint32_t count = *CachedCount;
     if (count == 0)
         FilterStatusLabel->setText(QStringLiteral("No records"));
     else if (AddressFilter.IsSet())
@@ -166,7 +175,7 @@ void TAddressMain::FirstRecord()
     if (!Table || Editing())
         return;
     Table->Table().goTop();
-    ShowRecord();
+    ShowMovedRecord();
 }
 
 void TAddressMain::LastRecord()
@@ -174,7 +183,7 @@ void TAddressMain::LastRecord()
     if (!Table || Editing())
         return;
     Table->Table().goBottom();
-    ShowRecord();
+    ShowMovedRecord();
 }
 
 void TAddressMain::NextRecord()
@@ -187,7 +196,7 @@ void TAddressMain::NextRecord()
         table.goBottom();
         QApplication::beep();
     }
-    ShowRecord();
+    ShowMovedRecord();
 }
 
 void TAddressMain::PriorRecord()
@@ -200,7 +209,7 @@ void TAddressMain::PriorRecord()
         table.goTop();
         QApplication::beep();
     }
-    ShowRecord();
+    ShowMovedRecord();
 }
 
 // ---------------------------------------------------------------- keys

@@ -362,3 +362,32 @@ TEST(TAddressMainLifecycle, ClosingWhileEditingDropsTheEditWithoutAQuestion)
     table->Table().goTop();
     EXPECT_EQ(table->FieldText(QStringLiteral("LNAME")), QStringLiteral("Smith"));
 }
+
+// Not a check: pictures of the windows a person meets first, for QUORVANE_SCREENSHOT_DIR.
+TEST(TAddressMainLifecycle, Screenshots)
+{
+    TStartedWindow started;
+    AppendRecord(started.Table(),
+                 {{"LNAME", QStringLiteral("Smith")},       {"FNAME", QStringLiteral("John")},
+                  {"MIDDLE", QStringLiteral("Q")},          {"PREFIX", QStringLiteral("Mr.")},
+                  {"TITLE", QStringLiteral("Director")},    {"ORG", QStringLiteral("Acme Widgets")},
+                  {"STREET", QStringLiteral("1 Main St")},  {"CITY", QStringLiteral("Springfield")},
+                  {"STATE", QStringLiteral("IL")},          {"ZIP", QStringLiteral("62701-1234")},
+                  {"COUNTRY", QStringLiteral("USA")},       {"PHONE", QStringLiteral("(217) 555-0100")},
+                  {"EMAIL", QStringLiteral("john@example.com")}, {"CODES", QStringLiteral("ABC")},
+                  {"DATE", QStringLiteral("20240315")},     {"USER1", QStringLiteral("Met at the fair")}});
+    started.Table().SetMemo(QStringLiteral("Prefers letters to calls.\r\nSend the spring catalogue."));
+    started.Table().Table().commit();
+    started.Window.FirstRecord();
+    SaveScreenshot(&started.Window, QStringLiteral("main-address"));
+    started.Window.PageControl->setCurrentIndex(1);
+    SaveScreenshot(&started.Window, QStringLiteral("main-memo"));
+    started.Window.PageControl->setCurrentIndex(0);
+    started.Window.EditButtonClick();
+    SaveScreenshot(&started.Window, QStringLiteral("main-editing"));
+    started.Window.CancelButtonClick();
+
+    TNewRecordForm form({true, true, 30, 30, 10}, &started.Window);
+    SaveScreenshot(&form, QStringLiteral("new-record"));
+    EXPECT_TRUE(started.Prompts.Texts().isEmpty());
+}
