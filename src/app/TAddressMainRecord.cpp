@@ -164,6 +164,7 @@ void TAddressMain::SetCurrentOrder(const QString& tag)
 
 void TAddressMain::ApplyFilter()
 {
+    CachedCount.reset();
     if (Table)
         AddressFilter.ApplyQuery(*Table);
 }
