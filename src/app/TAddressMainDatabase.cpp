@@ -29,6 +29,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStackedWidget>
 
 namespace {
@@ -367,6 +369,23 @@ void TAddressMain::changeEvent(QEvent* event)
             if (window != this && window->isVisible() && window->parentWidget() == this)
                 window->showMinimized();
     }
+}
+
+void TAddressMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // A window grown past the screen's right or bottom edge moves back to the left or top.
+    if (windowState() != Qt::WindowNoState || !screen() || !isVisible())
+        return;
+    const QRect screenRect = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint position = frame.topLeft();
+    if (frame.right() > screenRect.right() && frame.left() > screenRect.left())
+        position.setX(screenRect.left());
+    if (frame.bottom() > screenRect.bottom() && frame.top() > screenRect.top())
+        position.setY(screenRect.top());
+    if (position != frame.topLeft())
+        move(position);
 }
 
 QString TAddressMain::AboutText()

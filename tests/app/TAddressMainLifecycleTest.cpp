@@ -102,6 +102,7 @@ TEST(TAddressMainLifecycle, FirstStartCreatesAndOpensTheDefaultTable)
     window.GettingStartedWindow()->close(); // writes its check box back
     EXPECT_EQ(ReadSetting("Misc", "GettingStarted"), QStringLiteral("0"));
     EXPECT_TRUE(prompts.Texts().isEmpty()) << prompts.Texts().join(u'|').toStdString();
+    EXPECT_TRUE(TAddressMain::AboutText().contains(QStringLiteral("%1-bit version").arg(QSysInfo::WordSize)));
 }
 
 TEST(TAddressMainLifecycle, RecentListKeepsFourNewestFirstWithoutDuplicates)
