@@ -27,8 +27,7 @@ namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
     "&Browse", "&Search", "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
-    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Clear Filter", "&Save Filter", "&Restore Filter",
-    "Clear &Tags", "&Tag All Filter Matches", "Rebuild S&ystem File indexes", "Count &Zip Codes",
+    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Tag All Filter Matches", "Rebuild S&ystem File indexes", "Count &Zip Codes",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case", "Delete &Records",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
     "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
@@ -96,6 +95,11 @@ void TAddressMain::ConnectCommands()
     on("Copy To &Clipboard", &TAddressMain::CopyToClipboardClick);
     on("Create a Duplicate &Record (Clone)", &TAddressMain::CloneRecordClick);
     on("&About...", &TAddressMain::AboutClick);
+    on("&Clear Filter", &TAddressMain::ClearFilterClick);
+    on("&Save Filter", &TAddressMain::SaveFilterClick);
+    on("&Restore Filter", &TAddressMain::RestoreFilterClick);
+    on("Clear &Tags", &TAddressMain::ClearTagsClick);
+    connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(Action(QStringLiteral("&Getting Started")), &QAction::triggered, this, [this] {
         auto* form = new TGettingStartedForm(this);
         form->setAttribute(Qt::WA_DeleteOnClose);
@@ -328,7 +332,6 @@ QWidget* TAddressMain::BuildRecordBar()
     ExitButton = make("E&xit");
     layout->addStretch();
     ClearFilterButton = make("Clear Filter");
-    ClearFilterButton->setToolTip(NotAvailableText());
     connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
     return bar;
 }

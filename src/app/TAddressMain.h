@@ -124,6 +124,12 @@ public:
     std::pair<QString, QString> FillCityState(const QString& zip);
     void SetSkipFields(bool on);
 
+    // --- filter, tagging and upkeep commands
+    void ClearFilterClick();
+    void SaveFilterClick();
+    void RestoreFilterClick();
+    void ClearTagsClick();
+
     void AboutClick();
     static QString AboutText();
     void PreferencesClick();

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -391,4 +392,33 @@ TEST(TAddressMainLifecycle, Screenshots)
     TNewRecordForm form({true, true, 30, 30, 10}, &started.Window);
     SaveScreenshot(&form, QStringLiteral("new-record"));
     EXPECT_TRUE(started.Prompts.Texts().isEmpty());
+}
+
+TEST(TAddressMainLifecycle, FilterCommandsSaveClearRestoreAndClearTags)
+{
+    TStartedWindow started;
+    for (const char* name : {"Adams", "Brown", "Clark"})
+        AppendRecord(started.Table(), {{"LNAME", QLatin1String(name)}});
+    started.Window.Filter().Values.Values[0] = QStringLiteral("b;c");
+    started.Window.ApplyFilter();
+    started.Window.FirstRecord();
+    EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("2 filter matches"));
+    EXPECT_TRUE(started.Window.ClearFilterButton->isEnabled());
+
+    const QString file = TProgramFolder::Path() + QStringLiteral("bc");
+    started.Prompts.Answer(file);
+    started.Window.SaveFilterClick();
+    started.Window.ClearFilterClick();
+    EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("3 records (no filter)"));
+    EXPECT_FALSE(started.Window.ClearFilterButton->isVisibleTo(&started.Window));
+    started.Prompts.Answer(file + QStringLiteral(".FLT"));
+    started.Window.RestoreFilterClick();
+    EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("2 filter matches"));
+    EXPECT_EQ(started.Field("LNAME"), QStringLiteral("Brown"));
+
+    started.Window.TaggedCheck->click();
+    EXPECT_TRUE(started.Table().Tagged());
+    started.Window.ClearTagsClick();
+    EXPECT_FALSE(started.Window.TaggedCheck->isChecked());
+    EXPECT_FALSE(started.Table().FieldText(QStringLiteral("TAG")).isEmpty()); // no record rewritten
 }
