@@ -99,6 +99,7 @@ void TAddressMain::ConnectCommands()
     on("&Save Filter", &TAddressMain::SaveFilterClick);
     on("&Restore Filter", &TAddressMain::RestoreFilterClick);
     on("Clear &Tags", &TAddressMain::ClearTagsClick);
+    on("&Rebuild Indexes for this file", &TAddressMain::RebuildIndexesClick);
     connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(Action(QStringLiteral("&Getting Started")), &QAction::triggered, this, [this] {
         auto* form = new TGettingStartedForm(this);

@@ -129,6 +129,7 @@ public:
     void SaveFilterClick();
     void RestoreFilterClick();
     void ClearTagsClick();
+    void RebuildIndexesClick();
 
     void AboutClick();
     static QString AboutText();

@@ -57,3 +57,17 @@ void TAddressMain::ClearTagsClick()
         Table->Table().goTop();
     ShowRecord();
 }
+
+void TAddressMain::RebuildIndexesClick()
+{
+    if (!Table || Editing()) {
+        TUserPrompts::Current().Information(QStringLiteral("You need to have a database file open first"));
+        return;
+    }
+    const QString tag = OrderTag;
+    Dialogs.RebuildIndexes(*Table, this);
+    SetCurrentOrder(tag);
+    ApplyFilter();
+    Table->Table().goTop();
+    ShowRecord();
+}
