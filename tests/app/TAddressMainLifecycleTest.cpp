@@ -100,6 +100,7 @@ TEST(TAddressMainLifecycle, FirstStartCreatesAndOpensTheDefaultTable)
     EXPECT_EQ(window.FilterStatusLabel->text(), QStringLiteral("No records"));
     EXPECT_EQ(window.SortStatusLabel->text(), QStringLiteral("Sorted by Last Name"));
     ASSERT_NE(window.GettingStartedWindow(), nullptr);
+    EXPECT_TRUE(TGettingStartedForm::PageHtml().contains(QStringLiteral("ADD0001.DBF")));
     window.GettingStartedWindow()->close(); // writes its check box back
     EXPECT_EQ(ReadSetting("Misc", "GettingStarted"), QStringLiteral("0"));
     EXPECT_TRUE(prompts.Texts().isEmpty()) << prompts.Texts().join(u'|').toStdString();
