@@ -217,7 +217,7 @@ void TConfigurationInfoForm::CopyToClipboard()
 void TConfigurationInfoForm::SaveAs()
 {
     QString fileName = TUserPrompts::Current().SaveFileName(QStringLiteral("Save As"), TProgramFolder::Path(),
-                                                            QStringLiteral("Text files (*.TXT)"));
+                                                            QStringLiteral("Text files (*.TXT *.txt)"));
     if (fileName.isEmpty())
         return;
     if (QFileInfo(fileName).suffix().isEmpty())

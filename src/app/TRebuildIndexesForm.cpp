@@ -51,8 +51,15 @@ TRebuildIndexesForm::TRebuildIndexesForm(QWidget* parent, TAddressTable& table) 
     ShowRunning(false);
 }
 
+void TRebuildIndexesForm::reject()
+{
+    if (!Running)
+        QDialog::reject();
+}
+
 void TRebuildIndexesForm::ShowRunning(bool running)
 {
+    Running = running;
     ReindexButton->setEnabled(!running);
     CancelButton->setVisible(!running);
     HelpButton->setVisible(!running);

@@ -23,6 +23,9 @@ public:
 
     // The "Reindex" button's work; closes the dialog when done.
     void Reindex();
+    // Escape, "Cancel" and the window's close button do nothing while the work runs: a pack or
+    // an index half done must finish before the dialog may go.
+    void reject() override;
 
     QLabel* ActivityLabel = nullptr;
     QProgressBar* ProgressBar = nullptr;
@@ -32,6 +35,8 @@ public:
 
 private:
     void ShowRunning(bool running);
+
+    bool Running = false;
 
     TAddressTable& Table;
 };

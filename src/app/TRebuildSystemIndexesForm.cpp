@@ -64,8 +64,15 @@ QString TRebuildSystemIndexesForm::ActivityText(TSystemTable table)
     return {};
 }
 
+void TRebuildSystemIndexesForm::reject()
+{
+    if (!Running)
+        QDialog::reject();
+}
+
 void TRebuildSystemIndexesForm::ShowRunning(bool running)
 {
+    Running = running;
     ReindexButton->setEnabled(!running);
     CancelButton->setVisible(!running);
     HelpButton->setVisible(!running);

@@ -21,6 +21,9 @@ public:
 
     // The "Reindex" button's work; closes the dialog when done.
     void Reindex();
+    // Escape, "Cancel" and the window's close button do nothing while the work runs: a pack or
+    // an index half done must finish before the dialog may go.
+    void reject() override;
     // The text shown while `table` is being rebuilt.
     static QString ActivityText(TSystemTable table);
 
@@ -32,4 +35,6 @@ public:
 
 private:
     void ShowRunning(bool running);
+
+    bool Running = false;
 };
