@@ -78,8 +78,13 @@ void TRebuildIndexesForm::Reindex()
 
     // The pack and each tag count as one step of the bar.
     TRunningProgress running(1 + TAddressSchema::TagCount);
+    // The window is repainted only when the bar moves: a repaint for every report of the
+    // engine costs more than the reports themselves.
     auto show = [&](int percent) {
-        ProgressBar->setValue(running.Report(percent));
+        const int value = running.Report(percent);
+        if (value == ProgressBar->value())
+            return;
+        ProgressBar->setValue(value);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     bool tagsStarted = false;
@@ -87,6 +92,7 @@ void TRebuildIndexesForm::Reindex()
         if (!tagsStarted) {
             tagsStarted = true;
             ActivityLabel->setText(QStringLiteral("Rebuilding indexes"));
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         show(percent);
     };

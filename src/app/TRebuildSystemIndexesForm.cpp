@@ -95,8 +95,10 @@ void TRebuildSystemIndexesForm::Reindex()
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     auto show = [&](int percent) {
-        if (running)
-            ProgressBar->setValue(running->Report(percent));
+        const int value = running ? running->Report(percent) : percent;
+        if (value == ProgressBar->value())
+            return; // repaint only when the bar moves
+        ProgressBar->setValue(value);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     TAddressFiles::RebuildSystemTags(beforeTable, show);
