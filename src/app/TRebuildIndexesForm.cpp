@@ -23,10 +23,15 @@ TRebuildIndexesForm::TRebuildIndexesForm(QWidget* parent, TAddressTable& table) 
                                            "indexes of this file again."));
     note->setWordWrap(true);
     note->setMinimumWidth(380);
-    ActivityLabel = new QLabel;
+    ActivityLabel = new QLabel(QStringLiteral("Cleaning out old deleted records"));
     ProgressBar = new QProgressBar;
     ProgressBar->setRange(0, 100);
-    ProgressBar->setMinimumWidth(320);
+    // The text and the bar keep their room while hidden, so the dialog does not change size.
+    for (QWidget* shownWhileRunning : {static_cast<QWidget*>(ActivityLabel), static_cast<QWidget*>(ProgressBar)}) {
+        QSizePolicy policy = shownWhileRunning->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        shownWhileRunning->setSizePolicy(policy);
+    }
 
     ReindexButton = new QPushButton(QStringLiteral("Reindex"));
     ReindexButton->setDefault(true);
@@ -78,8 +83,7 @@ void TRebuildIndexesForm::Reindex()
 
     // The pack and each tag count as one step of the bar.
     TRunningProgress running(1 + TAddressSchema::TagCount);
-    // The window is repainted only when the bar moves: a repaint for every report of the
-    // engine costs more than the reports themselves.
+    // The window is repainted only when the bar moves; the engine reports far more often.
     auto show = [&](int percent) {
         const int value = running.Report(percent);
         if (value == ProgressBar->value())

@@ -2,8 +2,8 @@
 // for good) and builds the 26 tags again, with one bar over the whole run; "Cancel" before
 // starting closes without touching the table. Also offered when an opened table lacks its tags.
 //
-// Contract: the table stays open for the dialog's life. Afterwards the table has no order and
-// no filter of the caller's; the main window restores both.
+// Contract: the table stays open for the dialog's life. Afterwards the table is in record
+// order; the main window restores its order and re-applies its filter.
 #pragma once
 
 #include <QDialog>
@@ -36,7 +36,6 @@ public:
 private:
     void ShowRunning(bool running);
 
-    bool Running = false;
-
     TAddressTable& Table;
+    bool Running = false;
 };

@@ -23,10 +23,15 @@ TRebuildSystemIndexesForm::TRebuildSystemIndexesForm(QWidget* parent) : QDialog(
                                            "state/province, label setup, envelope and report files."));
     note->setWordWrap(true);
     note->setMinimumWidth(380);
-    ActivityLabel = new QLabel;
+    ActivityLabel = new QLabel(ActivityText(TSystemTable::stCsz));
     ProgressBar = new QProgressBar;
     ProgressBar->setRange(0, 100);
-    ProgressBar->setMinimumWidth(320);
+    // The text and the bar keep their room while hidden, so the dialog does not change size.
+    for (QWidget* shownWhileRunning : {static_cast<QWidget*>(ActivityLabel), static_cast<QWidget*>(ProgressBar)}) {
+        QSizePolicy policy = shownWhileRunning->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        shownWhileRunning->setSizePolicy(policy);
+    }
 
     ReindexButton = new QPushButton(QStringLiteral("Reindex"));
     ReindexButton->setDefault(true);

@@ -84,6 +84,8 @@ TEST_F(TRebuildIndexesFormTest, ReindexPacksAndRebuildsATableWhoseIndexWasDelete
     QObject::connect(form.ProgressBar, &QProgressBar::valueChanged, [&](int value) {
         shown.push_back(value);
         form.reject(); // Escape half way: the work must finish first
+        if (value >= 50 && shown.size() > 1 && shown.end()[-2] < 50)
+            SaveScreenshot(&form, "rebuild_indexes_running");
     });
     form.Reindex();
     EXPECT_FALSE(rejected);
