@@ -4,6 +4,7 @@
 #include "output/TAddressRecordPrintout.h"
 #include "output/TPrintCurrentRecord.h"
 #include "output/TPrinterCheck.h"
+#include "app/TConfigurationInfoForm.h"
 #include "app/TGettingStartedForm.h"
 
 #include <QAction>
@@ -27,11 +28,11 @@ namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
     "&Browse", "&Search", "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
-    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Tag All Filter Matches", "Rebuild S&ystem File indexes", "Count &Zip Codes",
+    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Tag All Filter Matches", "Count &Zip Codes",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case", "Delete &Records",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
     "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
-    "Technical Support", "Configuration Information"};
+    "Technical Support"};
 
 const char* const sortCaptions[] = {"&Last Name", "&First Name", "&Title", "&Organization", "&Street",
                                     "&City",      "&State",      "&Zip",   "&Country",      "&Phone",
@@ -100,6 +101,9 @@ void TAddressMain::ConnectCommands()
     on("&Restore Filter", &TAddressMain::RestoreFilterClick);
     on("Clear &Tags", &TAddressMain::ClearTagsClick);
     on("&Rebuild Indexes for this file", &TAddressMain::RebuildIndexesClick);
+    on("Rebuild S&ystem File indexes", &TAddressMain::RebuildSystemIndexesClick);
+    connect(Action(QStringLiteral("Configuration Information")), &QAction::triggered, this,
+            [this] { TConfigurationInfoForm::Show(this); });
     connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(Action(QStringLiteral("&Getting Started")), &QAction::triggered, this, [this] {
         auto* form = new TGettingStartedForm(this);

@@ -5,6 +5,7 @@
 // The widgets are public members named after their role so the window tests can drive them.
 #pragma once
 
+#include "app/TNewDatabaseForm.h"
 #include "app/TNewRecordForm.h"
 #include "data/TAddressFilter.h"
 #include "data/TRecordText.h"
@@ -46,7 +47,7 @@ struct TAddressMainDialogs {
     std::function<std::optional<QString>(const QString& storedDate, QWidget*)> ChooseDate;
     std::function<std::optional<TRecordTextParts>(QWidget*)> CopyRecordParts;
     // The name (without folder and extension) and widths of a new address table.
-    std::function<std::optional<QString>(const QString& proposal, QWidget*)> NewDatabaseName;
+    std::function<std::optional<TNewDatabaseChoice>(const QString& proposal, QWidget*)> NewDatabase;
     // Rebuilds the open table's index with progress; true when the 26 tags exist afterwards.
     std::function<bool(TAddressTable&, QWidget*)> RebuildIndexes;
     std::function<bool(QWidget*)> Preferences;
@@ -130,6 +131,7 @@ public:
     void RestoreFilterClick();
     void ClearTagsClick();
     void RebuildIndexesClick();
+    void RebuildSystemIndexesClick();
 
     void AboutClick();
     static QString AboutText();

@@ -2,6 +2,8 @@
 // what it suspends, detaches and restores around each dialog.
 #include "TAddressMain.h"
 
+#include "app/TConfigurationInfoForm.h"
+#include "app/TRebuildSystemIndexesForm.h"
 #include "data/TAddressTable.h"
 #include "data/TTagger.h"
 #include "prompts/TUserPrompts.h"
@@ -71,3 +73,5 @@ void TAddressMain::RebuildIndexesClick()
     Table->Table().goTop();
     ShowRecord();
 }
+
+void TAddressMain::RebuildSystemIndexesClick() { TRebuildSystemIndexesForm::Run(this); }

@@ -6,6 +6,7 @@
 #include "app/TDateForm.h"
 #include "app/TGettingStartedForm.h"
 #include "app/TPreferencesForm.h"
+#include "app/TRebuildIndexesForm.h"
 #include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
 #include "data/TFieldLengths.h"
@@ -24,10 +25,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -38,32 +37,6 @@ const QString MainClassName = QStringLiteral("TAddressMain");
 
 TIniFile Settings() { return TIniFile(TProgramFolder::SettingsFile()); }
 
-// The index rebuild with a plain progress bar: pack first, then the 26 tags.
-bool RebuildWithProgress(TAddressTable& table, QWidget* parent)
-{
-    QProgressDialog progress(QStringLiteral("Rebuilding indexes..."), QString(), 0, 200, parent);
-    progress.setWindowTitle(QStringLiteral("Rebuild Indexes"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    auto step = [&](int base) {
-        return [&progress, base](int percent) {
-            progress.setValue(base + percent);
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        };
-    };
-    const bool built = TAddressFiles::RebuildAddressTable(table.Area(), step(0), step(100));
-    return built && table.CheckValidIndex();
-}
-
-std::optional<QString> AskDatabaseName(const QString& proposal, QWidget* parent)
-{
-    bool ok = false;
-    const QString name = QInputDialog::getText(parent, QStringLiteral("Create new database"),
-                                               QStringLiteral("Database name"), QLineEdit::Normal, proposal, &ok);
-    if (!ok || name.trimmed().isEmpty())
-        return std::nullopt;
-    return name.trimmed();
-}
 } // namespace
 
 TAddressMain::~TAddressMain() = default;
@@ -73,8 +46,10 @@ void TAddressMain::InstallDefaultDialogs()
     Dialogs.NewRecord = &TNewRecordForm::Ask;
     Dialogs.ChooseDate = &TDateForm::Choose;
     Dialogs.CopyRecordParts = &TCopyRecordForm::Ask;
-    Dialogs.NewDatabaseName = &AskDatabaseName;
-    Dialogs.RebuildIndexes = &RebuildWithProgress;
+    Dialogs.NewDatabase = [](const QString& proposal, QWidget* parent) {
+        return TNewDatabaseForm::Execute(parent, proposal);
+    };
+    Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget* parent) { return TRebuildIndexesForm::Run(parent, table); };
     Dialogs.Preferences = [](QWidget* parent) {
         TIniFile settings = Settings();
         return TPreferencesForm::Edit(settings, parent);
@@ -237,15 +212,16 @@ QString TAddressMain::ProposedDatabaseName(const QString& dataFolder)
 
 void TAddressMain::NewDatabaseClick()
 {
-    const std::optional<QString> name = Dialogs.NewDatabaseName(ProposedDatabaseName(TProgramFolder::DataFolder()), this);
-    if (!name)
+    const std::optional<TNewDatabaseChoice> choice =
+        Dialogs.NewDatabase(ProposedDatabaseName(TProgramFolder::DataFolder()), this);
+    if (!choice)
         return;
-    const QString path = TProgramFolder::DataFolder() + *name + QStringLiteral(".DBF");
+    const QString path = TProgramFolder::DataFolder() + choice->Name + QStringLiteral(".DBF");
     if (QFileInfo::exists(path)) {
         TUserPrompts::Current().Information(QStringLiteral("That file already exists.Please select another name"));
         return;
     }
-    if (TAddressFiles::CreateAddressFile(path, TFieldLengths::Read(Settings())))
+    if (TAddressFiles::CreateAddressFile(path, choice->Widths))
         OpenQVWDBF(path);
 }
 

@@ -99,8 +99,11 @@ void TFieldLengthsForm::CheckEntry(int index)
 
 void TFieldLengthsForm::SetDefaults()
 {
-    // Only the entries change: the widths are taken on "Ok", so "Cancel" still cancels.
-    ShowWidths(TFieldLengths());
+    // The defaults take effect at once and stay for the rest of the dialog's run, "Cancel" or
+    // not; the fax number gets the narrower width the dialog has always proposed.
+    Current = TFieldLengths();
+    Current.SetWidth(QStringLiteral("FAX"), DefaultsFaxWidth);
+    ShowWidths(Current);
 }
 
 void TFieldLengthsForm::TakeEntries()
@@ -121,9 +124,10 @@ bool TFieldLengthsForm::Edit(QWidget* parent, TFieldLengths& widths, bool& saveF
     TFieldLengthsForm form(parent, widths);
     form.adjustSize();
     TWindowPlacement::Centre(&form, parent);
-    if (form.exec() != QDialog::Accepted)
+    const bool accepted = form.exec() == QDialog::Accepted;
+    widths = form.Widths(); // "Defaults" counts even when the dialog is cancelled afterwards
+    if (!accepted)
         return false;
-    widths = form.Widths();
     saveForAll = form.SaveForAll();
     return true;
 }

@@ -21,6 +21,7 @@ public:
     static constexpr int EntryCount = 18;
     static constexpr int MinimumEntry = 10;
     static constexpr int MaximumEntry = 80;
+    static constexpr int DefaultsFaxWidth = 30; // what "Defaults" gives FAX (new tables default to 40)
 
     TFieldLengthsForm(QWidget* parent, const TFieldLengths& widths);
 

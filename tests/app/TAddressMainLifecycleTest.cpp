@@ -137,6 +137,9 @@ TEST(TAddressMainLifecycle, MissingIndexAsksToRebuild)
     EXPECT_EQ(started.Window.windowTitle(), QStringLiteral("Quorvane - ") + path);
     EXPECT_TRUE(started.Window.CurrentDatabase().isEmpty());
 
+    started.Window.Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget*) {
+        return TAddressFiles::RebuildAddressTable(table.Area()) && table.CheckValidIndex();
+    };
     started.Prompts.Answer(true);
     EXPECT_TRUE(started.Window.OpenQVWDBF(path));
     EXPECT_TRUE(QFile::exists(index));

@@ -114,19 +114,24 @@ TEST(TFieldLengthsForm, LeavingAnEntryKeepsOnlyWholeNumbersFromTenToEighty)
     }
 }
 
-TEST(TFieldLengthsForm, OkTakesTheEntriesAndCancelLeavesTheWidths)
+TEST(TFieldLengthsForm, OkTakesTheEntriesAndDefaultsStayAfterCancel)
 {
     TestApplication();
     TFieldLengths widths;
     widths.SetWidth("FAX", 22);
     widths.SetWidth("CITY", 33);
 
-    // "Defaults" then "Cancel": the caller's widths are untouched.
+    // "Cancel" alone leaves the widths; "Defaults" then "Cancel" keeps the defaults, FAX at 30.
+    TFieldLengthsForm untouched(nullptr, widths);
+    untouched.Entries[EntryIndex("CITY")]->setText("44");
+    untouched.CancelButton->click();
+    EXPECT_EQ(untouched.Widths().Width("CITY"), 33);
     TFieldLengthsForm cancelled(nullptr, widths);
     cancelled.DefaultsButton->click();
     EXPECT_EQ(cancelled.Entries[EntryIndex("CITY")]->text(), QString::number(TFieldLengths().Width("CITY")));
     cancelled.CancelButton->click();
-    EXPECT_EQ(cancelled.Widths().Width("FAX"), 22);
+    EXPECT_EQ(cancelled.Widths().Width("FAX"), 30);
+    EXPECT_EQ(cancelled.Widths().Width("CITY"), TFieldLengths().Width("CITY"));
 
     // "Defaults" then "Ok": the standard widths, FAX included, and the entries' checks applied.
     TFieldLengthsForm taken(nullptr, widths);
@@ -137,8 +142,9 @@ TEST(TFieldLengthsForm, OkTakesTheEntriesAndCancelLeavesTheWidths)
     EXPECT_EQ(taken.result(), QDialog::Accepted);
     TFieldLengths expected;
     expected.SetWidth("EMAIL", 70);
+    expected.SetWidth("FAX", 30);
     for (const char* field : TFieldLengthsForm::EntryFields())
         EXPECT_EQ(taken.Widths().Width(field), expected.Width(field)) << field;
-    EXPECT_EQ(taken.Widths().Width("FAX"), 40);
+    EXPECT_EQ(taken.Widths().Width("FAX"), 30);
     EXPECT_FALSE(taken.SaveForAll());
 }
