@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TDeleteRecordsForm::TDeleteRecordsForm(TAddressTable& table, TAddressFilter& filter, QWidget* parent)
     : QDialog(parent), Table(table), Filter(filter)
 {
@@ -119,11 +121,13 @@ void TDeleteRecordsForm::DeleteAll()
 std::vector<uint32_t> TDeleteRecordsForm::RecordSetMembers()
 {
     // Listed before the first mark: a marked record leaves the set, and walking the set while it
-    // shrinks would skip records.
+    // shrinks would skip records. Marked in record-number order, so the writes go forward
+    // through the table and its index instead of jumping about in the sort order.
     std::vector<uint32_t> members;
     xbase::DbfTable& records = Table.Table();
     for (records.goTop(); !records.eof(); records.skip())
         members.push_back(records.recordNumber());
+    std::sort(members.begin(), members.end());
     return members;
 }
 
