@@ -39,6 +39,7 @@ TTaggingForm::TTaggingForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(MessageLabel);
     layout->addWidget(CountLabel);
     layout->addLayout(buttons);
+    setMinimumWidth(300);
 }
 
 void TTaggingForm::CancelClick()

@@ -61,6 +61,7 @@ TEST_F(TTaggingFormTest, CancelStopsAfterTheCurrentRecordOnceConfirmed)
     TTaggingForm form;
     form.AfterRecord = [&](uint32_t tagged) {
         if (tagged == 1) {
+            SaveScreenshot(&form, "tagging");
             Prompts.Answer(false); // "No": go on
             form.CancelClick();
         } else if (tagged == 3) {
