@@ -11,8 +11,8 @@ namespace {
 const QString TagField = QStringLiteral("TAG");
 
 // The members in record-number order: the writes then go forward through the table and through
-// the TAG index instead of jumping about in the sort order, which more than halves the time of
-// tagging 100,000 records of a million in name order.
+// the TAG index instead of jumping about in the sort order. Tagging 100,000 records of a million
+// in name order takes about a third less time, and half when the disk is busy.
 std::vector<uint32_t> RecordSetMembers(xbase::DbfTable& records)
 {
     std::vector<uint32_t> members;
