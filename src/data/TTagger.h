@@ -19,9 +19,10 @@ public:
     // Told the count tagged so far after each record; returning false stops there.
     using TProgress = std::function<bool(uint32_t tagged)>;
 
-    // Tags every record of the table's current record set in the current order, then goes to
-    // the first record. The members are listed before the first write, so records that leave
-    // the set (or move in the order) once tagged are neither skipped nor visited twice.
+    // Tags every record of the table's current record set, then goes to the first record. The
+    // members are listed before the first write, so records that leave the set (or move in the
+    // order) once tagged are neither skipped nor visited twice; they are written in record-number
+    // order, so a stop part-way leaves the first members of the file tagged, not of the order.
     static uint32_t TagAll(TAddressTable& table, const TProgress& progress = {});
     // Makes a new tag id, writes it to Misc/GlobalTagId and makes it the current one.
     static QString ClearTags(TIniFile& settings);
