@@ -6,7 +6,7 @@
 
 namespace {
 // Blocks kept between lookups: a few screens of rows either side of where the grid stands.
-constexpr size_t kKeptBlocks = 64;
+constexpr size_t kKeptBlocks = 256;
 } // namespace
 
 int TBrowseRowMap::Rebuild(uint32_t focusRecno)
@@ -51,9 +51,14 @@ bool TBrowseRowMap::WalkCheckpoints(uint32_t focusRecno, int& focusRow)
             for (auto p = tree.last(); p.valid(); p = tree.previous(p))
                 visit(p.recno());
         } else {
+            // A leaf page at a time: the tree is asked only for the next page.
             xbase::CdxTree& tree = tag->tree();
-            for (auto p = tree.first(); p.valid(); p = tree.next(p))
-                visit(p.recno());
+            for (auto p = tree.first(); p.valid(); p = tree.next(p)) {
+                const std::vector<uint32_t>& recnos = p.leaf->recnos;
+                for (; p.index < recnos.size(); ++p.index)
+                    visit(recnos[p.index]);
+                p.index = recnos.size() - 1;
+            }
         }
     } catch (const xbase::XbaseError&) {
         return false;

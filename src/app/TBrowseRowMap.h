@@ -24,7 +24,7 @@ class WorkArea;
 
 class TBrowseRowMap {
 public:
-    static constexpr int BlockRows = 64;
+    static constexpr int BlockRows = 8;
 
     explicit TBrowseRowMap(xbase::WorkArea& area) : Area(area) {}
 
