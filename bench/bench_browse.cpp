@@ -2,10 +2,12 @@
 // under /tmp/quorvane_bench_address (run it first; this program skips without it), in LNAME
 // order with the plain record set (!ISDEL): opening (count and checkpoints) and the data() calls
 // a view makes to paint one page of 40 rows, at random rows, far apart, and scrolling on; and the
-// window itself painting its grid after a jump of the scroll bar.
+// window itself painting its grid after a jump of the scroll bar. Also a memo search that reads
+// the whole set.
 #include "app/TAddressBrowseForm.h"
 #include "app/TAddressBrowseModel.h"
 #include "app/TBrowseFieldList.h"
+#include "app/TMemoSearch.h"
 #include "data/TAddressTable.h"
 #include "prompts/TScriptedUserPrompts.h"
 
@@ -129,6 +131,21 @@ void BM_BrowseWindowJump(benchmark::State& state)
     state.counters["rows"] = form.Model().rowCount();
 }
 BENCHMARK(BM_BrowseWindowJump)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Search Memo" for a text no memo holds: every record of the set read, memo and all.
+void BM_MemoSearchWholeSet(benchmark::State& state)
+{
+    TScriptedUserPrompts prompts;
+    auto table = OpenSource(state);
+    if (!table)
+        return;
+    for (auto _ : state) {
+        table->Table().goTop();
+        benchmark::DoNotOptimize(TMemoSearch::Scan(*table, QStringLiteral("no memo holds this")));
+    }
+    state.counters["rows"] = table->Count();
+}
+BENCHMARK(BM_MemoSearchWholeSet)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 } // namespace
 

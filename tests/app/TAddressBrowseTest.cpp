@@ -4,6 +4,7 @@
 #include "app/TAddressBrowseModel.h"
 #include "app/TBrowseFieldList.h"
 #include "app/TBrowseRowMap.h"
+#include "settings/TIniFile.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -184,7 +185,9 @@ TEST_F(AddressBrowse, TheWindowWritesItsColumnOrderAndLeavesTheTableOnTheSelecte
     form.TagClick(); // Moore
     form.Grid->horizontalHeader()->moveSection(1, 0); // FNAME before LNAME
     const QString selected = model.data(model.index(form.SelectedRow(), 0)).toString();
+    form.show();
     form.done(QDialog::Accepted);
+    EXPECT_NE(TIniFile(TProgramFolder::SettingsFile()).ReadInteger("TAddressBrowseForm_Placement", "Bottom", 0), 0);
     EXPECT_EQ(selected, "Moore");
     EXPECT_EQ(Table->FieldText("LNAME"), "Moore");
     EXPECT_TRUE(Table->Tagged());
