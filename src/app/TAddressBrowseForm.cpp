@@ -4,6 +4,8 @@
 #include "TBrowseFieldList.h"
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
 #include "settings/TScreenMetrics.h"
 #include "settings/TWindowPlacement.h"
 
@@ -15,6 +17,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 const QString PlacementName = QStringLiteral("TAddressBrowseForm");
@@ -28,6 +32,8 @@ TAddressBrowseForm::TAddressBrowseForm(TAddressTable& table, const QStringList& 
     resize(ScaledDesignSize(TScreenMetrics::PixelsPerInch()));
 
     BrowseModel = new TAddressBrowseModel(table, TBrowseFieldList::Shown(Order), this);
+    connect(BrowseModel, &TAddressBrowseModel::ReadFailed, this,
+            [](const QString& message) { TUserPrompts::Current().Information(message); }, Qt::QueuedConnection);
     Grid = new QTableView;
     Grid->setObjectName(QStringLiteral("Grid"));
     Grid->setModel(BrowseModel);
@@ -115,9 +121,15 @@ void TAddressBrowseForm::SizeColumns()
 void TAddressBrowseForm::Execute(QWidget* parent, TAddressTable& table)
 {
     const QString path = TBrowseFieldList::FilePath();
-    TAddressBrowseForm form(table, TBrowseFieldList::Load(path), parent);
-    form.exec();
-    if (!TBrowseFieldList::Save(path, form.FieldOrder()))
+    std::unique_ptr<TAddressBrowseForm> form;
+    try {
+        form = std::make_unique<TAddressBrowseForm>(table, TBrowseFieldList::Load(path), parent);
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QString::fromStdString(error.what()));
+        return;
+    }
+    form->exec();
+    if (!TBrowseFieldList::Save(path, form->FieldOrder()))
         TUserPrompts::Current().Information(QStringLiteral("Unable to write ") + path);
 }
 
@@ -173,7 +185,13 @@ void TAddressBrowseForm::TagClick()
         QApplication::beep();
         return;
     }
-    const int now = BrowseModel->ToggleTag(row);
+    int now = -1;
+    try {
+        now = BrowseModel->ToggleTag(row);
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QString::fromStdString(error.what()));
+        return;
+    }
     // A record that left the set (untagged under a Tagged filter) hands the selection on.
     SelectRow(now >= 0 ? now : std::min(row, BrowseModel->rowCount() - 1));
 }
@@ -181,10 +199,17 @@ void TAddressBrowseForm::TagClick()
 void TAddressBrowseForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!PlacementLoaded) {
-        PlacementLoaded = true;
+    if (PlacementLoaded)
+        return;
+    PlacementLoaded = true;
+    const TIniFile settings(TProgramFolder::SettingsFile());
+    const QString section = TWindowPlacement::SectionName(PlacementName);
+    // Until a placement is saved the window opens over the main window, as dialogs do.
+    if (settings.ReadInteger(section, QStringLiteral("Bottom"), 0) == 0
+        && !settings.ReadBool(section, QStringLiteral("Maximized"), false))
+        TWindowPlacement::Centre(this, parentWidget());
+    else
         TWindowPlacement::Load(this, PlacementName);
-    }
 }
 
 void TAddressBrowseForm::done(int result)

@@ -30,11 +30,20 @@ const std::vector<QString>& TAddressBrowseModel::RowValues(int row) const
     if (Cache.size() >= kKeptRows)
         Cache.clear();
     std::vector<QString> values;
-    if (const uint32_t recno = Rows.RecordAt(row); recno != 0) {
-        Table.Table().go(recno);
-        values.reserve(static_cast<size_t>(FieldNames.size()));
-        for (const QString& field : FieldNames)
-            values.push_back(Table.Value(field));
+    try {
+        if (const uint32_t recno = Rows.RecordAt(row); recno != 0) {
+            Table.Table().go(recno);
+            values.reserve(static_cast<size_t>(FieldNames.size()));
+            for (const QString& field : FieldNames)
+                values.push_back(Table.Value(field));
+        }
+    } catch (const xbase::XbaseError& error) {
+        // The view asks while painting, where nothing may be thrown: the row stays empty.
+        values.clear();
+        if (!ReadFailureTold) {
+            ReadFailureTold = true;
+            emit ReadFailed(QString::fromStdString(error.what()));
+        }
     }
     return Cache.emplace(row, std::move(values)).first->second;
 }

@@ -40,6 +40,10 @@ public:
     // (-1 when it left the set).
     int ToggleTag(int row);
 
+signals:
+    // The engine refused to read a row (a damaged file); said once per model, the row stays empty.
+    void ReadFailed(const QString& message) const;
+
 private:
     const std::vector<QString>& RowValues(int row) const;
 
@@ -48,4 +52,5 @@ private:
     int TaggedColumn = -1;
     mutable TBrowseRowMap Rows;
     mutable std::unordered_map<int, std::vector<QString>> Cache;
+    mutable bool ReadFailureTold = false;
 };

@@ -2,6 +2,7 @@
 
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
+#include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/TextCase.h"
 
@@ -134,8 +135,16 @@ bool TMemoSearch::Run(QWidget* parent, TAddressTable& table, uint32_t startRecno
         return !window.Cancelled;
     };
     sinceEvents.start();
-    Found = Scan(table, SearchText, keepGoing);
+    QString failure;
+    try {
+        Found = Scan(table, SearchText, keepGoing);
+    } catch (const xbase::XbaseError& error) {
+        Found = false;
+        failure = QString::fromStdString(error.what());
+    }
     window.hide();
+    if (!failure.isEmpty())
+        TUserPrompts::Current().Information(failure);
     if (!Found) {
         table.Table().go(startRecno);
         QApplication::beep();

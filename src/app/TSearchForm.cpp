@@ -4,6 +4,7 @@
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
 #include "data/TAddressSchema.h"
+#include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/TextCase.h"
 
@@ -136,5 +137,10 @@ bool TSearchForm::Execute(QWidget* parent, TAddressTable& table, QString& orderC
     if (form.exec() != QDialog::Accepted || form.SearchText().isEmpty())
         return false;
     orderCaption = form.OrderCaption();
-    return Search(table, orderCaption, form.SearchText());
+    try {
+        return Search(table, orderCaption, form.SearchText());
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QString::fromStdString(error.what()));
+        return false;
+    }
 }
