@@ -1,0 +1,65 @@
+// The "Address Browse" window: a read-only grid of the shown fields of the address view over the
+// main window's record set and order, with the column order kept in FIELDS.LST, record buttons,
+// and "&Tag" (or a double click) to tag or untag the selected record.
+//
+// Contract: the table is open and not being edited; the caller installed the record set's
+// condition and order. On closing the table stands on the selected row's record.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QPushButton;
+class QTableView;
+class QToolButton;
+class TAddressBrowseModel;
+class TAddressTable;
+
+class TAddressBrowseForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 780;
+    static constexpr int DesignHeight = 440;
+
+    // `fieldOrder`: every view field in the order FIELDS.LST gave them.
+    TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent = nullptr);
+
+    // Reads FIELDS.LST, shows the window modally, and writes the column order back.
+    static void Execute(QWidget* parent, TAddressTable& table);
+    // The design size, scaled above 96 pixels per inch by (pixels per inch / 96) x 0.95.
+    static QSize ScaledDesignSize(int pixelsPerInch);
+
+    // Every view field in its order now, the grid's column moves included.
+    QStringList FieldOrder() const;
+    int SelectedRow() const;
+    void SelectRow(int row);
+    TAddressBrowseModel& Model() { return *BrowseModel; }
+
+    QTableView* Grid = nullptr;
+    QToolButton* FirstButton = nullptr;
+    QToolButton* PriorButton = nullptr;
+    QToolButton* NextButton = nullptr;
+    QToolButton* LastButton = nullptr;
+    QPushButton* TagButton = nullptr;
+    QPushButton* OkButton = nullptr;
+
+public slots:
+    void FirstClick();
+    void PriorClick();
+    void NextClick();
+    void LastClick();
+    void TagClick();
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QToolButton* NavigatorButton(const QString& name, int icon, const QString& hint, void (TAddressBrowseForm::*handler)());
+    void SizeColumns();
+
+    TAddressTable& Table;
+    QStringList Order;
+    TAddressBrowseModel* BrowseModel = nullptr;
+    bool PlacementLoaded = false;
+};
