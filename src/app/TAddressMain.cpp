@@ -27,9 +27,9 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "&Browse", "&Search", "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
-    "Import from Quorvane 2.x DBF", "&Export ", "Set &Filter", "&Tag All Filter Matches", "Count &Zip Codes",
-    "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case", "Delete &Records",
+    "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
+    "Import from Quorvane 2.x DBF", "&Export ", "Count &Zip Codes",
+    "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
     "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
     "Technical Support"};
@@ -102,6 +102,16 @@ void TAddressMain::ConnectCommands()
     on("Clear &Tags", &TAddressMain::ClearTagsClick);
     on("&Rebuild Indexes for this file", &TAddressMain::RebuildIndexesClick);
     on("Rebuild S&ystem File indexes", &TAddressMain::RebuildSystemIndexesClick);
+    on("Set &Filter", &TAddressMain::SetFilterClick);
+    on("&Tag All Filter Matches", &TAddressMain::TagAllClick);
+    on("&Browse", &TAddressMain::BrowseClick);
+    on("&Search", &TAddressMain::SearchClick);
+    on("Delete &Records", &TAddressMain::DeleteRecordsClick);
+    connect(FilterButton, &QPushButton::clicked, this, &TAddressMain::SetFilterClick);
+    connect(BrowseButton, &QPushButton::clicked, this, &TAddressMain::BrowseClick);
+    connect(SearchButton, &QPushButton::clicked, this, &TAddressMain::SearchClick);
+    connect(SearchMemoButton, &QPushButton::clicked, this, &TAddressMain::SearchMemoClick);
+    connect(FindNextButton, &QPushButton::clicked, this, &TAddressMain::FindNextClick);
     connect(Action(QStringLiteral("Configuration Information")), &QAction::triggered, this,
             [this] { TConfigurationInfoForm::Show(this); });
     connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
@@ -267,10 +277,6 @@ QWidget* TAddressMain::BuildMemoPage()
     SearchMemoButton = new QPushButton(QStringLiteral("Search &Memo"));
     FindNextButton = new QPushButton(QStringLiteral("Find &Next"));
     FindNextButton->hide(); // shown once a memo search found something
-    for (QPushButton* button : {SearchMemoButton, FindNextButton}) {
-        button->setEnabled(false);
-        button->setToolTip(NotAvailableText());
-    }
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SearchMemoButton);
     buttons->addWidget(FindNextButton);
@@ -300,8 +306,7 @@ QWidget* TAddressMain::BuildButtonBar()
     EnvelopesButton = make("Envelopes");
     ReportsButton = make("Reports");
     layout->addStretch();
-    for (QPushButton* later : {SearchButton, BrowseButton, FilterButton, LabelsButton, LettersButton,
-                               EnvelopesButton, ReportsButton})
+    for (QPushButton* later : {LabelsButton, LettersButton, EnvelopesButton, ReportsButton})
         later->setToolTip(NotAvailableText());
     return bar;
 }
@@ -485,8 +490,7 @@ void TAddressMain::SetButtons(const TButtonState& s)
         w->setVisible(onRecord);
     for (QWidget* w : std::initializer_list<QWidget*>{DialPhone1Button, DialPhone2Button, SearchMemoButton})
         w->setVisible(onRecord);
-    if (s.Editing)
-        FindNextButton->hide();
+    FindNextButton->setVisible(onRecord && MemoSearch.CanFindNext());
 
     // Buttons of functions built by later parts stay disabled (their tooltip says so).
     auto enableButton = [](QPushButton* button, bool on) {

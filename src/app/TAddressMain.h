@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/TNewDatabaseForm.h"
+#include "app/TMemoSearch.h"
 #include "app/TNewRecordForm.h"
 #include "data/TAddressFilter.h"
 #include "data/TRecordText.h"
@@ -132,6 +133,14 @@ public:
     void ClearTagsClick();
     void RebuildIndexesClick();
     void RebuildSystemIndexesClick();
+    void SetFilterClick();
+    void TagAllClick();
+    void BrowseClick();
+    void SearchClick();
+    void SearchMemoClick();
+    void FindNextClick();
+    void DeleteRecordsClick();
+    TMemoSearch MemoSearch;
 
     void AboutClick();
     static QString AboutText();

@@ -2,7 +2,12 @@
 // what it suspends, detaches and restores around each dialog.
 #include "TAddressMain.h"
 
+#include "app/TAddressBrowseForm.h"
+#include "app/TAddressFilterForm.h"
 #include "app/TConfigurationInfoForm.h"
+#include "app/TDeleteRecordsForm.h"
+#include "app/TSearchForm.h"
+#include "app/TTaggingForm.h"
 #include "app/TRebuildSystemIndexesForm.h"
 #include "data/TAddressTable.h"
 #include "data/TTagger.h"
@@ -75,3 +80,86 @@ void TAddressMain::RebuildIndexesClick()
 }
 
 void TAddressMain::RebuildSystemIndexesClick() { TRebuildSystemIndexesForm::Run(this); }
+
+void TAddressMain::SetFilterClick()
+{
+    if (!Table || Editing()) {
+        QApplication::beep();
+        return;
+    }
+    TAddressFilterForm::Execute(this, AddressFilter, *Table);
+    ApplyFilter();
+    Table->Table().goTop();
+    ShowRecord();
+}
+
+void TAddressMain::TagAllClick()
+{
+    if (!Table || !AddressFilter.IsSet())
+        return;
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    TTaggingForm::Run(this, *Table); // asks "Tag all records matching filter?" itself
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    CachedCount.reset();
+    Table->Table().goTop();
+    ShowRecord();
+}
+
+void TAddressMain::BrowseClick()
+{
+    if (!Table || Editing()) {
+        QApplication::beep();
+        return;
+    }
+    TAddressBrowseForm::Execute(this, *Table); // leaves the table on the row chosen
+    CachedCount.reset();
+    ShowRecord();
+}
+
+void TAddressMain::SearchClick()
+{
+    if (!Table || Editing())
+        return;
+    QString caption = OrderCaption;
+    TSearchForm::Execute(this, *Table, caption);
+    if (caption != OrderCaption) {
+        const uint32_t record = Table->Table().recordNumber();
+        SetOrderTo(caption);
+        Table->Table().go(record);
+    }
+    ShowMovedRecord();
+}
+
+void TAddressMain::SearchMemoClick()
+{
+    if (!Table || Editing())
+        return;
+    MemoSearch.SearchMemo(this, *Table);
+    ShowMovedRecord();
+}
+
+void TAddressMain::FindNextClick()
+{
+    if (!Table || Editing())
+        return;
+    MemoSearch.FindNext(this, *Table);
+    ShowMovedRecord();
+}
+
+void TAddressMain::DeleteRecordsClick()
+{
+    if (!Table || Editing())
+        return;
+    const QString tag = OrderTag;
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    TDeleteRecordsForm::Execute(this, *Table, AddressFilter);
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    SetCurrentOrder(tag);
+    ApplyFilter();
+    Table->Table().goTop();
+    ShowRecord();
+}

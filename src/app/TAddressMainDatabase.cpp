@@ -142,7 +142,7 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
         DatabasePath.clear();
     }
     setWindowTitle(QStringLiteral("Quorvane - ") + path);
-    FindNextButton->hide(); // a memo search belongs to the table it ran on
+    MemoSearch.Forget(); // a memo search belongs to the table it ran on
     SetButtons();
     return opened;
 }

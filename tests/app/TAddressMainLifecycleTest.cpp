@@ -11,6 +11,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -403,9 +404,14 @@ TEST(TAddressMainLifecycle, FilterCommandsSaveClearRestoreAndClearTags)
     TStartedWindow started;
     for (const char* name : {"Adams", "Brown", "Clark"})
         AppendRecord(started.Table(), {{"LNAME", QLatin1String(name)}});
+    started.Window.FirstRecord();
+    EXPECT_TRUE(started.Window.BrowseButton->isEnabled());
+    EXPECT_TRUE(started.Window.Action(QStringLiteral("Set &Filter"))->isEnabled());
+    EXPECT_FALSE(started.Window.Action(QStringLiteral("&Tag All Filter Matches"))->isEnabled());
     started.Window.Filter().Values.Values[0] = QStringLiteral("b;c");
     started.Window.ApplyFilter();
     started.Window.FirstRecord();
+    EXPECT_TRUE(started.Window.Action(QStringLiteral("&Tag All Filter Matches"))->isEnabled());
     EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("2 filter matches"));
     EXPECT_TRUE(started.Window.ClearFilterButton->isEnabled());
 
