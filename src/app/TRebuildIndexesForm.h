@@ -6,14 +6,11 @@
 // order; the main window restores its order and re-applies its filter.
 #pragma once
 
-#include <QDialog>
+#include "TRebuildForm.h"
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
 class TAddressTable;
 
-class TRebuildIndexesForm : public QDialog {
+class TRebuildIndexesForm : public TRebuildForm {
     Q_OBJECT
 public:
     TRebuildIndexesForm(QWidget* parent, TAddressTable& table);
@@ -21,21 +18,8 @@ public:
     // Shows the dialog over `parent`; true when the table has its 26 tags afterwards.
     static bool Run(QWidget* parent, TAddressTable& table);
 
-    // The "Reindex" button's work; closes the dialog when done.
-    void Reindex();
-    // Escape, "Cancel" and the window's close button do nothing while the work runs: a pack or
-    // an index half done must finish before the dialog may go.
-    void reject() override;
-
-    QLabel* ActivityLabel = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* ReindexButton = nullptr;
-    QPushButton* CancelButton = nullptr;
-    QPushButton* HelpButton = nullptr;
+    void Reindex() override;
 
 private:
-    void ShowRunning(bool running);
-
     TAddressTable& Table;
-    bool Running = false;
 };

@@ -3,57 +3,19 @@
 #include "TRunningProgress.h"
 #include "data/TAddressFiles.h"
 #include "data/TAddressSchema.h"
-#include "settings/TWindowPlacement.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QVBoxLayout>
 
 #include <optional>
 
-TRebuildSystemIndexesForm::TRebuildSystemIndexesForm(QWidget* parent) : QDialog(parent)
+TRebuildSystemIndexesForm::TRebuildSystemIndexesForm(QWidget* parent)
+    : TRebuildForm(parent, QStringLiteral("Rebuild System Indexes"),
+                   QStringLiteral("Reindexing rebuilds the indexes of the letter, label, "
+                                  "state/province, label setup, envelope and report files."),
+                   ActivityText(TSystemTable::stCsz))
 {
-    setWindowTitle(QStringLiteral("Rebuild System Indexes"));
-
-    auto* note = new QLabel(QStringLiteral("Reindexing rebuilds the indexes of the letter, label, "
-                                           "state/province, label setup, envelope and report files."));
-    note->setWordWrap(true);
-    note->setMinimumWidth(380);
-    ActivityLabel = new QLabel(ActivityText(TSystemTable::stCsz));
-    ProgressBar = new QProgressBar;
-    ProgressBar->setRange(0, 100);
-    // The text and the bar keep their room while hidden, so the dialog does not change size.
-    for (QWidget* shownWhileRunning : {static_cast<QWidget*>(ActivityLabel), static_cast<QWidget*>(ProgressBar)}) {
-        QSizePolicy policy = shownWhileRunning->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        shownWhileRunning->setSizePolicy(policy);
-    }
-
-    ReindexButton = new QPushButton(QStringLiteral("Reindex"));
-    ReindexButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"));
-    HelpButton = new QPushButton(QStringLiteral("Help"));
-    HelpButton->setEnabled(false); // no help topics are delivered yet
-    connect(ReindexButton, &QPushButton::clicked, this, &TRebuildSystemIndexesForm::Reindex);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ReindexButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(note);
-    layout->addWidget(ActivityLabel);
-    layout->addWidget(ProgressBar);
-    layout->addStretch();
-    layout->addLayout(buttons);
-    ShowRunning(false);
 }
 
 QString TRebuildSystemIndexesForm::ActivityText(TSystemTable table)
@@ -69,22 +31,6 @@ QString TRebuildSystemIndexesForm::ActivityText(TSystemTable table)
     return {};
 }
 
-void TRebuildSystemIndexesForm::reject()
-{
-    if (!Running)
-        QDialog::reject();
-}
-
-void TRebuildSystemIndexesForm::ShowRunning(bool running)
-{
-    Running = running;
-    ReindexButton->setEnabled(!running);
-    CancelButton->setVisible(!running);
-    HelpButton->setVisible(!running);
-    ActivityLabel->setVisible(running);
-    ProgressBar->setVisible(running);
-}
-
 void TRebuildSystemIndexesForm::Reindex()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -95,17 +41,10 @@ void TRebuildSystemIndexesForm::Reindex()
     std::optional<TRunningProgress> running;
     auto beforeTable = [&](TSystemTable table) {
         running.emplace(2);
-        ActivityLabel->setText(ActivityText(table));
         ProgressBar->setValue(0);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        ShowActivity(ActivityText(table));
     };
-    auto show = [&](int percent) {
-        const int value = running ? running->Report(percent) : percent;
-        if (value == ProgressBar->value())
-            return; // repaint only when the bar moves
-        ProgressBar->setValue(value);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
+    auto show = [&](int percent) { ShowProgress(running ? running->Report(percent) : percent); };
     TAddressFiles::RebuildSystemTags(beforeTable, show);
 
     ShowRunning(false);
@@ -115,7 +54,5 @@ void TRebuildSystemIndexesForm::Reindex()
 void TRebuildSystemIndexesForm::Run(QWidget* parent)
 {
     TRebuildSystemIndexesForm form(parent);
-    form.adjustSize();
-    TWindowPlacement::Centre(&form, parent);
-    form.exec();
+    form.ExecCentred(parent);
 }

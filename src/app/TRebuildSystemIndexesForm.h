@@ -5,36 +5,18 @@
 // Contract: no system table is open elsewhere while the dialog runs.
 #pragma once
 
-#include <QDialog>
+#include "TRebuildForm.h"
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
 enum class TSystemTable;
 
-class TRebuildSystemIndexesForm : public QDialog {
+class TRebuildSystemIndexesForm : public TRebuildForm {
     Q_OBJECT
 public:
     explicit TRebuildSystemIndexesForm(QWidget* parent = nullptr);
 
     static void Run(QWidget* parent);
 
-    // The "Reindex" button's work; closes the dialog when done.
-    void Reindex();
-    // Escape, "Cancel" and the window's close button do nothing while the work runs: a pack or
-    // an index half done must finish before the dialog may go.
-    void reject() override;
+    void Reindex() override;
     // The text shown while `table` is being rebuilt.
     static QString ActivityText(TSystemTable table);
-
-    QLabel* ActivityLabel = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* ReindexButton = nullptr;
-    QPushButton* CancelButton = nullptr;
-    QPushButton* HelpButton = nullptr;
-
-private:
-    void ShowRunning(bool running);
-
-    bool Running = false;
 };
