@@ -226,6 +226,7 @@ private:
     void ClearFields();
     void SetFieldsReadOnly(bool readOnly);
     void BeginEdit();
+    bool RecordSetEmpty(); // counts once for the rest of the current action
     void AfterPost();
     void StoreFields();
     void FocusFirstFieldForAdd();
@@ -260,8 +261,10 @@ private:
     bool Loading = false;  // the display is being filled from the table
     bool StartedUp = false;
     bool Overwrite = true; // typing replaces the character at the caret until Insert is pressed
-    // The record set's count, reused while only moving through it (a count can take long).
-    bool Moving = false;
+    // The record set's count (a count can take long under a filter), reused while CountKnown:
+    // while only moving, and for the rest of one action that has just counted. Applying a
+    // filter forgets it.
+    bool CountKnown = false;
     std::optional<uint32_t> CachedCount;
     int SavesCounted = 0;
     int Reopens = 0;

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -74,9 +75,16 @@ void TAddressMain::ShowRecord()
 
 void TAddressMain::ShowMovedRecord()
 {
-    Moving = true;
+    CountKnown = true;
     ShowRecord();
-    Moving = false;
+    CountKnown = false;
+}
+
+bool TAddressMain::RecordSetEmpty()
+{
+    CachedCount = Table->Count();
+    CountKnown = true;
+    return *CachedCount == 0;
 }
 
 void TAddressMain::LoadFields()
@@ -116,7 +124,7 @@ void TAddressMain::UpdateFilterStatus()
     FilterStatusLabel->setVisible(Table != nullptr);
     if (!Table)
         return;
-    if (!Moving || !CachedCount)
+    if (!CountKnown || !CachedCount)
         CachedCount = Table->Count();
     const uint32_t count = *CachedCount;
     if (count == 0)
@@ -485,7 +493,8 @@ bool TAddressMain::SaveButtonClick()
         return false;
     }
     State = TEditState::esBrowse;
-    if (Table->Count() == 0)
+    const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
+    if (RecordSetEmpty())
         ApplyFilter(); // the record left the record set, and nothing else is in it
     ShowRecord();
     AfterPost();
@@ -531,7 +540,8 @@ void TAddressMain::DeleteButtonClick()
         table.setFlaggedHidden(true);
         TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
     }
-    if (Table->Count() == 0) {
+    const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
+    if (RecordSetEmpty()) {
         ApplyFilter();
         table.goTop();
     }
@@ -606,7 +616,8 @@ void TAddressMain::ToggleTag()
         BatchRunning = batch;
         UpdatesSuspended = false;
     }
-    if (AddressFilter.IsSet() && Table->Count() == 0) {
+    const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
+    if (AddressFilter.IsSet() && RecordSetEmpty()) {
         ApplyFilter();
         if (!Editing())
             Table->Table().goTop();
