@@ -6,6 +6,7 @@
 #include "output/TPrinterCheck.h"
 #include "app/TConfigurationInfoForm.h"
 #include "app/TGettingStartedForm.h"
+#include "app/TSortOrders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,9 +35,6 @@ const char* const notYetBuilt[] = {
     "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
     "Technical Support"};
 
-const char* const sortCaptions[] = {"&Last Name", "&First Name", "&Title", "&Organization", "&Street",
-                                    "&City",      "&State",      "&Zip",   "&Country",      "&Phone",
-                                    "&E-mail",    "&Fax",        "&Date",  "&Codes"};
 } // namespace
 
 TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent)
@@ -422,11 +420,12 @@ void TAddressMain::BuildMenus()
 
     SortMenu = menuBar()->addMenu(QStringLiteral("&Sort"));
     auto* sortGroup = new QActionGroup(this);
-    for (const char* caption : sortCaptions) {
-        QAction* action = SortMenu->addAction(QLatin1String(caption));
+    for (const QString& order : TSortOrders::Captions()) {
+        const QString caption = u'&' + order; // every Sort entry underlines its first letter
+        QAction* action = SortMenu->addAction(caption);
         action->setCheckable(true);
         sortGroup->addAction(action);
-        Actions[QStringLiteral("Sort ") + QLatin1String(caption)] = action;
+        Actions[QStringLiteral("Sort ") + caption] = action;
     }
 
     UtilitiesMenu = menuBar()->addMenu(QStringLiteral("&Utilities"));

@@ -3,6 +3,7 @@
 // date, tag, clipboard copy).
 #include "TAddressMain.h"
 
+#include "app/TSortOrders.h"
 #include "data/TAddressTable.h"
 #include "data/TAddressText.h"
 #include "data/TCp1252.h"
@@ -30,13 +31,6 @@ namespace {
 const char* const editedFields[] = {"LNAME",   "FNAME",   "MIDDLE", "PREFIX", "TITLE", "ORG",   "STREET",
                                     "STREET2", "CITY",    "STATE",  "ZIP",    "COUNTRY", "CODES", "USER1",
                                     "USER2",   "PHONE",   "PHONE2", "FAX",    "EMAIL"};
-
-// Sort captions (upper-cased, without "&") and their tags.
-const std::pair<const char*, const char*> orderTags[] = {
-    {"LAST NAME", "LNAME"}, {"FIRST NAME", "FNAME"}, {"TITLE", "TITLE"}, {"ORGANIZATION", "ORG"},
-    {"STREET", "STREET"},   {"CITY", "CITY"},         {"STATE", "STATE"}, {"ZIP", "ZIP"},
-    {"COUNTRY", "COUNTRY"}, {"PHONE", "PHONE"},       {"E-MAIL", "EMAIL"}, {"FAX", "FAX"},
-    {"CODES", "CODES"},     {"DATE", "DATE"}};
 
 // The memo editor works with single line breaks; the file keeps a carriage return before
 // each, as memos written by the program always had, so the padding rule counts two.
@@ -139,35 +133,27 @@ void TAddressMain::UpdateFilterStatus()
 
 void TAddressMain::SetOrderTo(const QString& caption)
 {
-    const QString wanted = WithoutAmpersand(caption).toUpper();
-    for (const auto& [orderCaption, tag] : orderTags) {
-        if (wanted != QLatin1String(orderCaption))
-            continue;
-        if (Table) {
-            try {
-                Table->SetOrderTag(QLatin1String(tag));
-            } catch (const xbase::XbaseError&) {
-            }
+    const QString tag = TSortOrders::TagFor(WithoutAmpersand(caption));
+    if (tag.isEmpty())
+        return; // not a Sort entry: the order stays
+    if (Table) {
+        try {
+            Table->SetOrderTag(tag);
+        } catch (const xbase::XbaseError&) {
         }
-        OrderCaption = WithoutAmpersand(caption);
-        OrderTag = QLatin1String(tag);
-        SortStatusLabel->setText(QStringLiteral("Sorted by ") + OrderCaption);
-        for (QAction* action : SortMenu->actions())
-            action->setChecked(WithoutAmpersand(action->text()).compare(OrderCaption, Qt::CaseInsensitive) == 0);
-        return;
     }
+    OrderCaption = WithoutAmpersand(caption);
+    OrderTag = tag;
+    SortStatusLabel->setText(QStringLiteral("Sorted by ") + OrderCaption);
+    for (QAction* action : SortMenu->actions())
+        action->setChecked(WithoutAmpersand(action->text()).compare(OrderCaption, Qt::CaseInsensitive) == 0);
 }
 
 void TAddressMain::SetCurrentOrder(const QString& tag)
 {
-    for (const auto& [orderCaption, orderTag] : orderTags) {
-        if (tag != QLatin1String(orderTag))
-            continue;
-        for (QAction* action : SortMenu->actions())
-            if (WithoutAmpersand(action->text()).toUpper() == QLatin1String(orderCaption))
-                SetOrderTo(action->text());
-        return;
-    }
+    for (const QString& caption : TSortOrders::Captions())
+        if (TSortOrders::TagFor(caption) == tag)
+            SetOrderTo(caption);
 }
 
 void TAddressMain::ApplyFilter()
