@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TBarcodeCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TBarcodeCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,10 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane barcode postnet ZIP [--street TEXT] [--type 5|9|11]\n"
+        "  quorvane barcode fim A|B|C\n"
+        "  quorvane barcode imb TRACKING [ROUTING]\n"
+        "  quorvane barcode imb -                     lines TRACKING [ROUTING] from stdin\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -81,6 +90,11 @@ QString TCommandLine::HelpText()
         "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
         "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
         "not combine with --query, --tagged or --reverse.\n"
+        "\n"
+        "barcode writes \"digits: \" and the digits encoded, then \"bars: \" and the bars: POSTNET and FIM\n"
+        "| full bar, . half bar, blank no bar; the Intelligent Mail barcode its 65 letters A, D, F, T.\n"
+        "A ZIP that gives no POSTNET barcode prints \"no barcode: \" and the reason, exit 1. imb - writes\n"
+        "one line per input line, the letters or \"error: \" and the reason; exit 1 when a line was bad.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }

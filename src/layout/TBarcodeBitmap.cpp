@@ -1,0 +1,31 @@
+#include "TBarcodeBitmap.h"
+
+#include "TPostNetEncoder.h"
+
+#include <QPainter>
+
+const QImage& TBarcodeBitmap::PostNet()
+{
+    static const QImage picture = [] {
+        // Eleven digits and the check digit make 62 bars, which spread evenly over 270 pixels.
+        const TBarList bars = TPostNetEncoder::EncodeDigits("12345678901");
+        QImage image(PostNetWidth, PostNetHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const double pitch = double(PostNetWidth) / double(bars.Pattern.size());
+        for (std::size_t i = 0; i < bars.Pattern.size(); ++i) {
+            const int height = bars.Pattern[i] == '|' ? PostNetHeight : PostNetHeight * 7 / 16;
+            painter.fillRect(QRect(int(double(i) * pitch + 1), PostNetHeight - height, 2, height), Qt::black);
+        }
+        return image;
+    }();
+    return picture;
+}
+
+void TBarcodeBitmap::PaintBars(QPainter& painter, const TBarList& bars, QPointF origin, double pixelsPerInch)
+{
+    for (const TBar& bar : bars.Bars)
+        painter.fillRect(QRectF(origin.x() + bar.Left * pixelsPerInch, origin.y() + bar.Top * pixelsPerInch,
+                                bar.Width * pixelsPerInch, bar.Height * pixelsPerInch),
+                         Qt::black);
+}
