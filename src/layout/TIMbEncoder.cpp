@@ -1,6 +1,7 @@
 #include "TIMbEncoder.h"
 
 #include "TBarcodeConstants.h"
+#include "TPostNetEncoder.h"
 
 #include <bit>
 #include <vector>
@@ -255,4 +256,16 @@ TBarList TIMbEncoder::Encode(std::string_view tracking, std::string_view routing
         list.Bars.push_back({double(bar) * IMbPitch, top, IMbBarWidth, bottom - top});
     }
     return list;
+}
+
+TBarList TIMbEncoder::EncodeRecord(std::string_view tracking, std::string_view zip, std::string_view street,
+                                   TRoutingDigits routing)
+{
+    if (routing == TRoutingDigits::rdNone)
+        return Encode(tracking, {});
+    std::string reason;
+    const std::string digits = TPostNetEncoder::RoutingDigits(zip, street, routing, &reason);
+    if (digits.empty())
+        return TBarList::None(reason);
+    return Encode(tracking, digits);
 }

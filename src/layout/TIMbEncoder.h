@@ -7,6 +7,7 @@
 #pragma once
 
 #include "TBarList.h"
+#include "TRoutingDigits.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +33,11 @@ public:
     static std::string Letters(std::string_view tracking, std::string_view routing, std::string* reason = nullptr);
     // Digits holds the tracking code, and a blank and the routing digits when there are any.
     static TBarList Encode(std::string_view tracking, std::string_view routing);
+    // The barcode of one address record: its routing digits come from the ZIP and street line by
+    // the POSTNET rules (none for rdNone). A ZIP that gives no routing digits gives no barcode,
+    // rather than a barcode that silently loses its routing.
+    static TBarList EncodeRecord(std::string_view tracking, std::string_view zip, std::string_view street,
+                                 TRoutingDigits routing);
 
     // The encoding steps on their own, for checking against the published figures. The input
     // must already have passed CheckTracking and CheckRouting.

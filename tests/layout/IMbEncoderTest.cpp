@@ -45,6 +45,28 @@ TEST(IMbEncoderTest, LargestInputStaysWithinTheCodewordRanges)
     EXPECT_EQ(letters.find_first_not_of("ADFT"), std::string::npos);
 }
 
+TEST(IMbEncoderTest, RoutingDigitsOfARecordFollowThePostNetRules)
+{
+    struct Case { const char* Zip; const char* Street; TRoutingDigits Routing; const char* Digits; };
+    const Case cases[] = {
+        {"01234-5678", "PO BOX 91", TRoutingDigits::rd11Digit, "01234567891"},
+        {"01234-5678", "PO BOX 91", TRoutingDigits::rd9Digit, "012345678"},
+        {"01234", "PO BOX 91", TRoutingDigits::rd11Digit, "01234"},
+        {"K1A 0B1", "", TRoutingDigits::rdNone, ""},
+        {"K1A 0B1", "", TRoutingDigits::rd5Digit, nullptr},   // no routing, no barcode
+    };
+    for (const Case& c : cases) {
+        const TBarList bars = TIMbEncoder::EncodeRecord(Tracking, c.Zip, c.Street, c.Routing);
+        if (!c.Digits) {
+            EXPECT_TRUE(bars.Empty()) << c.Zip;
+            EXPECT_FALSE(bars.Reason.empty());
+            continue;
+        }
+        EXPECT_EQ(bars.Pattern, TIMbEncoder::Letters(Tracking, c.Digits)) << c.Zip;
+        EXPECT_EQ(bars.Bars.size(), 65u);
+    }
+}
+
 TEST(IMbEncoderTest, BadTrackingCodesAndRoutingDigitsAreRefused)
 {
     struct Case { const char* Tracking; const char* Routing; const char* Reason; };
