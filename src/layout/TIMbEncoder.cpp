@@ -86,10 +86,47 @@ constexpr TBarBits BarBits[TBarcodeConstants::IMbBars] = {
     {'E', 7, 'H', 5}, {'A', 12, 'B', 11}, {'C', 9, 'J', 0}, {'G', 8, 'F', 3}, {'D', 10, 'I', 2},
 };
 
-bool CharacterBit(const std::array<unsigned, 10>& characters, char character, int bit)
+// The frame check one byte at a time: the 11-bit register's effect of eight data bits.
+const std::array<std::uint16_t, 256>& FrameCheckTable()
+{
+    static const std::array<std::uint16_t, 256> table = [] {
+        std::array<std::uint16_t, 256> entries{};
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            unsigned check = byte << 3;
+            for (int bit = 0; bit < 8; ++bit)
+                check = ((check & 0x400) ? (check << 1) ^ 0x0F35 : check << 1) & 0x7FF;
+            entries[byte] = std::uint16_t(check);
+        }
+        return entries;
+    }();
+    return table;
+}
+
+// Divides by a small constant in 32-bit pieces, which the compiler turns into multiplications;
+// a plain 128-bit division is a library call each time.
+template <std::uint32_t Divisor> std::uint32_t DivideInPlace(TUInt128& value)
+{
+    std::uint64_t remainder = 0;
+    TUInt128 quotient = 0;
+    for (int shift = 96; shift >= 0; shift -= 32) {
+        const std::uint64_t current = (remainder << 32) | std::uint32_t(value >> shift);
+        quotient |= TUInt128(current / Divisor) << shift;
+        remainder = current % Divisor;
+    }
+    value = quotient;
+    return std::uint32_t(remainder);
+}
+
+unsigned CharacterBit(const std::array<unsigned, 10>& characters, char character, int bit)
 {
     return (characters[std::size_t(character - 'A')] >> bit) & 1u;
 }
+
+// A bar's kind as descender * 2 + ascender: tracker, ascender, descender, full. Looked up
+// rather than branched on, since the kinds follow no pattern a processor could predict.
+constexpr char KindLetters[4] = {'T', 'A', 'D', 'F'};
+
+int KindOfLetter(char letter) { return (letter == 'D' || letter == 'F') * 2 + (letter == 'A' || letter == 'F'); }
 
 } // namespace
 
@@ -166,33 +203,42 @@ TIMbEncoder::TUInt128 TIMbEncoder::BinaryValue(std::string_view tracking, std::s
 
 unsigned TIMbEncoder::FrameCheck(TUInt128 value)
 {
-    // CRC-11, generator 0x0F35, preset 0x7FF, over the 102 data bits from the most significant.
+    // CRC-11, generator 0x0F35, preset 0x7FF, over the 102 data bits from the most significant:
+    // the six bits above the twelve low bytes one by one, then a byte at a time.
     unsigned check = 0x7FF;
-    for (int bit = 101; bit >= 0; --bit) {
+    for (int bit = 101; bit >= 96; --bit) {
         const unsigned data = unsigned(value >> bit) & 1u;
-        check = ((check >> 10) ^ data) ? (check << 1) ^ 0x0F35 : check << 1;
-        check &= 0x7FF;
+        check = (((check >> 10) ^ data) ? (check << 1) ^ 0x0F35 : check << 1) & 0x7FF;
+    }
+    const std::array<std::uint16_t, 256>& table = FrameCheckTable();
+    for (int shift = 88; shift >= 0; shift -= 8) {
+        const unsigned byte = unsigned(value >> shift) & 0xFFu;
+        check = (((check << 8) & 0x7FF) ^ table[((check >> 3) ^ byte) & 0xFFu]);
     }
     return check;
 }
 
 std::array<int, 10> TIMbEncoder::Codewords(TUInt128 value, unsigned frameCheck)
 {
+    // Two codewords per division: J and I by 636 x 1365, then pairs by 1365 x 1365. Once the
+    // value fits 64 bits the rest is plain arithmetic.
+    constexpr std::uint32_t pair = 1365u * 1365u;
     std::array<int, 10> codewords{};
-    codewords[9] = int(value % 636);
-    value /= 636;
-    // Below 2^64 the rest divides in plain 64-bit arithmetic, much faster than 128-bit.
-    int index = 8;
-    for (; index >= 1 && (value >> 64) != 0; --index) {
-        codewords[std::size_t(index)] = int(value % 1365);
-        value /= 1365;
-    }
+    std::uint32_t remainder = DivideInPlace<636u * 1365u>(value);
+    codewords[9] = int(remainder % 636);
+    codewords[8] = int(remainder / 636);
+    remainder = DivideInPlace<pair>(value);
+    codewords[7] = int(remainder % 1365);
+    codewords[6] = int(remainder / 1365);
     std::uint64_t narrow = std::uint64_t(value);
-    for (; index >= 1; --index) {
-        codewords[std::size_t(index)] = int(narrow % 1365);
-        narrow /= 1365;
+    for (std::size_t index = 5; index >= 3; index -= 2) {
+        const std::uint64_t twoCodewords = narrow % pair;
+        narrow /= pair;
+        codewords[index] = int(twoCodewords % 1365);
+        codewords[index - 1] = int(twoCodewords / 1365);
     }
-    codewords[0] = int(narrow);
+    codewords[1] = int(narrow % 1365);
+    codewords[0] = int(narrow / 1365);
     codewords[9] *= 2;
     if (frameCheck & 0x400)
         codewords[0] += 659;
@@ -228,9 +274,9 @@ std::string TIMbEncoder::Letters(std::string_view tracking, std::string_view rou
     std::string letters(TBarcodeConstants::IMbBars, 'T');
     for (std::size_t bar = 0; bar < letters.size(); ++bar) {
         const TBarBits& bits = BarBits[bar];
-        const bool descender = CharacterBit(characters, bits.DescenderCharacter, bits.DescenderBit);
-        const bool ascender = CharacterBit(characters, bits.AscenderCharacter, bits.AscenderBit);
-        letters[bar] = descender ? (ascender ? 'F' : 'D') : (ascender ? 'A' : 'T');
+        const unsigned descender = CharacterBit(characters, bits.DescenderCharacter, bits.DescenderBit);
+        const unsigned ascender = CharacterBit(characters, bits.AscenderCharacter, bits.AscenderBit);
+        letters[bar] = KindLetters[descender * 2 + ascender];
     }
     return letters;
 }
@@ -246,14 +292,14 @@ TBarList TIMbEncoder::Encode(std::string_view tracking, std::string_view routing
     list.Digits.assign(tracking);
     if (!routing.empty())
         list.Digits.append(" ").append(routing);
-    list.Bars.reserve(list.Pattern.size());
+    // Top and height of each kind: an ascender reaches up from the tracker, a descender down.
+    constexpr double trackerBottom = IMbExtender + IMbTrackerHeight;
+    constexpr double tops[4] = {IMbExtender, 0.0, IMbExtender, 0.0};
+    constexpr double heights[4] = {IMbTrackerHeight, trackerBottom, IMbFullHeight - IMbExtender, IMbFullHeight};
+    list.Bars.resize(list.Pattern.size());
     for (std::size_t bar = 0; bar < list.Pattern.size(); ++bar) {
-        const char letter = list.Pattern[bar];
-        const bool ascender = letter == 'A' || letter == 'F';
-        const bool descender = letter == 'D' || letter == 'F';
-        const double top = ascender ? 0.0 : IMbExtender;
-        const double bottom = descender ? IMbFullHeight : IMbExtender + IMbTrackerHeight;
-        list.Bars.push_back({double(bar) * IMbPitch, top, IMbBarWidth, bottom - top});
+        const int kind = KindOfLetter(list.Pattern[bar]);
+        list.Bars[bar] = {double(bar) * IMbPitch, tops[kind], IMbBarWidth, heights[kind]};
     }
     return list;
 }

@@ -9,42 +9,43 @@ bool IsLetterOrDigit(char ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'Z') |
 char Upper(char ch) { return (ch >= 'a' && ch <= 'z') ? char(ch - 'a' + 'A') : ch; }
 
 // APO and FPO only as words of their own: "1 APOLLO DR" is a street, not an army post office.
-bool IsMilitaryAddress(const std::string& upper)
+bool IsMilitaryAddress(std::string_view street)
 {
     std::size_t start = 0;
-    while (start < upper.size()) {
-        while (start < upper.size() && !IsLetterOrDigit(upper[start]))
+    while (start < street.size()) {
+        while (start < street.size() && !IsLetterOrDigit(street[start]))
             ++start;
         std::size_t end = start;
-        while (end < upper.size() && IsLetterOrDigit(upper[end]))
+        while (end < street.size() && IsLetterOrDigit(street[end]))
             ++end;
-        const std::string_view word = std::string_view(upper).substr(start, end - start);
-        if (word == "APO" || word == "FPO")
+        if (end - start == 3 && (Upper(street[start]) == 'A' || Upper(street[start]) == 'F')
+            && Upper(street[start + 1]) == 'P' && Upper(street[start + 2]) == 'O')
             return true;
         start = end;
     }
     return false;
 }
 
-bool IsOrdinalSuffix(std::string_view pair) { return pair == "ST" || pair == "ND" || pair == "RD" || pair == "TH"; }
+bool IsOrdinalSuffix(char first, char second)
+{
+    return (first == 'S' && second == 'T') || (first == 'N' && second == 'D') || (first == 'R' && second == 'D')
+        || (first == 'T' && second == 'H');
+}
 
 } // namespace
 
 std::string TPostNetEncoder::DeliveryPoint(std::string_view street)
 {
-    std::string upper(street);
-    for (char& ch : upper)
-        ch = Upper(ch);
-    if (IsMilitaryAddress(upper))
+    if (IsMilitaryAddress(street))
         return "99";
 
-    // Scanned from the right: the first number met that is neither a fraction's nor an
-    // ordinal's gives its last two digits; a letter right before a single digit ("B2") pads it.
+    // Read in upper case from the right: the first number met that is neither a fraction's nor
+    // an ordinal's gives its last two digits; a letter right before a single digit ("B2") pads it.
     std::string result = "  ";
     bool fraction = false, ordinal = false, first = false, second = false;
-    for (std::size_t i = upper.size(); i-- > 0;) {
-        const char ch = upper[i];
-        const std::string_view pair = std::string_view(upper).substr(i, 2);
+    for (std::size_t i = street.size(); i-- > 0;) {
+        const char ch = Upper(street[i]);
+        const char next = i + 1 < street.size() ? Upper(street[i + 1]) : '\0';
         if (IsDigit(ch)) {
             if (fraction || ordinal || (first && second))
                 continue;
@@ -66,7 +67,7 @@ std::string TPostNetEncoder::DeliveryPoint(std::string_view street)
         } else if (first && !second) {
             result[0] = '0';
             second = true;
-        } else if (IsOrdinalSuffix(pair)) {
+        } else if (IsOrdinalSuffix(ch, next)) {
             ordinal = true;
         }
     }
@@ -125,19 +126,22 @@ TBarList TPostNetEncoder::EncodeDigits(std::string_view digits)
     list.Digits.assign(digits);
     list.Digits += CheckDigit(digits);
 
-    const std::size_t bars = list.Digits.size() * 5 + 2;
-    list.Pattern.reserve(bars);
-    list.Bars.reserve(bars);
-    auto addBar = [&](bool full) {
-        const double height = full ? PostNetFullHeight : PostNetHalfHeight;
-        list.Bars.push_back({double(list.Bars.size()) * PostNetPitch, PostNetFullHeight - height, PostNetBarWidth, height});
-        list.Pattern += full ? '|' : '.';
+    // Index 1 a full bar, 0 a half bar; every bar ends on the base line.
+    constexpr char marks[2] = {'.', '|'};
+    constexpr double tops[2] = {PostNetFullHeight - PostNetHalfHeight, 0.0};
+    constexpr double heights[2] = {PostNetHalfHeight, PostNetFullHeight};
+    const std::size_t count = list.Digits.size() * 5 + 2;
+    list.Pattern.reserve(count);
+    list.Bars.reserve(count);
+    auto addBar = [&](int full) {
+        list.Bars.push_back({double(list.Pattern.size()) * PostNetPitch, tops[full], PostNetBarWidth, heights[full]});
+        list.Pattern.push_back(marks[full]);
     };
-    addBar(true);
+    addBar(1);
     for (char digit : list.Digits)
-        for (const char* bar = PostNetDigitBars[digit - '0']; *bar; ++bar)
-            addBar(*bar == '1');
-    addBar(true);
+        for (const char* pattern = PostNetDigitBars[digit - '0']; *pattern; ++pattern)
+            addBar(*pattern - '0');
+    addBar(1);
     return list;
 }
 
