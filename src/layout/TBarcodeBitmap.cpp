@@ -1,8 +1,11 @@
 #include "TBarcodeBitmap.h"
 
+#include "TBarcodeConstants.h"
 #include "TPostNetEncoder.h"
 
 #include <QPainter>
+
+#include <cmath>
 
 const QImage& TBarcodeBitmap::PostNet()
 {
@@ -20,6 +23,24 @@ const QImage& TBarcodeBitmap::PostNet()
         return image;
     }();
     return picture;
+}
+
+QSize TBarcodeBitmap::PostNetScreenSize(double zoom)
+{
+    return {int(std::lround(PostNetWidth * zoom)), int(std::lround(PostNetHeight * zoom))};
+}
+
+int TBarcodeBitmap::FimScreenSide(double pixelsPerInch, double zoom)
+{
+    return int(pixelsPerInch * TBarcodeConstants::FimScreenSide * zoom);
+}
+
+void TBarcodeBitmap::PaintFim(QPainter& painter, TFimKind kind, double pixelsPerInch, double zoom)
+{
+    const int slot = int(pixelsPerInch * TBarcodeConstants::FimSlotWidth * zoom);
+    const int height = int(pixelsPerInch * TBarcodeConstants::FimBarHeight * zoom);
+    for (int n : TFimEncoder::Slots(kind))
+        painter.fillRect(QRect(QPoint(slot * (n - 1), 0), QPoint(slot * n - 1, height - 1)), Qt::black);
 }
 
 void TBarcodeBitmap::PaintBars(QPainter& painter, const TBarList& bars, QPointF origin, double pixelsPerInch)

@@ -77,4 +77,25 @@ TEST(BarcodePrintTest, ScreenPictureAndBars)
     EXPECT_EQ(image.pixelColor(29, 30), QColor(Qt::white));    // type A has no bar in slot 7
 }
 
+TEST(BarcodePrintTest, ScreenSizesFollowTheZoom)
+{
+    EXPECT_EQ(TBarcodeBitmap::PostNetScreenSize(1.0), QSize(270, 16));
+    EXPECT_EQ(TBarcodeBitmap::PostNetScreenSize(1.5), QSize(405, 24));
+    EXPECT_EQ(TBarcodeBitmap::PostNetScreenSize(0.33), QSize(89, 5));
+    EXPECT_EQ(TBarcodeBitmap::FimScreenSide(96, 1.0), 60);
+    EXPECT_EQ(TBarcodeBitmap::FimScreenSide(96, 0.5), 30);
+
+    // At 96 ppi and zoom 2 a slot is 6 pixels and a bar 108 high: type C's slot 17 is x 96..101.
+    QImage image(110, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TBarcodeBitmap::PaintFim(painter, TFimKind::fkC, 96, 2.0);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(96, 107), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(101, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(102, 50), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(96, 108), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(30, 50), QColor(Qt::white));     // slot 6 never holds a bar
+}
+
 } // namespace
