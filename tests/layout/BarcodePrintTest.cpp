@@ -9,7 +9,14 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include "BarcodeTestApplication.h"
+
 namespace {
+
+class BarcodePrintTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureQtApplication(); }
+};
 
 TDisplayList PrintOnePage(const TBarList& bars, TInchPoint origin)
 {
@@ -23,7 +30,7 @@ TDisplayList PrintOnePage(const TBarList& bars, TInchPoint origin)
     return stream.Page(1);
 }
 
-TEST(BarcodePrintTest, FimBarsLandAtTheObjectsPlaceInInches)
+TEST_F(BarcodePrintTest, FimBarsLandAtTheObjectsPlaceInInches)
 {
     const TInchPoint origin = TBarcodePrint::Origin(QPoint(96, 48), 96, {});
     const TDisplayList page = PrintOnePage(TFimEncoder::Encode(TFimKind::fkA), origin);
@@ -41,7 +48,7 @@ TEST(BarcodePrintTest, FimBarsLandAtTheObjectsPlaceInInches)
     EXPECT_EQ(pen.Mode, TPenMode::pmCopy);
 }
 
-TEST(BarcodePrintTest, PostNetStandsOnOneBaseLineAtThePageOffset)
+TEST_F(BarcodePrintTest, PostNetStandsOnOneBaseLineAtThePageOffset)
 {
     const TInchPoint origin = TBarcodePrint::Origin(QPoint(48, 96), 96, {0.25_in, 2.0_in});
     const std::vector<TRectOp> rects =
@@ -53,14 +60,14 @@ TEST(BarcodePrintTest, PostNetStandsOnOneBaseLineAtThePageOffset)
     }
 }
 
-TEST(BarcodePrintTest, NoBarcodeDrawsNothing)
+TEST_F(BarcodePrintTest, NoBarcodeDrawsNothing)
 {
     const TDisplayList page = PrintOnePage(TPostNetEncoder::Encode("K1A 0B1", "", TRoutingDigits::rd11Digit), {});
     EXPECT_TRUE(page.OfKind<TRectOp>().empty());
     EXPECT_EQ(page.OfKind<TPenOp>().back().Color, QColor(Qt::red));   // not even the pen changed
 }
 
-TEST(BarcodePrintTest, ScreenPictureAndBars)
+TEST_F(BarcodePrintTest, ScreenPictureAndBars)
 {
     const QImage& picture = TBarcodeBitmap::PostNet();
     EXPECT_EQ(picture.size(), QSize(270, 16));
@@ -77,7 +84,7 @@ TEST(BarcodePrintTest, ScreenPictureAndBars)
     EXPECT_EQ(image.pixelColor(29, 30), QColor(Qt::white));    // type A has no bar in slot 7
 }
 
-TEST(BarcodePrintTest, ScreenSizesFollowTheZoom)
+TEST_F(BarcodePrintTest, ScreenSizesFollowTheZoom)
 {
     EXPECT_EQ(TBarcodeBitmap::PostNetScreenSize(1.0), QSize(270, 16));
     EXPECT_EQ(TBarcodeBitmap::PostNetScreenSize(1.5), QSize(405, 24));

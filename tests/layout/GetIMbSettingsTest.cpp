@@ -9,9 +9,16 @@
 #include <QValidator>
 #include <gtest/gtest.h>
 
+#include "BarcodeTestApplication.h"
+
 namespace {
 
-TEST(GetIMbSettingsTest, ShowsTheTrackingCodeAndReturnsTheFields)
+class GetIMbSettingsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureQtApplication(); }
+};
+
+TEST_F(GetIMbSettingsTest, ShowsTheTrackingCodeAndReturnsTheFields)
 {
     TGetIMbSettings dialog({"00", "700", "123456", 42});
     EXPECT_EQ(dialog.windowTitle(), "Intelligent Mail Barcode");
@@ -29,7 +36,7 @@ TEST(GetIMbSettingsTest, ShowsTheTrackingCodeAndReturnsTheFields)
     EXPECT_EQ(dialog.Settings(), (TIMbSettings{"00", "700", "654321", 987654321}));
 }
 
-TEST(GetIMbSettingsTest, OkOnBadFieldsSaysWhyAndStaysOpen)
+TEST_F(GetIMbSettingsTest, OkOnBadFieldsSaysWhyAndStaysOpen)
 {
     TScriptedUserPrompts prompts;
     TGetIMbSettings dialog({"05", "700", "123456", 1});
