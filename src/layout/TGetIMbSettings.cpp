@@ -3,6 +3,7 @@
 #include "TIMbEncoder.h"
 
 #include "prompts/TUserPrompts.h"
+#include "settings/TWindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -24,6 +25,11 @@ TGetIMbSettings::TGetIMbSettings(const TIMbSettings& settings, QWidget* parent) 
     SerialStartField = AddField(form, QStringLiteral("&Serial Start:"), QString::number(settings.SerialStart), 9);
     TrackingLabel = new QLabel(this);
     TrackingLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // What is wrong wraps under the code's place instead of widening the dialog as one types.
+    TrackingLabel->setWordWrap(true);
+    TrackingLabel->setMinimumHeight(2 * TrackingLabel->fontMetrics().lineSpacing());
+    TrackingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMinimumWidth(380);
     form->addRow(QStringLiteral("Tracking code:"), TrackingLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -31,6 +37,16 @@ TGetIMbSettings::TGetIMbSettings(const TIMbSettings& settings, QWidget* parent) 
     connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, &TGetIMbSettings::OkButtonClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     FieldChange();
+}
+
+std::optional<TIMbSettings> TGetIMbSettings::Edit(const TIMbSettings& settings, QWidget* parent)
+{
+    TGetIMbSettings dialog(settings, parent);
+    dialog.adjustSize();
+    TWindowPlacement::Centre(&dialog, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Settings();
 }
 
 QLineEdit* TGetIMbSettings::AddField(QFormLayout* form, const QString& caption, const QString& text, int digits)

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -22,6 +24,8 @@ class TGetIMbSettings : public QDialog {
     Q_OBJECT
 public:
     explicit TGetIMbSettings(const TIMbSettings& settings, QWidget* parent = nullptr);
+    // Shows the dialog centred over `parent`; the new fields after "OK", nothing after "Cancel".
+    static std::optional<TIMbSettings> Edit(const TIMbSettings& settings, QWidget* parent);
 
     TIMbSettings Settings() const;
     // The tracking code of the fields as they stand; empty with `reason` when they make none.
