@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TDialCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TDialCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,9 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane [--home DIR] dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse]\n"
+        "                                             [--dry-run]\n"
+        "  quorvane dial --list-ports                 the serial ports a modem may sit on\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
