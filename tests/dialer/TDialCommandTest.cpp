@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Run {
+struct DialRun {
     int Status;
     QString Out;
     QString Err;
 };
 
-Run Dial(const QStringList& arguments)
+DialRun Dial(const QStringList& arguments)
 {
     TCommandLine::RegisterStandardCommands();
     TCommandLineOptions options;
@@ -27,7 +27,7 @@ Run Dial(const QStringList& arguments)
 
 TEST(TDialCommand, DryRunPrintsTheExactCommands)
 {
-    const Run run = Dial({"555-1234", "--prefix", "9,", "--init", "&F", "--dry-run"});
+    const DialRun run = Dial({"555-1234", "--prefix", "9,", "--init", "&F", "--dry-run"});
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_EQ(run.Out, "AT&F\nATDT9,555-1234\nATH\n");
     EXPECT_EQ(Dial({"555", "--pulse", "--dry-run", "--prefix", ""}).Out, "ATDP555\nATH\n");
@@ -37,19 +37,19 @@ TEST(TDialCommand, ErrorsGoToStderrWithStatusTwo)
 {
     for (const QStringList& bad : {QStringList{}, QStringList{"555;ATZ", "--dry-run"}, QStringList{"555", "--port"},
                                    QStringList{"555", "--frob"}, QStringList{"555", "--list-ports"}}) {
-        const Run run = Dial(bad);
+        const DialRun run = Dial(bad);
         EXPECT_EQ(run.Status, 2) << bad.join(' ').toStdString();
         EXPECT_FALSE(run.Err.isEmpty());
         EXPECT_TRUE(run.Out.isEmpty());
     }
-    const Run missing = Dial({"555", "--port", "/nonexistent/ttyUSB7"});
+    const DialRun missing = Dial({"555", "--port", "/nonexistent/ttyUSB7"});
     EXPECT_EQ(missing.Status, 2);
     EXPECT_TRUE(missing.Err.contains("Unable to open /nonexistent/ttyUSB7"));
 }
 
 TEST(TDialCommand, ListPortsNamesTheComPortsAndTheirDevices)
 {
-    const Run run = Dial({"--list-ports"});
+    const DialRun run = Dial({"--list-ports"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_TRUE(run.Out.startsWith("COM1\t/dev/ttyS0\nCOM2\t/dev/ttyS1\n"));
 }
