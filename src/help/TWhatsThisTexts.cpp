@@ -94,3 +94,10 @@ QStringList TWhatsThisTexts::Windows()
     windows.sort();
     return windows;
 }
+
+QStringList TWhatsThisTexts::Captions(const QString& windowClass)
+{
+    QStringList captions = AllTexts().value(windowClass).keys();
+    captions.sort();
+    return captions;
+}

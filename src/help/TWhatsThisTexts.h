@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TWhatsThisTexts {
 public:
     // The text for the control captioned `caption` in the window of class `windowClass`;
     // empty when there is none.
     static QString For(const QString& windowClass, const QString& caption);
-    // Every window class that has texts.
+    // Every window class that has texts, and the captions of one window's controls.
     static QStringList Windows();
+    static QStringList Captions(const QString& windowClass);
 };
