@@ -32,7 +32,7 @@ bool TSplashWindow::eventFilter(QObject* watched, QEvent* event)
 
 QPixmap TSplashWindow::Picture()
 {
-    QPixmap pixmap(460, 260);
+    QPixmap pixmap(540, 260);
     pixmap.fill(QColor(0x1f, 0x3b, 0x5c));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -66,17 +66,17 @@ QPixmap TSplashWindow::Picture()
 
     p.setPen(Qt::white);
     QFont title = p.font();
-    title.setPointSize(30);
+    title.setPointSize(26);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRectF(235, 80, 210, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane"));
+    p.drawText(QRectF(240, 80, 290, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane"));
     QFont small = p.font();
     small.setPointSize(11);
     small.setBold(false);
     p.setFont(small);
-    p.drawText(QRectF(237, 130, 210, 22), Qt::AlignLeft, QStringLiteral("Mailing lists, labels and letters"));
-    p.drawText(QRectF(237, 152, 210, 22), Qt::AlignLeft, QStringLiteral("Version " QUORVANE_VERSION));
+    p.drawText(QRectF(242, 130, 290, 22), Qt::AlignLeft, QStringLiteral("Mailing lists, labels and letters"));
+    p.drawText(QRectF(242, 152, 290, 22), Qt::AlignLeft, QStringLiteral("Version " QUORVANE_VERSION));
     p.setPen(QColor(0xa8, 0xb8, 0xcc));
-    p.drawText(QRectF(20, 225, 420, 22), Qt::AlignLeft, QStringLiteral("Starting..."));
+    p.drawText(QRectF(20, 225, 500, 22), Qt::AlignLeft, QStringLiteral("Starting..."));
     return pixmap;
 }

@@ -1,3 +1,4 @@
+#include "app/AppTestSupport.h"
 #include "dialer/TDialSettings.h"
 #include "dialer/TQVDialer.h"
 #include "dialer/TfrmTAPICall.h"
@@ -87,6 +88,7 @@ TEST(TfrmTAPICall, ACallRunsThroughItsStates)
     call->Report(TCallState::csDisconnected, TDisconnectReason::drNormal);
     EXPECT_EQ(call->Hangups, 1); // a disconnect presses Hangup
     call->Report(TCallState::csIdle);
+    SaveScreenshot(w.Window.get(), "call-window");
     EXPECT_EQ(w.Window->StatusLines(), QStringList({"TAPI started", "Dialing", "Proceeding...", "Connected: Voice",
                                                     "Disconnected: normal...", "Idle"}));
     EXPECT_TRUE(w.Window->CallButton->isEnabled());
@@ -153,8 +155,10 @@ TEST(TQVDialer, SettingsAreReadOnShowingAndWrittenOnDial)
     EXPECT_EQ(dialog.PortCombo->currentText(), "COM 3");
     EXPECT_TRUE(dialog.PulseRadio->isChecked());
     EXPECT_TRUE(dialog.ModemGroup->isVisible());
+    SaveScreenshot(&dialog, "dial-modem");
     dialog.UseTelephonyCheck->setChecked(true);
     EXPECT_FALSE(dialog.ModemGroup->isVisible());
+    SaveScreenshot(&dialog, "dial-telephony");
     dialog.UseTelephonyCheck->setChecked(false);
 
     dialog.NumberEdit->setText(" 555 - 1234 ");

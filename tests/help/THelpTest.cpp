@@ -1,3 +1,4 @@
+#include "app/AppTestSupport.h"
 #include "app/TAddressMain.h"
 #include "app/TDateForm.h"
 #include "app/TFieldLengthsForm.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTest>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -124,6 +126,10 @@ TEST(THelp, HelpButtonsAndAWindowsOwnPage)
 TEST(THelpWindow, BackForwardContentsAndSearch)
 {
     THelpWindow window;
+    for (const char* page : {"index.html", "filter.html", "labels.html"}) {
+        window.ShowPage(page);
+        SaveScreenshot(&window, QStringLiteral("help-") + page);
+    }
     window.ShowPage("dial.html");
     window.ShowPage("call.html#nothing");
     EXPECT_EQ(window.CurrentPage(), "call.html");
@@ -141,6 +147,7 @@ TEST(THelpWindow, BackForwardContentsAndSearch)
     window.SearchButton->click();
     EXPECT_EQ(window.CurrentPage(), "");
     EXPECT_TRUE(window.Browser->toHtml().contains("Dial Phone Number"));
+    SaveScreenshot(&window, "help-search");
     window.BackButton->click();
     EXPECT_EQ(window.CurrentPage(), "index.html");
 }
@@ -159,6 +166,16 @@ TEST(TWhatsThisTexts, EveryTextReachesItsControl)
                 found = found || control->whatsThis() == text;
             EXPECT_TRUE(found) << windowClass.toStdString() << ": " << caption.toStdString();
         }
+        if (windowClass == "TQVDialer" && !qEnvironmentVariable("QUORVANE_SCREENSHOT_DIR").isEmpty()) {
+            auto* dialer = static_cast<TQVDialer*>(window.get());
+            window->show();
+            QWhatsThis::showText(dialer->PrefixEdit->mapToGlobal(QPoint(10, 10)), dialer->PrefixEdit->whatsThis(), dialer->PrefixEdit);
+            QApplication::processEvents();
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->inherits("QWhatsThat"))
+                    SaveScreenshot(top, "whats-this");
+            QWhatsThis::hideText();
+        }
     }
 }
 
@@ -170,6 +187,7 @@ TEST(TQuickTipsWindow, PagesThroughTheTipsOfEveryTopic)
         EXPECT_TRUE(TQuickTips::Topics().contains(topic)) << topic;
 
     TQuickTipsWindow window("Filters");
+    SaveScreenshot(&window, "quick-tips");
     const int first = TQuickTips::FirstPageOf("Filters");
     EXPECT_EQ(window.Page(), first);
     EXPECT_EQ(tips[first].Topic, "Filters");
@@ -196,6 +214,7 @@ TEST(TSplashWindow, GoesAwayWhenAnyOtherWindowShows)
     EXPECT_EQ(TSplashWindow::ShowIfWanted(false), nullptr);
     QPointer<TSplashWindow> splash = TSplashWindow::ShowIfWanted(true);
     ASSERT_TRUE(splash);
+    SaveScreenshot(splash, "splash");
     EXPECT_TRUE(splash->isVisible());
     TDateForm dialog; // a start-up question must never sit under it
     dialog.show();
