@@ -17,7 +17,17 @@ namespace {
 const char* const pageProperty = "helpPage";
 const char* const appliedProperty = "whatsThisApplied";
 
-QString Caption(QString text) { return text.remove(QLatin1Char('&')).trimmed(); }
+// The caption as read: mnemonic "&" markers dropped, "&&" (a real ampersand) kept as one.
+QString Caption(const QString& text)
+{
+    QString caption;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        caption += text[i];
+    }
+    return caption.trimmed();
+}
 
 // The caption a control is known by: its own text, or the label that names it.
 QString CaptionOf(QWidget* control)

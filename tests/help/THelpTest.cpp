@@ -1,9 +1,12 @@
 #include "app/AppTestSupport.h"
 #include "app/TAddressMain.h"
+#include "app/TConfigurationInfoForm.h"
+#include "app/TCopyRecordForm.h"
 #include "app/TDateForm.h"
 #include "app/TFieldLengthsForm.h"
 #include "app/TGettingStartedForm.h"
 #include "app/TNewDatabaseForm.h"
+#include "app/TNewRecordForm.h"
 #include "app/TPreferencesForm.h"
 #include "app/TSearchForm.h"
 #include "dialer/TQVDialer.h"
@@ -55,6 +58,10 @@ std::vector<WindowCase> Windows()
         {"dial.html", [] { return new TQVDialer("555"); }},
         {"call.html", [] { return new TfrmTAPICall("", std::make_unique<NoTelephony>()); }},
         {"quick-tips.html", [] { return new TQuickTipsWindow; }},
+        {"using-help.html", [] { return new THelpWindow; }},
+        {"copy-record.html", [] { return new TCopyRecordForm; }},
+        {"configuration.html", [] { return new TConfigurationInfoForm; }},
+        {"new-record.html", [] { return new TNewRecordForm(TNewRecordOptions{true, true}); }},
     };
 }
 
