@@ -1,5 +1,6 @@
 #include "app/AppTestSupport.h"
 #include "dialer/TDialSettings.h"
+#include "dialer/TModemManagerTelephony.h"
 #include "dialer/TQVDialer.h"
 #include "dialer/TfrmTAPICall.h"
 #include "prompts/TScriptedUserPrompts.h"
@@ -7,6 +8,8 @@
 #include "settings/TProgramFolder.h"
 
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -209,4 +212,14 @@ TEST(TQVDialer, RefusesModemCommandsAndHandsTelToTheDesktop)
     EXPECT_EQ(opened[0].scheme(), "tel");
     EXPECT_EQ(opened[0].path(), "+1 555-1234");
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(TModemManagerTelephony, WithoutTheServiceNoLineOpensAndNoCallIsMade)
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered("org.freedesktop.ModemManager1").value())
+        GTEST_SKIP() << "ModemManager runs on this machine";
+    TModemManagerTelephony service;
+    EXPECT_EQ(service.OpenLine(), TTelephonyService::NoDevicesText());
+    EXPECT_EQ(service.MakeCall("555"), nullptr);
 }

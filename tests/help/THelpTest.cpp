@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWhatsThis>
 #include <gtest/gtest.h>
 
@@ -120,6 +121,10 @@ TEST(THelp, HelpButtonsAndAWindowsOwnPage)
     lengths.HelpButton->click();
     ASSERT_NE(THelpWindow::Existing(), nullptr);
     EXPECT_EQ(THelpWindow::Existing()->CurrentPage(), "field-lengths.html");
+
+    TGettingStartedForm start;
+    emit start.Page->anchorClicked(QUrl("filter.html"));
+    EXPECT_EQ(THelpWindow::Existing()->CurrentPage(), "filter.html");
 
     QWidget other;
     THelp::SetPage(&other, "faq.html");
