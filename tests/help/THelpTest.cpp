@@ -19,12 +19,15 @@
 #include "help/TSplashWindow.h"
 #include "help/TWhatsThisTexts.h"
 #include "prompts/TScriptedUserPrompts.h"
+#include "settings/TIniFile.h"
+#include "settings/TPreferences.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QWhatsThis>
@@ -219,6 +222,18 @@ TEST(TQuickTipsWindow, PagesThroughTheTipsOfEveryTopic)
     EXPECT_FALSE(start.NextButton->isEnabled());
     start.TopicCombo->setCurrentText("Printing");
     EXPECT_EQ(start.Page(), TQuickTips::FirstPageOf("Printing"));
+}
+
+TEST(TSplashWindow, OnByDefaultAndSwitchedOffInThePreferences)
+{
+    QTemporaryDir dir;
+    TIniFile ini(dir.filePath("QUORVA.ini"));
+    TPreferences preferences = TPreferences::Load(ini);
+    EXPECT_TRUE(preferences.ShowSplash);
+    preferences.ShowSplash = false;
+    preferences.Save(ini);
+    EXPECT_FALSE(TPreferences::Load(ini).ShowSplash);
+    EXPECT_EQ(ini.ReadString("Misc", "ShowSplash", ""), "0");
 }
 
 TEST(TSplashWindow, GoesAwayWhenAnyOtherWindowShows)
