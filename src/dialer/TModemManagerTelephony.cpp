@@ -4,6 +4,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QRegularExpression>
 #include <QTimer>
@@ -19,9 +20,9 @@ const QString callInterface = QStringLiteral("org.freedesktop.ModemManager1.Call
 enum { mmCallDialing = 1, mmCallRingingOut = 2, mmCallActive = 4, mmCallTerminated = 7 };
 enum { mmReasonTerminated = 4, mmReasonRefusedOrBusy = 5 };
 
-QString Introspect(const QString& path)
+QString Introspect(const QDBusConnection& bus, const QString& path)
 {
-    QDBusInterface object(service, path, QStringLiteral("org.freedesktop.DBus.Introspectable"), QDBusConnection::systemBus());
+    QDBusInterface object(service, path, QStringLiteral("org.freedesktop.DBus.Introspectable"), bus);
     const QDBusReply<QString> xml = object.call(QStringLiteral("Introspect"));
     return xml.isValid() ? xml.value() : QString();
 }
@@ -29,19 +30,24 @@ QString Introspect(const QString& path)
 class TModemManagerCall final : public TTelephonyCall {
     Q_OBJECT
 public:
-    TModemManagerCall(QString modem, QString call) : Modem(std::move(modem)), Call(std::move(call))
+    TModemManagerCall(QDBusConnection bus, QString modem, QString call)
+        : Bus(std::move(bus)), Modem(std::move(modem)), Call(std::move(call))
     {
-        QDBusConnection::systemBus().connect(service, Call, callInterface, QStringLiteral("StateChanged"), this,
+        Bus.connect(service, Call, callInterface, QStringLiteral("StateChanged"), this,
                                              SLOT(OnStateChanged(int, int, uint)));
     }
     ~TModemManagerCall() override { Release(); }
 
+    // Starts the call without blocking the window; the answer arrives as RequestReply, in
+    // whatever order the service sends it among the state changes.
     void Start()
     {
-        QDBusInterface call(service, Call, callInterface, QDBusConnection::systemBus());
-        const bool ok = call.call(QStringLiteral("Start")).type() != QDBusMessage::ErrorMessage;
-        // Queued, so the window that made the call has connected to it first.
-        QTimer::singleShot(0, this, [this, ok] { emit RequestReply(ok); });
+        QDBusInterface call(service, Call, callInterface, Bus);
+        auto* watcher = new QDBusPendingCallWatcher(call.asyncCall(QStringLiteral("Start")), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
+            emit RequestReply(!done->isError());
+            done->deleteLater();
+        });
     }
 
     bool Hangup() override
@@ -51,7 +57,7 @@ public:
             QTimer::singleShot(0, this, [this] { emit StateChanged(TCallState::csIdle, TDisconnectReason::drNormal, QString()); });
             return true;
         }
-        QDBusInterface call(service, Call, callInterface, QDBusConnection::systemBus());
+        QDBusInterface call(service, Call, callInterface, Bus);
         return call.call(QStringLiteral("Hangup")).type() != QDBusMessage::ErrorMessage;
     }
 
@@ -79,13 +85,14 @@ private:
     {
         if (Call.isEmpty())
             return;
-        QDBusConnection::systemBus().disconnect(service, Call, callInterface, QStringLiteral("StateChanged"), this,
+        Bus.disconnect(service, Call, callInterface, QStringLiteral("StateChanged"), this,
                                                 SLOT(OnStateChanged(int, int, uint)));
-        QDBusInterface voice(service, Modem, voiceInterface, QDBusConnection::systemBus());
+        QDBusInterface voice(service, Modem, voiceInterface, Bus);
         voice.call(QStringLiteral("DeleteCall"), QVariant::fromValue(QDBusObjectPath(Call)));
         Call.clear();
     }
 
+    QDBusConnection Bus;
     QString Modem;
     QString Call;
     bool Ended = false;
@@ -102,13 +109,12 @@ std::function<std::unique_ptr<TTelephonyService>()>& TTelephonyService::Factory(
 
 QString TModemManagerTelephony::OpenLine()
 {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(service).value())
+    if (!Bus.isConnected() || !Bus.interface() || !Bus.interface()->isServiceRegistered(service).value())
         return NoDevicesText();
     static const QRegularExpression child(QStringLiteral("<node name=\"([^\"]+)\""));
-    for (const QRegularExpressionMatch& match : child.globalMatch(Introspect(modemsPath))) {
+    for (const QRegularExpressionMatch& match : child.globalMatch(Introspect(Bus, modemsPath))) {
         const QString path = modemsPath + QLatin1Char('/') + match.captured(1);
-        if (Introspect(path).contains(QStringLiteral("\"") + voiceInterface + QStringLiteral("\""))) {
+        if (Introspect(Bus, path).contains(QStringLiteral("\"") + voiceInterface + QStringLiteral("\""))) {
             Modem = path;
             return QString();
         }
@@ -120,12 +126,12 @@ TTelephonyCall* TModemManagerTelephony::MakeCall(const QString& number)
 {
     if (Modem.isEmpty())
         return nullptr;
-    QDBusInterface voice(service, Modem, voiceInterface, QDBusConnection::systemBus());
+    QDBusInterface voice(service, Modem, voiceInterface, Bus);
     const QDBusReply<QDBusObjectPath> created =
         voice.call(QStringLiteral("CreateCall"), QVariantMap{{QStringLiteral("number"), number}});
     if (!created.isValid())
         return nullptr;
-    auto* call = new TModemManagerCall(Modem, created.value().path());
+    auto* call = new TModemManagerCall(Bus, Modem, created.value().path());
     call->Start();
     return call;
 }

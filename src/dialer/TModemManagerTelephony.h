@@ -5,8 +5,12 @@
 
 #include "dialer/TTelephonyService.h"
 
+#include <QDBusConnection>
+
 class TModemManagerTelephony final : public TTelephonyService {
 public:
+    // The system bus; tests pass a bus of their own with a fake ModemManager on it.
+    explicit TModemManagerTelephony(QDBusConnection bus = QDBusConnection::systemBus()) : Bus(std::move(bus)) {}
     QString OpenLine() override;
     TTelephonyCall* MakeCall(const QString& number) override;
 
@@ -14,5 +18,6 @@ public:
     const QString& ModemPath() const { return Modem; }
 
 private:
+    QDBusConnection Bus;
     QString Modem;
 };
