@@ -72,6 +72,7 @@ THelpWindow* THelpWindow::Instance()
     if (!instance) {
         instance = new THelpWindow;
         instance->setAttribute(Qt::WA_DeleteOnClose);
+        instance->setAttribute(Qt::WA_QuitOnClose, false); // an open help window never keeps the program running
     }
     return instance;
 }

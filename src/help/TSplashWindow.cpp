@@ -7,6 +7,7 @@
 TSplashWindow::TSplashWindow() : QSplashScreen(Picture())
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing it is never the end of the program
     qApp->installEventFilter(this);
 }
 
