@@ -68,7 +68,7 @@ QString TCommandLine::HelpText()
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
         "  quorvane [--home DIR] dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse]\n"
-        "                                             [--dry-run]\n"
+        "                                             [--hold SECONDS] [--dry-run]\n"
         "  quorvane dial --list-ports                 the serial ports a modem may sit on\n"
         "  quorvane --help | --version\n"
         "\n"

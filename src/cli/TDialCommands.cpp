@@ -17,7 +17,8 @@ namespace {
 int Usage(QTextStream& err, const QString& problem)
 {
     err << "quorvane dial: " << problem << "\n"
-        << "usage: quorvane dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse] [--dry-run]\n"
+        << "usage: quorvane dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse] [--hold SECONDS]\n"
+        << "                     [--dry-run]\n"
         << "       quorvane dial --list-ports\n";
     return 2;
 }
@@ -29,6 +30,7 @@ int Dial(const QStringList& arguments, QTextStream& out, QTextStream& err)
     bool dryRun = false;
     bool listPorts = false;
     bool haveNumber = false;
+    int holdSeconds = 10;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         auto value = [&]() -> std::optional<QString> {
@@ -36,7 +38,13 @@ int Dial(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 return std::nullopt;
             return arguments[++i];
         };
-        if (argument == QLatin1String("--prefix") || argument == QLatin1String("--port") || argument == QLatin1String("--init")) {
+        if (argument == QLatin1String("--hold")) {
+            const std::optional<QString> given = value();
+            bool isNumber = false;
+            holdSeconds = given ? given->toInt(&isNumber) : -1;
+            if (!isNumber || holdSeconds < 0 || holdSeconds > 600)
+                return Usage(err, "--hold needs a number of seconds from 0 to 600");
+        } else if (argument == QLatin1String("--prefix") || argument == QLatin1String("--port") || argument == QLatin1String("--init")) {
             const std::optional<QString> given = value();
             if (!given)
                 return Usage(err, argument + " needs a value");
@@ -84,6 +92,7 @@ int Dial(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return 0;
     }
     TConsolePrompts prompts(err);
+    dialer.HoldMs = holdSeconds * 1000;
     const TDialResult result = dialer.Execute();
     for (const QString& reply : dialer.Replies)
         out << reply << "\n";

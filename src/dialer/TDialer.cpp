@@ -159,6 +159,8 @@ TDialResult TDialer::Execute()
     TDialResult result = TDialResult::drDialed;
     if (failure.isEmpty()) {
         prompts.Information(QStringLiteral("Pick up phone"));
+        if (HoldMs > 0)
+            reader.Read(HoldMs, false);
     } else {
         Reason = failure;
         prompts.Information(failure);

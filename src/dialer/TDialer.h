@@ -39,6 +39,9 @@ public:
 
     int InitWaitMs = 1500;
     int ReplyTimeoutMs = 2500;
+    // How long the modem keeps the line after "Pick up phone" before it hangs up. The windows
+    // hold it for as long as the message is open; a script cannot, so the command line waits.
+    int HoldMs = 0;
     // Called while waiting for the modem, so windows stay responsive.
     std::function<void()> OnProcessEvents;
     // Every line the modem answered, in order (the command line prints them).

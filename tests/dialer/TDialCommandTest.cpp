@@ -36,7 +36,8 @@ TEST(TDialCommand, DryRunPrintsTheExactCommands)
 TEST(TDialCommand, ErrorsGoToStderrWithStatusTwo)
 {
     for (const QStringList& bad : {QStringList{}, QStringList{"555;ATZ", "--dry-run"}, QStringList{"555", "--port"},
-                                   QStringList{"555", "--frob"}, QStringList{"555", "--list-ports"}}) {
+                                   QStringList{"555", "--frob"}, QStringList{"555", "--list-ports"},
+                                   QStringList{"555", "--hold", "soon", "--dry-run"}}) {
         const DialRun run = Dial(bad);
         EXPECT_EQ(run.Status, 2) << bad.join(' ').toStdString();
         EXPECT_FALSE(run.Err.isEmpty());
