@@ -7,6 +7,10 @@
 #include "app/TConfigurationInfoForm.h"
 #include "app/TGettingStartedForm.h"
 #include "app/TSortOrders.h"
+#include "dialer/TQVDialer.h"
+#include "help/THelp.h"
+#include "help/THelpWindow.h"
+#include "help/TQuickTipsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,9 +35,7 @@ const char* const notYetBuilt[] = {
     "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
     "Import from Quorvane 2.x DBF", "&Export ", "Count &Zip Codes",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
-    "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
-    "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
-    "Technical Support"};
+    "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
 
 } // namespace
 
@@ -126,6 +128,8 @@ void TAddressMain::ConnectCommands()
     });
     for (QAction* sort : SortMenu->actions())
         connect(sort, &QAction::triggered, this, [this, sort] { SetOrderTo(sort->text()); });
+
+    ConnectHelpAndDial();
 
     connect(FirstButton, &QToolButton::clicked, this, &TAddressMain::FirstRecord);
     connect(PriorButton, &QToolButton::clicked, this, &TAddressMain::PriorRecord);
@@ -249,10 +253,6 @@ QWidget* TAddressMain::BuildAddressPage()
 
     DialPhone1Button = new QPushButton(QStringLiteral("Dial Phone &1"));
     DialPhone2Button = new QPushButton(QStringLiteral("Dial Phone &2"));
-    for (QPushButton* dial : {DialPhone1Button, DialPhone2Button}) {
-        dial->setEnabled(false);
-        dial->setToolTip(NotAvailableText());
-    }
     auto* dialRow = new QHBoxLayout;
     dialRow->addWidget(DialPhone1Button);
     dialRow->addWidget(DialPhone2Button);
@@ -450,6 +450,7 @@ void TAddressMain::BuildMenus()
     AddAction(HelpMenu, QStringLiteral("Search for Help On"));
     AddAction(HelpMenu, QStringLiteral("How to Use Help"));
     AddAction(HelpMenu, QStringLiteral("Technical Support"));
+    AddAction(HelpMenu, QStringLiteral("&Quick Tips"));
     HelpMenu->addSeparator();
     AddAction(HelpMenu, QStringLiteral("&About..."));
     AddAction(HelpMenu, QStringLiteral("Configuration Information"));
@@ -490,6 +491,8 @@ void TAddressMain::SetButtons(const TButtonState& s)
     for (QWidget* w : std::initializer_list<QWidget*>{DialPhone1Button, DialPhone2Button, SearchMemoButton})
         w->setVisible(onRecord);
     FindNextButton->setVisible(onRecord && MemoSearch.CanFindNext());
+    DialPhone1Button->setEnabled(onRecord && !FieldEdits.value(QStringLiteral("PHONE"))->text().trimmed().isEmpty());
+    DialPhone2Button->setEnabled(onRecord && !FieldEdits.value(QStringLiteral("PHONE2"))->text().trimmed().isEmpty());
 
     // Buttons of functions built by later parts stay disabled (their tooltip says so).
     auto enableButton = [](QPushButton* button, bool on) {
@@ -535,4 +538,24 @@ void TAddressMain::SetButtons(const TButtonState& s)
     if (s.Editing && !InRecordField(QApplication::focusWidget()))
         FieldEdits.value(QStringLiteral("LNAME"))->setFocus();
     UpdateFilterStatus();
+}
+
+// The Help menu's pages, Quick Tips, and the two dial buttons.
+void TAddressMain::ConnectHelpAndDial()
+{
+    const std::pair<const char*, const char*> pages[] = {
+        {"&Contents", "index.html"}, {"Frequently Asked Questions", "faq.html"},
+        {"How to Use Help", "using-help.html"}, {"Technical Support", "support.html"}};
+    for (const auto& [caption, page] : pages)
+        connect(Action(QLatin1String(caption)), &QAction::triggered, this, [page = QString::fromLatin1(page)] { THelp::ShowPage(page); });
+    connect(Action(QStringLiteral("Search for Help On")), &QAction::triggered, this, [] {
+        THelp::ShowPage(QStringLiteral("index.html"));
+        THelpWindow::Instance()->SearchEdit->setFocus();
+    });
+    connect(Action(QStringLiteral("&Quick Tips")), &QAction::triggered, this,
+            [this] { TQuickTipsWindow::Open(QStringLiteral("Main Window"), this); });
+    connect(DialPhone1Button, &QPushButton::clicked, this,
+            [this] { Dialogs.Dial(FieldEdits.value(QStringLiteral("PHONE"))->text(), this); });
+    connect(DialPhone2Button, &QPushButton::clicked, this,
+            [this] { Dialogs.Dial(FieldEdits.value(QStringLiteral("PHONE2"))->text(), this); });
 }

@@ -52,6 +52,8 @@ struct TAddressMainDialogs {
     // Rebuilds the open table's index with progress; true when the 26 tags exist afterwards.
     std::function<bool(TAddressTable&, QWidget*)> RebuildIndexes;
     std::function<bool(QWidget*)> Preferences;
+    // The dial dialog for a record's PHONE or PHONE2.
+    std::function<void(const QString& number, QWidget*)> Dial;
 };
 
 class TAddressMain : public QMainWindow {
@@ -218,6 +220,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void ConnectHelpAndDial();
     void InstallDefaultDialogs();
     void ChooseStartTable();
     void ShowOpenFailure(const QString& path);

@@ -5,6 +5,7 @@
 #include "app/TCopyRecordForm.h"
 #include "app/TDateForm.h"
 #include "app/TGettingStartedForm.h"
+#include "dialer/TQVDialer.h"
 #include "app/TPreferencesForm.h"
 #include "app/TRebuildIndexesForm.h"
 #include "data/TAddressFiles.h"
@@ -50,6 +51,7 @@ void TAddressMain::InstallDefaultDialogs()
         return TNewDatabaseForm::Execute(parent, proposal);
     };
     Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget* parent) { return TRebuildIndexesForm::Run(parent, table); };
+    Dialogs.Dial = [](const QString& number, QWidget* parent) { TQVDialer::Execute(parent, number); };
     Dialogs.Preferences = [](QWidget* parent) {
         TIniFile settings = Settings();
         return TPreferencesForm::Edit(settings, parent);

@@ -1,5 +1,6 @@
 #include "TFieldLengthsForm.h"
 
+#include "help/THelp.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QCheckBox>
@@ -61,7 +62,7 @@ TFieldLengthsForm::TFieldLengthsForm(QWidget* parent, const TFieldLengths& width
     CancelButton = new QPushButton(QStringLiteral("Cancel"));
     DefaultsButton = new QPushButton(QStringLiteral("Defaults"));
     HelpButton = new QPushButton(QStringLiteral("Help"));
-    HelpButton->setEnabled(false); // no help topics are delivered yet
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
     connect(OkButton, &QPushButton::clicked, this, [this] {
         TakeEntries();
         accept();

@@ -1,5 +1,6 @@
 #include "TGettingStartedForm.h"
 
+#include "help/THelp.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 #include "settings/TWindowPlacement.h"
@@ -27,6 +28,8 @@ TGettingStartedForm::TGettingStartedForm(QWidget* parent) : QDialog(parent)
     Page = new QTextBrowser;
     Page->setHtml(PageHtml());
     Page->setOpenExternalLinks(false);
+    Page->setOpenLinks(false); // its links open help topics in the help window
+    connect(Page, &QTextBrowser::anchorClicked, this, [](const QUrl& link) { THelp::ShowPage(link.path().section(QLatin1Char('/'), -1)); });
     DoNotShowCheck = new QCheckBox(QStringLiteral("Do not show this screen at start up"));
     TIniFile settings(TProgramFolder::SettingsFile());
     DoNotShowCheck->setChecked(settings.ReadBool(QStringLiteral("Misc"), QStringLiteral("GettingStarted"), false));

@@ -66,6 +66,10 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent)
     auto* printingLayout = new QVBoxLayout(printing);
     OfferPdfPrinterCheck = new QCheckBox(QStringLiteral("Offer the \"PDF file\" printer"));
     printingLayout->addWidget(OfferPdfPrinterCheck);
+    auto* startUp = new QGroupBox(QStringLiteral("Start up"));
+    auto* startUpLayout = new QVBoxLayout(startUp);
+    ShowSplashCheck = new QCheckBox(QStringLiteral("Show the splash window at start up"));
+    startUpLayout->addWidget(ShowSplashCheck);
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -76,6 +80,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent)
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(saving);
     rightColumn->addWidget(printing);
+    rightColumn->addWidget(startUp);
     rightColumn->addStretch();
 
     auto* grid = new QGridLayout(this);
@@ -99,6 +104,7 @@ void TPreferencesForm::SetPreferences(const TPreferences& preferences)
         SkipChecks[i]->setChecked(preferences.Skip[i]);
     AggressiveSaveCombo->setCurrentIndex(preferences.AggressiveSave);
     OfferPdfPrinterCheck->setChecked(preferences.OfferPdfPrinter);
+    ShowSplashCheck->setChecked(preferences.ShowSplash);
 }
 
 TPreferences TPreferencesForm::Preferences() const
@@ -114,6 +120,7 @@ TPreferences TPreferencesForm::Preferences() const
         p.Skip[i] = SkipChecks[i]->isChecked();
     p.AggressiveSave = AggressiveSaveCombo->currentIndex();
     p.OfferPdfPrinter = OfferPdfPrinterCheck->isChecked();
+    p.ShowSplash = ShowSplashCheck->isChecked();
     return p;
 }
 

@@ -33,6 +33,7 @@ public:
     std::array<QCheckBox*, TPreferences::SkipCount> SkipChecks{};
     QComboBox* AggressiveSaveCombo = nullptr;
     QCheckBox* OfferPdfPrinterCheck = nullptr;
+    QCheckBox* ShowSplashCheck = nullptr;
 
 private:
     TPreferences Original;

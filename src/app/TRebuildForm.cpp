@@ -1,5 +1,6 @@
 #include "TRebuildForm.h"
 
+#include "help/THelp.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ TRebuildForm::TRebuildForm(QWidget* parent, const QString& title, const QString&
     ReindexButton->setDefault(true);
     CancelButton = new QPushButton(QStringLiteral("Cancel"));
     HelpButton = new QPushButton(QStringLiteral("Help"));
-    HelpButton->setEnabled(false); // no help topics are delivered yet
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
     connect(ReindexButton, &QPushButton::clicked, this, [this] { Reindex(); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

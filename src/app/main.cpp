@@ -3,6 +3,10 @@
 #include "app/TAddressMain.h"
 #include "app/TSingleInstance.h"
 #include "cli/TCommandLine.h"
+#include "help/THelp.h"
+#include "help/TSplashWindow.h"
+#include "settings/TIniFile.h"
+#include "settings/TPreferences.h"
 #include "settings/TProgramFolder.h"
 
 #include <QApplication>
@@ -60,6 +64,8 @@ int RunWindows(const TCommandLineOptions& options)
         return 0; // the running instance brings its window forward
     TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
     TProgramFolder::Prepare();
+    THelp::Install();
+    TSplashWindow::ShowIfWanted(TPreferences::Load(TIniFile(TProgramFolder::SettingsFile())).ShowSplash);
     TAddressMain window;
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &window, [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

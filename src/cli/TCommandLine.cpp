@@ -1,5 +1,6 @@
 #include "TCommandLine.h"
 #include "TBarcodeCommands.h"
+#include "TDialCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -18,6 +19,7 @@ void TCommandLine::RegisterStandardCommands()
 {
     TTableCommands::Register();
     TBarcodeCommands::Register();
+    TDialCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -71,6 +73,9 @@ QString TCommandLine::HelpText()
         "  quorvane barcode fim A|B|C\n"
         "  quorvane barcode imb TRACKING [ROUTING]\n"
         "  quorvane barcode imb -                     lines TRACKING [ROUTING] from stdin\n"
+        "  quorvane [--home DIR] dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse]\n"
+        "                                             [--hold SECONDS] [--dry-run]\n"
+        "  quorvane dial --list-ports                 the serial ports a modem may sit on\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"

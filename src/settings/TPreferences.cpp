@@ -40,6 +40,7 @@ TPreferences TPreferences::Load(const TIniFile& settings)
     p.AggressiveSave = std::clamp(settings.ReadInteger(editing, QStringLiteral("AggressiveSave"), 1), 0, 2);
     p.GettingStarted = settings.ReadBool(misc, QStringLiteral("GettingStarted"), false);
     p.OfferPdfPrinter = settings.ReadBool(printing, QStringLiteral("OfferPdfPrinter"), true);
+    p.ShowSplash = settings.ReadBool(misc, QStringLiteral("ShowSplash"), true);
     return p;
 }
 
@@ -55,4 +56,5 @@ void TPreferences::Save(TIniFile& settings) const
         settings.WriteBool(adding, QLatin1String(SkipKeys()[i]), Skip[i]);
     settings.WriteInteger(editing, QStringLiteral("AggressiveSave"), AggressiveSave);
     settings.WriteBool(printing, QStringLiteral("OfferPdfPrinter"), OfferPdfPrinter);
+    settings.WriteBool(misc, QStringLiteral("ShowSplash"), ShowSplash);
 }

@@ -29,6 +29,7 @@ struct TPreferences {
     int AggressiveSave = 1; // 0 never, 1 every 5 saves, 2 every save
     bool GettingStarted = false; // true: do not show the Getting Started window
     bool OfferPdfPrinter = true; // the built-in "PDF file" printer ends the printer list
+    bool ShowSplash = true;      // the splash window while the program starts
 
     bool CarryOn(TCarryField field) const { return Carry[static_cast<size_t>(field)]; }
     bool SkipOn(TSkipField field) const { return Skip[static_cast<size_t>(field)]; }
