@@ -1,10 +1,11 @@
 #include "TCommandLine.h"
+#include "TImportCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
 
 namespace {
-const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record"};
+const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record", "import"};
 }
 
 std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TImportCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,9 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane [--home DIR] import TABLE FILE [--csv | --dbf | --release 1|2] [--map SOURCE=FIELD]...\n"
+        "                                             [--auto-map] [--encoding utf-8|utf-16|cp1252|auto]\n"
+        "                                             [--delimiter ,|;|tab|auto] [--header | --no-header]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -81,6 +89,13 @@ QString TCommandLine::HelpText()
         "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
         "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
         "not combine with --query, --tagged or --reverse.\n"
+        "\n"
+        "import appends FILE to TABLE: a .DBF as a DBF table, anything else as delimited text (or as\n"
+        "--csv, --dbf, --release 1|2 say). --map SOURCE=FIELD fills an address field (caption or field\n"
+        "name) from a column (\"Field 3\", a name on the first line, a DBF field name); without --map, DBF\n"
+        "fields and named columns are matched by name (--auto-map does that alongside --map). Text is\n"
+        "read in the encoding and with the delimiter detected unless given. Prints the end message, then\n"
+        "\"values cut: N\" when values were longer than their fields.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }
