@@ -34,6 +34,7 @@ TAsciiImportForm::TAsciiImportForm(QWidget* parent, TAddressTable& table)
     HeaderCheck = new QCheckBox(QStringLiteral("First line holds column names"));
     PreviewGrid = new QTableWidget;
     PreviewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PreviewGrid->verticalHeader()->setDefaultSectionSize(PreviewGrid->fontMetrics().height() + 8);
     PreviewGrid->setMinimumHeight(200);
 
     auto* group = new QGroupBox(QStringLiteral("File format"));

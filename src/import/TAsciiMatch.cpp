@@ -19,6 +19,7 @@ TAsciiMatch::TAsciiMatch(QWidget* parent, const TTextImportFile& file, const TIm
     SampleGrid = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()));
     SampleGrid->setHorizontalHeaderLabels(columns);
     SampleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SampleGrid->verticalHeader()->setDefaultSectionSize(SampleGrid->fontMetrics().height() + 8);
     for (size_t row = 0; row < rows.size(); ++row)
         for (qsizetype column = 0; column < rows[row].size() && column < columns.size(); ++column)
             SampleGrid->setItem(static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(rows[row][column]));

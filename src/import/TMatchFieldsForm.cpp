@@ -19,6 +19,7 @@ TMatchFieldsForm::TMatchFieldsForm(QWidget* parent, const QString& title, const 
         {QStringLiteral("Quorvane Field"), QStringLiteral("Import from Field (in ") + fileName + u')'});
     FieldMatchGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     FieldMatchGrid->verticalHeader()->hide();
+    FieldMatchGrid->verticalHeader()->setDefaultSectionSize(FieldMatchGrid->fontMetrics().height() + 8);
     FieldMatchGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     FieldMatchGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     FieldMatchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
