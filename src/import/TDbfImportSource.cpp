@@ -63,7 +63,7 @@ TImportMatch TDbfImportSource::NewMatch(const xbase::DbfTable& table)
 }
 
 TDbfImportSource::TDbfImportSource(std::unique_ptr<xbase::DbfTable> table, const TImportMatch& match)
-    : Table(std::move(table)), Text(Table->codePage()), Match(match)
+    : TDbfRecordSource(std::move(table)), Match(match)
 {
 }
 
@@ -80,19 +80,6 @@ void TDbfImportSource::Prepare(TImportWriter& writer)
     }
 }
 
-bool TDbfImportSource::NextRecord()
-{
-    try {
-        if (Started)
-            Table->skip();
-        else
-            Table->goTop();
-        Started = true;
-        return !Table->eof();
-    } catch (const xbase::XbaseError& error) {
-        throw TImportReadError(error.what());
-    }
-}
 
 void TDbfImportSource::Transfer(TImportWriter& writer)
 {

@@ -8,14 +8,14 @@
 #pragma once
 
 #include "TImportMatch.h"
-#include "TImportSource.h"
+#include "TDbfRecordSource.h"
 
 #include "data/TTableText.h"
 #include "xbase/DbfTable.h"
 
 #include <memory>
 
-class TDbfImportSource final : public TImportSource {
+class TDbfImportSource final : public TDbfRecordSource {
 public:
     // The source table, or nullptr with `message` set: "Cannot import a file to itself",
     // "Unable to open the file " + path, "There are no records in " + path.
@@ -31,16 +31,11 @@ public:
     TDbfImportSource(std::unique_ptr<xbase::DbfTable> table, const TImportMatch& match);
 
     TImportKind Kind() const override { return TImportKind::ikDbf; }
-    uint64_t CountRecords() override { return Table->recordCount(); }
     void Prepare(TImportWriter& writer) override;
-    bool NextRecord() override;
     void Transfer(TImportWriter& writer) override;
 
 private:
-    std::unique_ptr<xbase::DbfTable> Table;
-    TTableText Text;
     TImportMatch Match;
-    bool Started = false;
     struct TColumn {
         int Source;    // the source table's field
         int Target;    // the address table's field, -1 for MEMO

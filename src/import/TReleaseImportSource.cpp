@@ -61,7 +61,7 @@ QString TReleaseImportSource::ConvertDate1x(const QString& text)
 }
 
 TReleaseImportSource::TReleaseImportSource(std::unique_ptr<xbase::DbfTable> table, int release)
-    : Table(std::move(table)), Text(Table->codePage()), Release(release)
+    : TDbfRecordSource(std::move(table)), Release(release)
 {
 }
 
@@ -82,19 +82,6 @@ void TReleaseImportSource::Prepare(TImportWriter& writer)
     SourceMemo = source("MEMO");
 }
 
-bool TReleaseImportSource::NextRecord()
-{
-    try {
-        if (Started)
-            Table->skip();
-        else
-            Table->goTop();
-        Started = true;
-        return !Table->eof();
-    } catch (const xbase::XbaseError& error) {
-        throw TImportReadError(error.what());
-    }
-}
 
 void TReleaseImportSource::Transfer(TImportWriter& writer)
 {

@@ -4,7 +4,7 @@
 // it had deleted arrives hidden.
 #pragma once
 
-#include "TImportSource.h"
+#include "TDbfRecordSource.h"
 
 #include "data/TTableText.h"
 #include "xbase/DbfTable.h"
@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-class TReleaseImportSource final : public TImportSource {
+class TReleaseImportSource final : public TDbfRecordSource {
 public:
     // The fields a table of that release (1 or 2) must have that this one lacks.
     static QStringList MissingFields(const xbase::DbfTable& table, int release);
@@ -26,16 +26,11 @@ public:
     TReleaseImportSource(std::unique_ptr<xbase::DbfTable> table, int release);
 
     TImportKind Kind() const override { return Release == 1 ? TImportKind::ikRelease1 : TImportKind::ikRelease2; }
-    uint64_t CountRecords() override { return Table->recordCount(); }
     void Prepare(TImportWriter& writer) override;
-    bool NextRecord() override;
     void Transfer(TImportWriter& writer) override;
 
 private:
-    std::unique_ptr<xbase::DbfTable> Table;
-    TTableText Text;
     int Release;
-    bool Started = false;
     std::vector<std::pair<int, int>> Fields; // (source, target) copied as text
     int SourceDate = -1;
     int TargetDate = -1;
