@@ -2,6 +2,8 @@
 
 #include "data/TAddressSchema.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 std::vector<TImportTarget> TImportMatch::TextTargets()
@@ -49,7 +51,11 @@ int TImportMatch::SourceIndex(const QString& name) const
     for (size_t i = 0; i < SourceColumns.size(); ++i)
         if (name.compare(SourceColumns[i].Name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
-    return -1;
+    // "Field 3" names the third column also when the file's first line gave it a name.
+    static const QRegularExpression numbered(QStringLiteral("^field (\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = numbered.match(name.trimmed());
+    const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+    return number >= 1 && number <= static_cast<int>(SourceColumns.size()) ? number - 1 : -1;
 }
 
 int TImportMatch::RowOfSource(int source) const

@@ -34,7 +34,7 @@ public:
     const std::vector<TImportTarget>& Targets() const { return TargetRows; }
     const std::vector<TImportSourceColumn>& Sources() const { return SourceColumns; }
     int RowOfField(const QString& fieldOrCaption) const; // by field name or caption, any case; -1
-    int SourceIndex(const QString& name) const;           // by name, any case; -1
+    int SourceIndex(const QString& name) const;           // by name or "Field N", any case; -1
 
     // The source of a row, -1 for none.
     int SourceOfRow(int row) const { return Rows[static_cast<size_t>(row)]; }

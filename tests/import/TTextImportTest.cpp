@@ -42,6 +42,9 @@ TEST_F(TextImport, NamedColumnsMatchThemselvesAndTheRestIsRead)
     EXPECT_EQ(match.SourceOfRow(match.RowOfField("FNAME")), 1);
     EXPECT_EQ(match.SourceOfRow(match.RowOfField("ZIP")), 2);
     EXPECT_EQ(match.AssignedCount(), 3);
+    EXPECT_EQ(match.SourceIndex("shoe SIZE"), 3);
+    EXPECT_EQ(match.SourceIndex("Field 4"), 3); // numbered names serve as well
+    EXPECT_EQ(match.SourceIndex("Field 5"), -1);
 
     const TImportResult result = Import(path);
     EXPECT_EQ(result.Messages, QStringList{"Import complete. Imported 3 records."});
