@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -89,6 +90,24 @@ TEST_F(ImportForms, AsciiImportShowsTheSampleAndImportsWhatWasMatched)
     Table.reset();
     EXPECT_EQ(Rows({"LNAME", "CITY", "ZIP"}),
               (QStringList{"M\u00fcller|Berlin|10115", "Ga\u00ebl|Paris|75004", "\u00d8stergaard|K\u00f8benhavn|1620"}));
+}
+
+TEST_F(ImportForms, CancelStopsTheImportAfterTheCurrentRecordButNotTheRebuild)
+{
+    QByteArray text = "LNAME\n";
+    for (int i = 0; i < 5000; ++i)
+        text += "Name" + QByteArray::number(i) + "\n";
+    TAsciiImportForm form(nullptr, *Table);
+    ASSERT_TRUE(form.LoadFile(WriteFile("many.csv", text)));
+    ASSERT_TRUE(form.ImportButton->isEnabled());
+    // The click arrives with the first events the import lets through, while it counts.
+    QTimer::singleShot(0, form.CancelButton, &QPushButton::click);
+    form.ImportClick();
+    EXPECT_EQ(form.Result().End, TImportEnd::ieCancelled);
+    EXPECT_EQ(Prompts.Texts().back(), "Import cancelled after importing 1 records.");
+    EXPECT_TRUE(form.Result().TagsBuilt);
+    EXPECT_FALSE(form.CancelButton->isVisibleTo(&form)); // hidden for the rebuild
+    EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST_F(ImportForms, AsciiImportRefusesAnEmptyFile)
