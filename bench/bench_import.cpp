@@ -19,6 +19,7 @@
 #include <QFile>
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <random>
 #include <stdexcept>
 
@@ -106,18 +107,16 @@ std::unique_ptr<TAddressTable> FreshTable()
     return TAddressTable::Open(path);
 }
 
-void BM_ImportCsv(benchmark::State& state)
+// Imports into a fresh table per iteration; `source` makes the source (timed with the import).
+void RunImports(benchmark::State& state, const std::function<std::unique_ptr<TImportSource>()>& source)
 {
     TScriptedUserPrompts prompts;
-    const QString source = CsvSource(static_cast<uint32_t>(state.range(0)));
     uint32_t imported = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto table = FreshTable();
         state.ResumeTiming();
-        TTextImportFile file;
-        file.Load(source);
-        TTextImportSource text(source, file.Format(), file.NewMatch());
+        std::unique_ptr<TImportSource> from = source();
         TImportHooks hooks;
         hooks.Message = [](const QString&) {};
         QElapsedTimer clock;
@@ -126,36 +125,34 @@ void BM_ImportCsv(benchmark::State& state)
             if (qEnvironmentVariableIsSet("BENCH_PHASES"))
                 fprintf(stderr, "%lld ms: %s\n", clock.elapsed(), qPrintable(status));
         };
-        imported = TAddressImporter::Run(*table, text, hooks).Records;
+        imported = TAddressImporter::Run(*table, *from, hooks).Records;
         table->Close();
     }
     state.counters["records"] = imported;
+}
+
+void BM_ImportCsv(benchmark::State& state)
+{
+    const QString path = CsvSource(static_cast<uint32_t>(state.range(0)));
+    RunImports(state, [&]() -> std::unique_ptr<TImportSource> {
+        TTextImportFile file;
+        file.Load(path);
+        return std::make_unique<TTextImportSource>(path, file.Format(), file.NewMatch());
+    });
 }
 BENCHMARK(BM_ImportCsv)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 void BM_ImportDbf(benchmark::State& state)
 {
-    TScriptedUserPrompts prompts;
-    const QString source = DbfSource(static_cast<uint32_t>(state.range(0)));
-    uint32_t imported = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto table = FreshTable();
-        state.ResumeTiming();
+    const QString path = DbfSource(static_cast<uint32_t>(state.range(0)));
+    RunImports(state, [&]() -> std::unique_ptr<TImportSource> {
         QString message;
-        auto sourceTable = TDbfImportSource::OpenSourceTable(source, QString(), message);
-        if (!sourceTable) {
-            state.SkipWithError(message.toStdString().c_str());
-            break;
-        }
-        const TImportMatch match = TDbfImportSource::NewMatch(*sourceTable);
-        TDbfImportSource dbf(std::move(sourceTable), match);
-        TImportHooks hooks;
-        hooks.Message = [](const QString&) {};
-        imported = TAddressImporter::Run(*table, dbf, hooks).Records;
-        table->Close();
-    }
-    state.counters["records"] = imported;
+        auto table = TDbfImportSource::OpenSourceTable(path, QString(), message);
+        if (!table)
+            throw std::runtime_error(message.toStdString());
+        const TImportMatch match = TDbfImportSource::NewMatch(*table);
+        return std::make_unique<TDbfImportSource>(std::move(table), match);
+    });
 }
 BENCHMARK(BM_ImportDbf)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 

@@ -69,10 +69,7 @@ void TAsciiImportForm::Execute(QWidget* parent, const QString& databasePath)
 
 void TAsciiImportForm::SelectAsciiFileClick()
 {
-    TKeepWorkingFolder keep;
-    const QString path = TUserPrompts::Current().OpenFileName(
-        QStringLiteral("Select ASCII File"), QFileInfo(Table.Path()).absolutePath(),
-        QStringLiteral("Text files, CSV Files (*.TXT *.CSV *.txt *.csv);;All files (*)"));
+    const QString path = ChooseFile(QStringLiteral("Select ASCII File"), QStringLiteral("Text files, CSV Files (*.TXT *.CSV *.txt *.csv);;All files (*)"));
     if (!path.isEmpty())
         LoadFile(path);
 }

@@ -32,9 +32,7 @@ void TDbfImportForm::Execute(QWidget* parent, const QString& databasePath)
 
 void TDbfImportForm::SelectDbfFileClick()
 {
-    TKeepWorkingFolder keep;
-    const QString path = TUserPrompts::Current().OpenFileName(QStringLiteral("Select DBF File"), QFileInfo(Table.Path()).absolutePath(),
-                                                              QStringLiteral("DBF Files (*.DBF *.dbf)"));
+    const QString path = ChooseFile(QStringLiteral("Select DBF File"), QStringLiteral("DBF Files (*.DBF *.dbf)"));
     if (!path.isEmpty())
         LoadSource(path);
 }

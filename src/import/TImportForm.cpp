@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -66,6 +67,12 @@ TImportForm::TImportForm(QWidget* parent, TAddressTable& table, const QString& t
 void TImportForm::ShowFileName(const QString& path)
 {
     FileNameLabel->setText(path.isEmpty() ? QStringLiteral("(none)") : QDir::toNativeSeparators(path));
+}
+
+QString TImportForm::ChooseFile(const QString& caption, const QString& filter)
+{
+    TKeepWorkingFolder keep;
+    return TUserPrompts::Current().OpenFileName(caption, QFileInfo(Table.Path()).absolutePath(), filter);
 }
 
 void TImportForm::reject()

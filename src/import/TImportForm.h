@@ -48,6 +48,9 @@ public:
 
 protected:
     void ShowFileName(const QString& path); // empty: "(none)"
+    // The file dialog of "Select ... File", starting in the table's folder; the working folder
+    // is the same afterwards. Empty when the user cancelled.
+    QString ChooseFile(const QString& caption, const QString& filter);
     // Extra controls of a dialog go here, between the file name and the buttons.
     QBoxLayout* Body() { return BodyLayout; }
     // Runs the import on the dialog's table, then closes the dialog.

@@ -21,9 +21,7 @@ TReleaseImportForm::TReleaseImportForm(QWidget* parent, TAddressTable& table, in
 
 void TReleaseImportForm::SelectDbfFileClick()
 {
-    TKeepWorkingFolder keep;
-    const QString path = TUserPrompts::Current().OpenFileName(QStringLiteral("Select DBF File"), QFileInfo(Table.Path()).absolutePath(),
-                                                              QStringLiteral("DBF Files (*.DBF *.dbf)"));
+    const QString path = ChooseFile(QStringLiteral("Select DBF File"), QStringLiteral("DBF Files (*.DBF *.dbf)"));
     if (!path.isEmpty())
         LoadSource(path);
 }
