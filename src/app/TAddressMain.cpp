@@ -11,6 +11,7 @@
 #include "help/THelp.h"
 #include "help/THelpWindow.h"
 #include "help/TQuickTipsWindow.h"
+#include "import/TImportSource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,8 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
-    "Import from Quorvane 2.x DBF", "&Export ", "Count &Zip Codes",
+    "&Export ", "Count &Zip Codes",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
 
@@ -101,6 +101,11 @@ void TAddressMain::ConnectCommands()
     on("&Restore Filter", &TAddressMain::RestoreFilterClick);
     on("Clear &Tags", &TAddressMain::ClearTagsClick);
     on("&Rebuild Indexes for this file", &TAddressMain::RebuildIndexesClick);
+    for (const auto& [caption, kind] : {std::pair{"Import from &ASCII File", TImportKind::ikText},
+                                        {"Import from &DBF File", TImportKind::ikDbf},
+                                        {"Import from Quorvane 1.x DBF", TImportKind::ikRelease1},
+                                        {"Import from Quorvane 2.x DBF", TImportKind::ikRelease2}})
+        connect(Action(QLatin1String(caption)), &QAction::triggered, this, [this, kind] { ImportClick(kind); });
     on("Rebuild S&ystem File indexes", &TAddressMain::RebuildSystemIndexesClick);
     on("Set &Filter", &TAddressMain::SetFilterClick);
     on("&Tag All Filter Matches", &TAddressMain::TagAllClick);
@@ -509,6 +514,8 @@ void TAddressMain::SetButtons(const TButtonState& s)
     enable("&Rebuild Indexes for this file", s.TableOpen);
     enable("Import from &DBF File", s.TableOpen);
     enable("Import from &ASCII File", s.TableOpen);
+    if (auto* importMenu = qobject_cast<QMenu*>(Action(QStringLiteral("Import from &DBF File"))->parent()))
+        importMenu->menuAction()->setEnabled(s.TableOpen);
     enable("Clear &Tags", s.TableOpen);
     enable("&Restore Filter", s.TableOpen);
     enable("&Browse", onRecord);

@@ -31,6 +31,7 @@ class QTabWidget;
 class QToolButton;
 class TAddressTable;
 class TGettingStartedForm;
+enum class TImportKind;
 
 // What the command rules look at.
 struct TButtonState {
@@ -142,6 +143,8 @@ public:
     void SearchMemoClick();
     void FindNextClick();
     void DeleteRecordsClick();
+    // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
+    void ImportClick(TImportKind kind);
     TMemoSearch MemoSearch;
 
     void AboutClick();

@@ -11,11 +11,16 @@
 #include "app/TRebuildSystemIndexesForm.h"
 #include "data/TAddressTable.h"
 #include "data/TTagger.h"
+#include "import/TAsciiImportForm.h"
+#include "import/TDbfImportForm.h"
+#include "import/TReleaseImportForm.h"
+#include "settings/TWindowPlacement.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 
 void TAddressMain::ClearFilterClick()
@@ -162,4 +167,47 @@ void TAddressMain::DeleteRecordsClick()
     ApplyFilter();
     Table->Table().goTop();
     ShowRecord();
+}
+
+void TAddressMain::ImportClick(TImportKind kind)
+{
+    if (!Table) {
+        TUserPrompts::Current().Information(QStringLiteral("You need to have a database file open first"));
+        return;
+    }
+    if (Editing())
+        return;
+    const QString tag = OrderTag;
+    const QString database = DatabasePath;
+    const QString workingFolder = QDir::currentPath();
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    if (kind == TImportKind::ikRelease1 || kind == TImportKind::ikRelease2) {
+        Table->Area().setCondition({}); // the import sees the whole table, filter or not
+        TReleaseImportForm form(this, *Table, kind == TImportKind::ikRelease1 ? 1 : 2);
+        form.adjustSize();
+        TWindowPlacement::Centre(&form, this);
+        form.exec();
+    } else {
+        // The import opens the table for exclusive use in its own dialog.
+        Table->Close();
+        Table.reset();
+        if (kind == TImportKind::ikText)
+            TAsciiImportForm::Execute(this, database);
+        else
+            TDbfImportForm::Execute(this, database);
+        QDir::setCurrent(workingFolder);
+        OpenQVWDBF(database);
+    }
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    QDir::setCurrent(workingFolder);
+    CachedCount.reset();
+    if (Table) {
+        SetCurrentOrder(tag);
+        ApplyFilter();
+        Table->Table().goTop();
+    }
+    ShowRecord();
+    SetButtons();
 }

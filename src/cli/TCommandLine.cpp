@@ -1,12 +1,13 @@
 #include "TCommandLine.h"
 #include "TBarcodeCommands.h"
 #include "TDialCommands.h"
+#include "TImportCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
 
 namespace {
-const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record"};
+const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record", "import"};
 }
 
 std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
@@ -20,6 +21,7 @@ void TCommandLine::RegisterStandardCommands()
     TTableCommands::Register();
     TBarcodeCommands::Register();
     TDialCommands::Register();
+    TImportCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -76,6 +78,9 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse]\n"
         "                                             [--hold SECONDS] [--dry-run]\n"
         "  quorvane dial --list-ports                 the serial ports a modem may sit on\n"
+        "  quorvane [--home DIR] import TABLE FILE [--csv | --dbf | --release 1|2] [--map SOURCE=FIELD]...\n"
+        "                                             [--auto-map] [--encoding utf-8|utf-16|cp1252|auto]\n"
+        "                                             [--delimiter ,|;|tab|auto] [--header | --no-header]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -100,6 +105,12 @@ QString TCommandLine::HelpText()
         "| full bar, . half bar, blank no bar; the Intelligent Mail barcode its 65 letters A, D, F, T.\n"
         "A ZIP that gives no POSTNET barcode prints \"no barcode: \" and the reason, exit 1. imb - writes\n"
         "one line per input line, the letters or \"error: \" and the reason; exit 1 when a line was bad.\n"
+        "import appends FILE to TABLE: a .DBF as a DBF table, anything else as delimited text (or as\n"
+        "--csv, --dbf, --release 1|2 say). --map SOURCE=FIELD fills an address field (caption or field\n"
+        "name) from a column (\"Field 3\", a name on the first line, a DBF field name); without --map, DBF\n"
+        "fields and named columns are matched by name (--auto-map does that alongside --map). Text is\n"
+        "read in the encoding and with the delimiter detected unless given. Prints the end message, then\n"
+        "\"values cut: N\" when values were longer than their fields.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }

@@ -1,0 +1,221 @@
+#include "TImportCommands.h"
+#include "TCommandLine.h"
+
+#include "TConsolePrompts.h"
+
+#include "data/TAddressTable.h"
+#include "import/TAddressImporter.h"
+#include "import/TDbfImportSource.h"
+#include "import/TReleaseImportSource.h"
+#include "import/TTextImportFile.h"
+#include "import/TTextImportSource.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+struct TImportOptions {
+    QString Table;
+    QString File;
+    std::optional<TImportKind> Kind;
+    QStringList Maps;
+    bool AutoMap = false;
+    QString Encoding = QStringLiteral("auto");
+    QString Delimiter = QStringLiteral("auto");
+    std::optional<bool> Header;
+};
+
+[[noreturn]] void Fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
+
+TImportOptions ParseOptions(const QStringList& arguments)
+{
+    TImportOptions options;
+    auto value = [&](int& i) -> QString {
+        if (i + 1 >= arguments.size())
+            Fail(arguments[i] + QStringLiteral(" needs a value"));
+        return arguments[++i];
+    };
+    auto setKind = [&](TImportKind kind) {
+        if (options.Kind && *options.Kind != kind)
+            Fail(QStringLiteral("give one of --csv, --dbf and --release"));
+        options.Kind = kind;
+    };
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--csv")) {
+            setKind(TImportKind::ikText);
+        } else if (argument == QLatin1String("--dbf")) {
+            setKind(TImportKind::ikDbf);
+        } else if (argument == QLatin1String("--release")) {
+            const QString release = value(i);
+            if (release != QLatin1String("1") && release != QLatin1String("2"))
+                Fail(QStringLiteral("--release takes 1 or 2"));
+            setKind(release == QLatin1String("1") ? TImportKind::ikRelease1 : TImportKind::ikRelease2);
+        } else if (argument == QLatin1String("--map")) {
+            options.Maps << value(i);
+        } else if (argument == QLatin1String("--auto-map")) {
+            options.AutoMap = true;
+        } else if (argument == QLatin1String("--encoding")) {
+            options.Encoding = value(i).toLower();
+            if (!QStringList{"utf-8", "utf-16", "cp1252", "auto"}.contains(options.Encoding))
+                Fail(QStringLiteral("--encoding takes utf-8, utf-16, cp1252 or auto"));
+        } else if (argument == QLatin1String("--delimiter")) {
+            options.Delimiter = value(i).toLower();
+            if (!QStringList{",", ";", "tab", "auto"}.contains(options.Delimiter))
+                Fail(QStringLiteral("--delimiter takes , ; tab or auto"));
+        } else if (argument == QLatin1String("--header") || argument == QLatin1String("--no-header")) {
+            options.Header = argument == QLatin1String("--header");
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            Fail(QStringLiteral("unknown option ") + argument + QStringLiteral(" (see --help)"));
+        } else if (options.Table.isEmpty()) {
+            options.Table = argument;
+        } else if (options.File.isEmpty()) {
+            options.File = argument;
+        } else {
+            Fail(QStringLiteral("give one TABLE and one FILE (see --help)"));
+        }
+    }
+    if (options.File.isEmpty())
+        Fail(QStringLiteral("give TABLE and FILE (see --help)"));
+    if (!options.Kind)
+        options.Kind = QFileInfo(options.File).suffix().compare(QLatin1String("DBF"), Qt::CaseInsensitive) == 0
+                           ? TImportKind::ikDbf
+                           : TImportKind::ikText;
+    const bool text = *options.Kind == TImportKind::ikText;
+    const bool textOptions = options.Encoding != QLatin1String("auto") || options.Delimiter != QLatin1String("auto") ||
+                             options.Header.has_value();
+    if (!text && textOptions)
+        Fail(QStringLiteral("--encoding, --delimiter and --header are for text files"));
+    const bool release = *options.Kind == TImportKind::ikRelease1 || *options.Kind == TImportKind::ikRelease2;
+    if (release && (options.AutoMap || !options.Maps.isEmpty()))
+        Fail(QStringLiteral("a table of an earlier release is imported field by field: no --map or --auto-map"));
+    return options;
+}
+
+// "--map SOURCE=FIELD" entries on top of the match; a source moves to the last row named.
+void ApplyMaps(TImportMatch& match, const QStringList& maps)
+{
+    for (const QString& map : maps) {
+        const qsizetype equals = map.lastIndexOf(u'=');
+        const int source = equals < 0 ? -1 : match.SourceIndex(map.left(equals).trimmed());
+        const int row = equals < 0 ? -1 : match.RowOfField(map.mid(equals + 1).trimmed());
+        if (equals < 0)
+            Fail(QStringLiteral("--map needs SOURCE=FIELD, not ") + map);
+        if (source < 0)
+            Fail(QStringLiteral("the file has no column or field ") + map.left(equals).trimmed());
+        if (row < 0)
+            Fail(QStringLiteral("no address field an import can fill is called ") + map.mid(equals + 1).trimmed());
+        if (!match.Fits(row, source))
+            Fail(map.left(equals).trimmed() + QStringLiteral(" cannot fill ") + match.Targets()[static_cast<size_t>(row)].Caption);
+        match.Assign(row, source);
+    }
+    if (match.AssignedCount() == 0)
+        Fail(QStringLiteral("no column is matched to an address field: give --map SOURCE=FIELD or --auto-map"));
+}
+
+TDelimitedTextFormat TextFormat(const TImportOptions& options, const TTextImportFile& file)
+{
+    TDelimitedTextFormat format = file.Format();
+    if (options.Encoding == QLatin1String("utf-8"))
+        format.Encoding = TTextEncoding::teUtf8;
+    else if (options.Encoding == QLatin1String("cp1252"))
+        format.Encoding = TTextEncoding::teCp1252;
+    else if (options.Encoding == QLatin1String("utf-16") && format.Encoding != TTextEncoding::teUtf16BE)
+        format.Encoding = TTextEncoding::teUtf16LE; // without a byte-order mark: little-endian
+    if (options.Delimiter == QLatin1String("tab"))
+        format.Delimiter = u'\t';
+    else if (options.Delimiter != QLatin1String("auto"))
+        format.Delimiter = options.Delimiter.front();
+    if (options.Header)
+        format.HeaderLine = *options.Header;
+    return format;
+}
+
+std::unique_ptr<TImportSource> TextSource(const TImportOptions& options)
+{
+    TTextImportFile file;
+    if (!file.Load(options.File))
+        Fail(QStringLiteral("Unable to import from this file"));
+    file.SetFormat(TextFormat(options, file));
+    if (!file.Accepted())
+        Fail(QStringLiteral("Unable to import from this file"));
+    TImportMatch match = file.NewMatch(); // matched automatically when the first line holds names
+    if (options.AutoMap)
+        match.AutoMatch();
+    else if (!options.Maps.isEmpty())
+        match.ClearAll(); // the columns given and no others
+    ApplyMaps(match, options.Maps);
+    return std::make_unique<TTextImportSource>(options.File, file.Format(), match);
+}
+
+std::unique_ptr<TImportSource> DbfSource(const TImportOptions& options, const QString& tablePath)
+{
+    QString message;
+    auto table = TDbfImportSource::OpenSourceTable(options.File, tablePath, message);
+    if (!table)
+        Fail(message);
+    if (*options.Kind != TImportKind::ikDbf) {
+        const int release = *options.Kind == TImportKind::ikRelease1 ? 1 : 2;
+        if (!TReleaseImportSource::MissingFields(*table, release).isEmpty())
+            Fail(TReleaseImportSource::NotReleaseMessage(options.File, release));
+        return std::make_unique<TReleaseImportSource>(std::move(table), release);
+    }
+    TImportMatch match(TImportMatch::DbfTargets(), TDbfImportSource::SourceColumns(*table));
+    if (options.AutoMap || options.Maps.isEmpty())
+        match.AutoMatch();
+    ApplyMaps(match, options.Maps);
+    return std::make_unique<TDbfImportSource>(std::move(table), match);
+}
+
+int Import(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const TImportOptions options = ParseOptions(arguments);
+    const QString tablePath = QFileInfo(options.Table).absoluteFilePath();
+    if (QFileInfo(options.File).exists() && QFileInfo(options.File).canonicalFilePath() == QFileInfo(tablePath).canonicalFilePath())
+        Fail(QStringLiteral("Cannot import a file to itself"));
+    // The source is opened and checked before the table is touched: one that cannot be read
+    // leaves the table as it was.
+    std::unique_ptr<TImportSource> source =
+        *options.Kind == TImportKind::ikText ? TextSource(options) : DbfSource(options, tablePath);
+    QString error;
+    auto table = TAddressTable::Open(tablePath, &error);
+    if (!table)
+        Fail(error);
+    TImportHooks hooks;
+    hooks.Message = [](const QString&) {}; // the result is printed below
+    const TImportResult result = TAddressImporter::Run(*table, *source, hooks);
+    table->Close();
+    const QString end = TAddressImporter::EndMessage(source->Kind(), result.End, result.Records);
+    if (result.CharactersReplaced > 0)
+        err << "quorvane: import: " << TAddressImporter::ReplacedMessage(result.CharactersReplaced) << "\n";
+    if (result.End == TImportEnd::ieComplete) {
+        out << end << "\n";
+        if (result.ValuesCut > 0)
+            out << "values cut: " << result.ValuesCut << "\n";
+        return result.TagsBuilt ? 0 : 2;
+    }
+    if (source->Kind() != TImportKind::ikText)
+        err << "quorvane: import: Unknown error while importing.\n";
+    err << "quorvane: import: " << end << "\n";
+    return 2;
+}
+
+} // namespace
+
+void TImportCommands::Register()
+{
+    TCommandLine::Register(QStringLiteral("import"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+        TConsolePrompts prompts(err);
+        try {
+            return Import(arguments, out, err);
+        } catch (const std::exception& error) {
+            out.flush();
+            err << "quorvane: import: " << QString::fromLocal8Bit(error.what()) << "\n";
+            return 2;
+        }
+    });
+}
