@@ -32,7 +32,8 @@ void TAddressMain::SaveFilterClick()
 {
     if (!AddressFilter.IsSet())
         return;
-    const QString path = TUserPrompts::Current().SaveFileName(QStringLiteral("Save Filter"),
+    // The dialog must not ask about an existing file: SaveFilterTo asks, after adding ".FLT".
+    const QString path = TUserPrompts::Current().SaveFileNameUnconfirmed(QStringLiteral("Save Filter"),
                                                               TProgramFolder::Path() + QStringLiteral("*.FLT"),
                                                               QStringLiteral("Filter files (*.FLT *.flt)"));
     if (!path.isEmpty())
@@ -72,11 +73,13 @@ void TAddressMain::RebuildIndexesClick()
         return;
     }
     const QString tag = OrderTag;
-    Dialogs.RebuildIndexes(*Table, this);
-    SetCurrentOrder(tag);
-    ApplyFilter();
-    Table->Table().goTop();
-    ShowRecord();
+    // A rebuild that failed leaves the table as an open without its tags does: asked again,
+    // and closed to the no-data panel unless the second try mends it.
+    if (!Dialogs.RebuildIndexes(*Table, this) && !CheckValidIndex() && !AskAndRebuildIndex()) {
+        DropTable();
+        return;
+    }
+    RestoreAfterRebuild(tag);
 }
 
 void TAddressMain::RebuildSystemIndexesClick() { TRebuildSystemIndexesForm::Run(this); }
@@ -113,7 +116,7 @@ void TAddressMain::BrowseClick()
         QApplication::beep();
         return;
     }
-    TAddressBrowseForm::Execute(this, *Table); // leaves the table on the row chosen
+    TAddressBrowseForm::Execute(this, *Table, &AddressFilter); // leaves the table on the row chosen
     CachedCount.reset();
     ShowRecord();
 }

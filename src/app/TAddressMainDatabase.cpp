@@ -17,6 +17,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 #include "settings/TRecentFiles.h"
+#include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
 
@@ -90,7 +91,7 @@ void TAddressMain::ChooseStartTable()
     QString path = GetMRUList().value(0);
     if (path.isEmpty()) {
         path = TProgramFolder::DataFolder() + QStringLiteral("ADD0001.DBF");
-        if (!QFileInfo::exists(path))
+        if (!TAddressTable::Files().exists(path.toStdString()))
             TAddressFiles::CreateAddressFile(path, TFieldLengths::Read(Settings()));
     }
     OpenQVWDBF(path); // also applies the filter
@@ -104,15 +105,19 @@ void TAddressMain::LoadPreferences()
     QString tagId = settings.ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString());
     if (tagId.isEmpty())
         tagId = TTagId::NewTagId();
-    settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), tagId);
+    TSettingsSave::Guarded(settings, [&] { settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), tagId); });
     TAddressTable::SetGlobalTagId(tagId);
     TPrinterSelection::SetPdfPrinterOffered(Prefs.OfferPdfPrinter);
 }
 
 void TAddressMain::PreferencesClick()
 {
-    Dialogs.Preferences(this);
+    const std::optional<TPreferences> chosen = Dialogs.Preferences(this);
     LoadPreferences(); // whatever the dialog's result
+    if (chosen) { // what "Ok" chose holds for this run, even if the file could not take it
+        Prefs = *chosen;
+        TPrinterSelection::SetPdfPrinterOffered(Prefs.OfferPdfPrinter);
+    }
 }
 
 // ---------------------------------------------------------------- opening tables
@@ -127,14 +132,13 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
         Table->Close();
         Table.reset();
     }
+    ToldEngineErrors.clear();
+    PendingAppend = 0;
     bool opened = OpenQVWFile(path);
-    if (opened && !CheckValidIndex()) {
-        const bool rebuild = TUserPrompts::Current().Question(
-            QStringLiteral("Warning"),
-            QStringLiteral("The index file for ") + path + QStringLiteral("\nis missing or invalid. Rebuild now?"));
-        opened = rebuild && Dialogs.RebuildIndexes(*Table, this) && CheckValidIndex();
-    }
+    if (opened && !CheckValidIndex())
+        opened = AskAndRebuildIndex();
     OnOpenQVWFile(opened);
+    opened = opened && Table; // an engine error met while showing it may have closed it again
     if (opened) {
         UpdateMRUList(path);
         DatabasePath = path;
@@ -149,7 +153,7 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
 
 bool TAddressMain::OpenQVWFile(const QString& path)
 {
-    const bool exists = QFileInfo::exists(path);
+    const bool exists = TAddressTable::Files().exists(path.toStdString());
     QString error;
     Table = TAddressTable::Open(path, &error);
     if (Table)
@@ -168,6 +172,31 @@ void TAddressMain::ShowOpenFailure(const QString& path)
 
 bool TAddressMain::CheckValidIndex() { return Table && Table->CheckValidIndex(); }
 
+bool TAddressMain::AskAndRebuildIndex()
+{
+    const bool rebuild = TUserPrompts::Current().Question(
+        QStringLiteral("Warning"),
+        QStringLiteral("The index file for ") + Table->Path() + QStringLiteral("\nis missing or invalid. Rebuild now?"));
+    return rebuild && Dialogs.RebuildIndexes(*Table, this) && CheckValidIndex();
+}
+
+void TAddressMain::RestoreAfterRebuild(const QString& tag)
+{
+    ToldEngineErrors.clear(); // a new index: what failed before may fail anew and is told again
+    SetCurrentOrder(tag);
+    ApplyFilter();
+    if (Table)
+        EngineGuarded([this] { Table->Table().goTop(); });
+    ShowRecord();
+}
+
+void TAddressMain::DropTable()
+{
+    OnOpenQVWFile(false);
+    DatabasePath.clear();
+    SetButtons();
+}
+
 void TAddressMain::OnOpenQVWFile(bool opened)
 {
     if (!opened) {
@@ -183,7 +212,8 @@ void TAddressMain::OnOpenQVWFile(bool opened)
     }
     SetOrderTo(QStringLiteral("Last Name"));
     ApplyFilter();
-    Table->Table().goTop();
+    if (Table)
+        EngineGuarded([this] { Table->Table().goTop(); });
     ShowRecord();
 }
 
@@ -241,12 +271,15 @@ void TAddressMain::OpenDatabaseClick()
 
 // ---------------------------------------------------------------- recently used tables
 
-QStringList TAddressMain::GetMRUList() const { return TRecentFiles::Read(Settings()); }
+QStringList TAddressMain::GetMRUList() const { return UnsavedRecentList ? *UnsavedRecentList : TRecentFiles::Read(Settings()); }
 
 void TAddressMain::PutMRUList(const QStringList& paths)
 {
     TIniFile settings = Settings();
-    TRecentFiles::Write(settings, paths);
+    if (TSettingsSave::Guarded(settings, [&] { TRecentFiles::Write(settings, paths); }))
+        UnsavedRecentList.reset();
+    else
+        UnsavedRecentList = paths;
 }
 
 void TAddressMain::UpdateMRUList(const QString& path)
@@ -323,6 +356,7 @@ void TAddressMain::closeEvent(QCloseEvent* event)
 {
     if (Table) {
         State = TEditState::esBrowse; // an unsaved edit is dropped without a question
+        DiscardPendingAppend();
         try {
             Table->Close();
         } catch (const xbase::XbaseError& error) {
