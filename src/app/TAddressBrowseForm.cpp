@@ -123,13 +123,8 @@ void TAddressBrowseForm::SizeColumns()
 void TAddressBrowseForm::Execute(QWidget* parent, TAddressTable& table, TAddressFilter* filter)
 {
     const QString path = TBrowseFieldList::FilePath();
-    std::unique_ptr<TAddressBrowseForm> form;
-    try {
-        form = std::make_unique<TAddressBrowseForm>(table, TBrowseFieldList::Load(path), parent, filter);
-    } catch (const xbase::XbaseError& error) {
-        TUserPrompts::Current().Information(QString::fromStdString(error.what()));
-        return;
-    }
+    // An engine error while laying out the rows reaches the caller, which offers the rebuild.
+    auto form = std::make_unique<TAddressBrowseForm>(table, TBrowseFieldList::Load(path), parent, filter);
     form->exec();
     if (!TBrowseFieldList::Save(path, form->FieldOrder()))
         TUserPrompts::Current().Information(QStringLiteral("Unable to write ") + path);
@@ -220,8 +215,12 @@ void TAddressBrowseForm::showEvent(QShowEvent* event)
 
 void TAddressBrowseForm::done(int result)
 {
-    if (const uint32_t recno = BrowseModel->RecordAt(SelectedRow()); recno != 0)
-        Table.Table().go(recno);
+    try {
+        if (const uint32_t recno = BrowseModel->RecordAt(SelectedRow()); recno != 0)
+            Table.Table().go(recno);
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QString::fromStdString(error.what())); // the window still closes
+    }
     if (isVisible())
         TWindowPlacement::Save(this, PlacementName);
     QDialog::done(result);

@@ -28,7 +28,8 @@ public:
     TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent = nullptr,
                        TAddressFilter* filter = nullptr);
 
-    // Reads FIELDS.LST, shows the window modally, and writes the column order back.
+    // Reads FIELDS.LST, shows the window modally, and writes the column order back. An engine
+    // error while laying out the rows is thrown before the window shows.
     static void Execute(QWidget* parent, TAddressTable& table, TAddressFilter* filter = nullptr);
     // The design size, scaled above 96 pixels per inch by (pixels per inch / 96) x 0.95.
     static QSize ScaledDesignSize(int pixelsPerInch);

@@ -246,6 +246,7 @@ private:
     // agreed and the rebuild left the 26 tags.
     bool AskAndRebuildIndex();
     void RestoreAfterRebuild(const QString& tag);
+    void GuardedGoTop(); // first record of the set, when a table is (still) open
     void DropTable(); // the no-data panel, as after a failed open
     // A new record whose save failed half way keeps its appended record for the next try;
     // cancelling marks it deleted.

@@ -24,7 +24,7 @@ void TAddressMain::ClearFilterClick()
         return;
     AddressFilter.ClearQueryVars();
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -50,7 +50,7 @@ void TAddressMain::RestoreFilterClick()
         return;
     CachedCount.reset();
     if (AddressFilter.RestoreFilterFrom(path, *Table))
-        Table->Table().goTop();
+        GuardedGoTop();
     ShowRecord();
 }
 
@@ -62,7 +62,7 @@ void TAddressMain::ClearTagsClick()
     TTagger::ClearTags(settings);
     ApplyFilter();
     if (!OnRecord())
-        Table->Table().goTop();
+        GuardedGoTop();
     ShowRecord();
 }
 
@@ -92,7 +92,7 @@ void TAddressMain::SetFilterClick()
     }
     TAddressFilterForm::Execute(this, AddressFilter, *Table);
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -106,7 +106,7 @@ void TAddressMain::TagAllClick()
     BatchRunning = false;
     UpdatesSuspended = false;
     CachedCount.reset();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -116,7 +116,9 @@ void TAddressMain::BrowseClick()
         QApplication::beep();
         return;
     }
-    TAddressBrowseForm::Execute(this, *Table, &AddressFilter); // leaves the table on the row chosen
+    // Leaves the table on the row chosen; a damaged index met while laying out the rows brings
+    // the rebuild question.
+    EngineGuarded([this] { TAddressBrowseForm::Execute(this, *Table, &AddressFilter); });
     CachedCount.reset();
     ShowRecord();
 }
@@ -130,7 +132,7 @@ void TAddressMain::SearchClick()
     if (caption != OrderCaption) {
         const uint32_t record = Table->Table().recordNumber();
         SetOrderTo(caption);
-        Table->Table().go(record);
+        EngineGuarded([&] { Table->Table().go(record); });
     }
     ShowMovedRecord();
 }
@@ -163,6 +165,6 @@ void TAddressMain::DeleteRecordsClick()
     UpdatesSuspended = false;
     SetCurrentOrder(tag);
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }

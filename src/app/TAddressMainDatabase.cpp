@@ -185,9 +185,14 @@ void TAddressMain::RestoreAfterRebuild(const QString& tag)
     ToldEngineErrors.clear(); // a new index: what failed before may fail anew and is told again
     SetCurrentOrder(tag);
     ApplyFilter();
+    GuardedGoTop();
+    ShowRecord();
+}
+
+void TAddressMain::GuardedGoTop()
+{
     if (Table)
         EngineGuarded([this] { Table->Table().goTop(); });
-    ShowRecord();
 }
 
 void TAddressMain::DropTable()
@@ -212,8 +217,7 @@ void TAddressMain::OnOpenQVWFile(bool opened)
     }
     SetOrderTo(QStringLiteral("Last Name"));
     ApplyFilter();
-    if (Table)
-        EngineGuarded([this] { Table->Table().goTop(); });
+    GuardedGoTop();
     ShowRecord();
 }
 

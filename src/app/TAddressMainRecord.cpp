@@ -602,8 +602,7 @@ void TAddressMain::DeleteButtonClick()
     const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
     if (EngineGuarded([this] { RecordSetEmpty(); }) && *CachedCount == 0) {
         ApplyFilter();
-        if (Table)
-            EngineGuarded([this] { Table->Table().goTop(); });
+        GuardedGoTop();
     }
     ShowRecord();
     AfterPost();
@@ -679,8 +678,8 @@ void TAddressMain::ToggleTag()
     const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
     if (AddressFilter.IsSet() && EngineGuarded([this] { RecordSetEmpty(); }) && *CachedCount == 0) {
         ApplyFilter();
-        if (!Editing() && Table)
-            EngineGuarded([this] { Table->Table().goTop(); });
+        if (!Editing())
+            GuardedGoTop();
     }
     if (!Editing())
         ShowRecord();
