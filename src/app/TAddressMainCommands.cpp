@@ -34,8 +34,8 @@ void TAddressMain::SaveFilterClick()
         return;
     // The dialog must not ask about an existing file: SaveFilterTo asks, after adding ".FLT".
     const QString path = TUserPrompts::Current().SaveFileNameUnconfirmed(QStringLiteral("Save Filter"),
-                                                              TProgramFolder::Path() + QStringLiteral("*.FLT"),
-                                                              QStringLiteral("Filter files (*.FLT *.flt)"));
+                                                                         TProgramFolder::Path() + QStringLiteral("*.FLT"),
+                                                                         QStringLiteral("Filter files (*.FLT *.flt)"));
     if (!path.isEmpty())
         AddressFilter.SaveFilterTo(path);
 }
