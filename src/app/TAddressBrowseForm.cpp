@@ -2,6 +2,7 @@
 
 #include "TAddressBrowseModel.h"
 #include "TBrowseFieldList.h"
+#include "data/TAddressFilter.h"
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
@@ -24,8 +25,9 @@ namespace {
 const QString PlacementName = QStringLiteral("TAddressBrowseForm");
 } // namespace
 
-TAddressBrowseForm::TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent)
-    : QDialog(parent), Table(table), Order(fieldOrder)
+TAddressBrowseForm::TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent,
+                                       TAddressFilter* filter)
+    : QDialog(parent), Table(table), Filter(filter), Order(fieldOrder)
 {
     setWindowTitle(QStringLiteral("Address Browse"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -118,16 +120,11 @@ void TAddressBrowseForm::SizeColumns()
     }
 }
 
-void TAddressBrowseForm::Execute(QWidget* parent, TAddressTable& table)
+void TAddressBrowseForm::Execute(QWidget* parent, TAddressTable& table, TAddressFilter* filter)
 {
     const QString path = TBrowseFieldList::FilePath();
-    std::unique_ptr<TAddressBrowseForm> form;
-    try {
-        form = std::make_unique<TAddressBrowseForm>(table, TBrowseFieldList::Load(path), parent);
-    } catch (const xbase::XbaseError& error) {
-        TUserPrompts::Current().Information(QString::fromStdString(error.what()));
-        return;
-    }
+    // An engine error while laying out the rows reaches the caller, which offers the rebuild.
+    auto form = std::make_unique<TAddressBrowseForm>(table, TBrowseFieldList::Load(path), parent, filter);
     form->exec();
     if (!TBrowseFieldList::Save(path, form->FieldOrder()))
         TUserPrompts::Current().Information(QStringLiteral("Unable to write ") + path);
@@ -188,6 +185,10 @@ void TAddressBrowseForm::TagClick()
     int now = -1;
     try {
         now = BrowseModel->ToggleTag(row);
+        if (Filter && Filter->IsSet() && BrowseModel->rowCount() == 0) {
+            Filter->ApplyQuery(Table); // matches nothing now: dropped, every live record shows
+            now = BrowseModel->Reload(BrowseModel->RecordAt(0));
+        }
     } catch (const xbase::XbaseError& error) {
         TUserPrompts::Current().Information(QString::fromStdString(error.what()));
         return;
@@ -214,8 +215,12 @@ void TAddressBrowseForm::showEvent(QShowEvent* event)
 
 void TAddressBrowseForm::done(int result)
 {
-    if (const uint32_t recno = BrowseModel->RecordAt(SelectedRow()); recno != 0)
-        Table.Table().go(recno);
+    try {
+        if (const uint32_t recno = BrowseModel->RecordAt(SelectedRow()); recno != 0)
+            Table.Table().go(recno);
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QString::fromStdString(error.what())); // the window still closes
+    }
     if (isVisible())
         TWindowPlacement::Save(this, PlacementName);
     QDialog::done(result);

@@ -13,6 +13,7 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 class TAddressBrowseModel;
+class TAddressFilter;
 class TAddressTable;
 
 class TAddressBrowseForm : public QDialog {
@@ -21,11 +22,15 @@ public:
     static constexpr int DesignWidth = 780;
     static constexpr int DesignHeight = 440;
 
-    // `fieldOrder`: every view field in the order FIELDS.LST gave them.
-    TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent = nullptr);
+    // `fieldOrder`: every view field in the order FIELDS.LST gave them. `filter`, the main
+    // window's, is applied again when tagging empties the record set (untagging the last match
+    // of a Tagged filter), as the main window's own tag toggle does.
+    TAddressBrowseForm(TAddressTable& table, const QStringList& fieldOrder, QWidget* parent = nullptr,
+                       TAddressFilter* filter = nullptr);
 
-    // Reads FIELDS.LST, shows the window modally, and writes the column order back.
-    static void Execute(QWidget* parent, TAddressTable& table);
+    // Reads FIELDS.LST, shows the window modally, and writes the column order back. An engine
+    // error while laying out the rows is thrown before the window shows.
+    static void Execute(QWidget* parent, TAddressTable& table, TAddressFilter* filter = nullptr);
     // The design size, scaled above 96 pixels per inch by (pixels per inch / 96) x 0.95.
     static QSize ScaledDesignSize(int pixelsPerInch);
 
@@ -59,6 +64,7 @@ private:
     void SizeColumns();
 
     TAddressTable& Table;
+    TAddressFilter* Filter;
     QStringList Order;
     TAddressBrowseModel* BrowseModel = nullptr;
     bool PlacementLoaded = false;

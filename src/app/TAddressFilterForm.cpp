@@ -2,7 +2,6 @@
 
 #include "data/TAddressFilter.h"
 #include "data/TAddressTable.h"
-#include "data/TFilterBuilder.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
@@ -214,7 +213,7 @@ void TAddressFilterForm::OkClick()
 {
     // Entries that ask for nothing close the dialog; entries that match nothing keep it open, so
     // the user sees "No filter set" and can change them instead of losing them silently.
-    const bool asksForFilter = !TFilterBuilder::BuildQueryString(EnteredValues(), TAddressTable::GlobalTagId()).isEmpty();
+    const bool asksForFilter = EnteredValues().AsksForFilter();
     if (TestClick() != 0 || !asksForFilter) {
         accept();
         return;

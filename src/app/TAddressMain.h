@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 
 #include <functional>
 #include <memory>
@@ -32,6 +33,9 @@ class QToolButton;
 class TAddressTable;
 class TGettingStartedForm;
 enum class TImportKind;
+namespace xbase {
+class XbaseError;
+}
 
 // What the command rules look at.
 struct TButtonState {
@@ -52,7 +56,8 @@ struct TAddressMainDialogs {
     std::function<std::optional<TNewDatabaseChoice>(const QString& proposal, QWidget*)> NewDatabase;
     // Rebuilds the open table's index with progress; true when the 26 tags exist afterwards.
     std::function<bool(TAddressTable&, QWidget*)> RebuildIndexes;
-    std::function<bool(QWidget*)> Preferences;
+    // The preferences "Ok" chose (already written to the settings when the file allows it).
+    std::function<std::optional<TPreferences>(QWidget*)> Preferences;
     // The dial dialog for a record's PHONE or PHONE2.
     std::function<void(const QString& number, QWidget*)> Dial;
 };
@@ -239,6 +244,19 @@ private:
     bool HandleWindowKey(QKeyEvent* event, QObject* watched);
     void ApplyOverwrite(QObject* watched, QKeyEvent* event);
     void NavigationDone(bool moved);
+    // Engine errors of the open table never end the program: each message is told once while
+    // the table is open, a damaged index brings the rebuild question, and the window stays.
+    bool EngineGuarded(const std::function<void()>& work);
+    void ReportEngineError(const xbase::XbaseError& error);
+    // The rebuild question of a table whose index is missing or damaged; true when the user
+    // agreed and the rebuild left the 26 tags.
+    bool AskAndRebuildIndex();
+    void RestoreAfterRebuild(const QString& tag);
+    void GuardedGoTop(); // first record of the set, when a table is (still) open
+    void DropTable(); // the no-data panel, as after a failed open
+    // A new record whose save failed half way keeps its appended record for the next try;
+    // cancelling marks it deleted.
+    void DiscardPendingAppend();
     QStringList OrderedFieldWidgets() const;
     QWidget* NextField(QWidget* from) const;
     bool InRecordField(QWidget* widget) const;
@@ -272,6 +290,9 @@ private:
     // filter forgets it.
     bool CountKnown = false;
     std::optional<uint32_t> CachedCount;
+    QSet<QString> ToldEngineErrors; // messages told for the open table
+    uint32_t PendingAppend = 0;      // record number of a new record whose save failed
+    std::optional<QStringList> UnsavedRecentList; // the recent list the settings file refused
     int SavesCounted = 0;
     int Reopens = 0;
     TGettingStartedForm* GettingStarted = nullptr;

@@ -29,7 +29,7 @@ void TAddressMain::ClearFilterClick()
         return;
     AddressFilter.ClearQueryVars();
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -37,9 +37,10 @@ void TAddressMain::SaveFilterClick()
 {
     if (!AddressFilter.IsSet())
         return;
-    const QString path = TUserPrompts::Current().SaveFileName(QStringLiteral("Save Filter"),
-                                                              TProgramFolder::Path() + QStringLiteral("*.FLT"),
-                                                              QStringLiteral("Filter files (*.FLT *.flt)"));
+    // The dialog must not ask about an existing file: SaveFilterTo asks, after adding ".FLT".
+    const QString path = TUserPrompts::Current().SaveFileNameUnconfirmed(QStringLiteral("Save Filter"),
+                                                                         TProgramFolder::Path() + QStringLiteral("*.FLT"),
+                                                                         QStringLiteral("Filter files (*.FLT *.flt)"));
     if (!path.isEmpty())
         AddressFilter.SaveFilterTo(path);
 }
@@ -54,7 +55,7 @@ void TAddressMain::RestoreFilterClick()
         return;
     CachedCount.reset();
     if (AddressFilter.RestoreFilterFrom(path, *Table))
-        Table->Table().goTop();
+        GuardedGoTop();
     ShowRecord();
 }
 
@@ -66,7 +67,7 @@ void TAddressMain::ClearTagsClick()
     TTagger::ClearTags(settings);
     ApplyFilter();
     if (!OnRecord())
-        Table->Table().goTop();
+        GuardedGoTop();
     ShowRecord();
 }
 
@@ -77,11 +78,13 @@ void TAddressMain::RebuildIndexesClick()
         return;
     }
     const QString tag = OrderTag;
-    Dialogs.RebuildIndexes(*Table, this);
-    SetCurrentOrder(tag);
-    ApplyFilter();
-    Table->Table().goTop();
-    ShowRecord();
+    // A rebuild that failed leaves the table as an open without its tags does: asked again,
+    // and closed to the no-data panel unless the second try mends it.
+    if (!Dialogs.RebuildIndexes(*Table, this) && !CheckValidIndex() && !AskAndRebuildIndex()) {
+        DropTable();
+        return;
+    }
+    RestoreAfterRebuild(tag);
 }
 
 void TAddressMain::RebuildSystemIndexesClick() { TRebuildSystemIndexesForm::Run(this); }
@@ -94,7 +97,7 @@ void TAddressMain::SetFilterClick()
     }
     TAddressFilterForm::Execute(this, AddressFilter, *Table);
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -108,7 +111,7 @@ void TAddressMain::TagAllClick()
     BatchRunning = false;
     UpdatesSuspended = false;
     CachedCount.reset();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -118,7 +121,9 @@ void TAddressMain::BrowseClick()
         QApplication::beep();
         return;
     }
-    TAddressBrowseForm::Execute(this, *Table); // leaves the table on the row chosen
+    // Leaves the table on the row chosen; a damaged index met while laying out the rows brings
+    // the rebuild question.
+    EngineGuarded([this] { TAddressBrowseForm::Execute(this, *Table, &AddressFilter); });
     CachedCount.reset();
     ShowRecord();
 }
@@ -132,7 +137,7 @@ void TAddressMain::SearchClick()
     if (caption != OrderCaption) {
         const uint32_t record = Table->Table().recordNumber();
         SetOrderTo(caption);
-        Table->Table().go(record);
+        EngineGuarded([&] { Table->Table().go(record); });
     }
     ShowMovedRecord();
 }
@@ -165,7 +170,7 @@ void TAddressMain::DeleteRecordsClick()
     UpdatesSuspended = false;
     SetCurrentOrder(tag);
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 

@@ -18,6 +18,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 #include "settings/TRecentFiles.h"
+#include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
 
@@ -92,7 +93,7 @@ void TAddressMain::ChooseStartTable()
     QString path = GetMRUList().value(0);
     if (path.isEmpty()) {
         path = TProgramFolder::DataFolder() + QStringLiteral("ADD0001.DBF");
-        if (!QFileInfo::exists(path))
+        if (!TAddressTable::Files().exists(path.toStdString()))
             TAddressFiles::CreateAddressFile(path, TFieldLengths::Read(Settings()));
     }
     OpenQVWDBF(path); // also applies the filter
@@ -106,15 +107,19 @@ void TAddressMain::LoadPreferences()
     QString tagId = settings.ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString());
     if (tagId.isEmpty())
         tagId = TTagId::NewTagId();
-    settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), tagId);
+    TSettingsSave::Guarded(settings, [&] { settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), tagId); });
     TAddressTable::SetGlobalTagId(tagId);
     TPrinterSelection::SetPdfPrinterOffered(Prefs.OfferPdfPrinter);
 }
 
 void TAddressMain::PreferencesClick()
 {
-    Dialogs.Preferences(this);
+    const std::optional<TPreferences> chosen = Dialogs.Preferences(this);
     LoadPreferences(); // whatever the dialog's result
+    if (chosen) { // what "Ok" chose holds for this run, even if the file could not take it
+        Prefs = *chosen;
+        TPrinterSelection::SetPdfPrinterOffered(Prefs.OfferPdfPrinter);
+    }
 }
 
 // ---------------------------------------------------------------- opening tables
@@ -129,14 +134,13 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
         Table->Close();
         Table.reset();
     }
+    ToldEngineErrors.clear();
+    PendingAppend = 0;
     bool opened = OpenQVWFile(path);
-    if (opened && !CheckValidIndex()) {
-        const bool rebuild = TUserPrompts::Current().Question(
-            QStringLiteral("Warning"),
-            QStringLiteral("The index file for ") + path + QStringLiteral("\nis missing or invalid. Rebuild now?"));
-        opened = rebuild && Dialogs.RebuildIndexes(*Table, this) && CheckValidIndex();
-    }
+    if (opened && !CheckValidIndex())
+        opened = AskAndRebuildIndex();
     OnOpenQVWFile(opened);
+    opened = opened && Table; // an engine error met while showing it may have closed it again
     if (opened) {
         UpdateMRUList(path);
         DatabasePath = path;
@@ -151,7 +155,7 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
 
 bool TAddressMain::OpenQVWFile(const QString& path)
 {
-    const bool exists = QFileInfo::exists(path);
+    const bool exists = TAddressTable::Files().exists(path.toStdString());
     QString error;
     Table = TAddressTable::Open(path, &error);
     if (Table)
@@ -170,6 +174,36 @@ void TAddressMain::ShowOpenFailure(const QString& path)
 
 bool TAddressMain::CheckValidIndex() { return Table && Table->CheckValidIndex(); }
 
+bool TAddressMain::AskAndRebuildIndex()
+{
+    const bool rebuild = TUserPrompts::Current().Question(
+        QStringLiteral("Warning"),
+        QStringLiteral("The index file for ") + Table->Path() + QStringLiteral("\nis missing or invalid. Rebuild now?"));
+    return rebuild && Dialogs.RebuildIndexes(*Table, this) && CheckValidIndex();
+}
+
+void TAddressMain::RestoreAfterRebuild(const QString& tag)
+{
+    ToldEngineErrors.clear(); // a new index: what failed before may fail anew and is told again
+    SetCurrentOrder(tag);
+    ApplyFilter();
+    GuardedGoTop();
+    ShowRecord();
+}
+
+void TAddressMain::GuardedGoTop()
+{
+    if (Table)
+        EngineGuarded([this] { Table->Table().goTop(); });
+}
+
+void TAddressMain::DropTable()
+{
+    OnOpenQVWFile(false);
+    DatabasePath.clear();
+    SetButtons();
+}
+
 void TAddressMain::OnOpenQVWFile(bool opened)
 {
     if (!opened) {
@@ -185,7 +219,7 @@ void TAddressMain::OnOpenQVWFile(bool opened)
     }
     SetOrderTo(QStringLiteral("Last Name"));
     ApplyFilter();
-    Table->Table().goTop();
+    GuardedGoTop();
     ShowRecord();
 }
 
@@ -243,12 +277,15 @@ void TAddressMain::OpenDatabaseClick()
 
 // ---------------------------------------------------------------- recently used tables
 
-QStringList TAddressMain::GetMRUList() const { return TRecentFiles::Read(Settings()); }
+QStringList TAddressMain::GetMRUList() const { return UnsavedRecentList ? *UnsavedRecentList : TRecentFiles::Read(Settings()); }
 
 void TAddressMain::PutMRUList(const QStringList& paths)
 {
     TIniFile settings = Settings();
-    TRecentFiles::Write(settings, paths);
+    if (TSettingsSave::Guarded(settings, [&] { TRecentFiles::Write(settings, paths); }))
+        UnsavedRecentList.reset();
+    else
+        UnsavedRecentList = paths;
 }
 
 void TAddressMain::UpdateMRUList(const QString& path)
@@ -325,6 +362,7 @@ void TAddressMain::closeEvent(QCloseEvent* event)
 {
     if (Table) {
         State = TEditState::esBrowse; // an unsaved edit is dropped without a question
+        DiscardPendingAppend();
         try {
             Table->Close();
         } catch (const xbase::XbaseError& error) {

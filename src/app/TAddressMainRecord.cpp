@@ -8,8 +8,10 @@
 #include "data/TAddressText.h"
 #include "data/TCp1252.h"
 #include "data/TDisplayDate.h"
+#include "data/TFilterBuilder.h"
 #include "data/TTagger.h"
 #include "prompts/TUserPrompts.h"
+#include "xbase/InvalidIndexError.h"
 #include "xbase/XbaseError.h"
 
 #include <QAction>
@@ -25,6 +27,8 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <exception>
 
 namespace {
 // The record fields the window edits, in the order of the Tab and Enter sequence.
@@ -83,17 +87,31 @@ bool TAddressMain::RecordSetEmpty()
 
 void TAddressMain::LoadFields()
 {
+    // A damaged field (a memo pointer past the end, say) is shown empty and the rest of the
+    // record still shows, so the user can move on or rebuild; the first error is told after.
+    std::exception_ptr damage;
+    auto read = [&damage](const std::function<QString()>& value) {
+        try {
+            return value();
+        } catch (const xbase::XbaseError&) {
+            if (!damage)
+                damage = std::current_exception();
+            return QString();
+        }
+    };
     Loading = true;
     for (const char* name : editedFields) {
         QLineEdit* edit = FieldEdits.value(QLatin1String(name));
         edit->setMaxLength(std::max(1, Table->FieldWidth(QLatin1String(name))));
-        edit->setText(Table->FieldText(QLatin1String(name)));
+        edit->setText(read([&] { return Table->FieldText(QLatin1String(name)); }));
         edit->setCursorPosition(0);
     }
-    FieldEdits.value(QStringLiteral("DisplayDate"))->setText(Table->Value(QStringLiteral("DisplayDate")));
-    TaggedCheck->setChecked(Table->Tagged());
-    MemoEdit->setPlainText(MemoForEditor(Table->Memo()));
+    FieldEdits.value(QStringLiteral("DisplayDate"))->setText(read([&] { return Table->Value(QStringLiteral("DisplayDate")); }));
+    TaggedCheck->setChecked(read([&] { return Table->Value(QStringLiteral("Tagged")); }) == QLatin1String("T"));
+    MemoEdit->setPlainText(MemoForEditor(read([&] { return Table->Memo(); })));
     Loading = false;
+    if (damage)
+        EngineGuarded([&] { std::rethrow_exception(damage); });
 }
 
 void TAddressMain::ClearFields()
@@ -118,8 +136,10 @@ void TAddressMain::UpdateFilterStatus()
     FilterStatusLabel->setVisible(Table != nullptr);
     if (!Table)
         return;
-    if (!CountKnown || !CachedCount)
-        CachedCount = Table->Count();
+    if ((!CountKnown || !CachedCount) && !EngineGuarded([this] { CachedCount = Table->Count(); }))
+        return;
+    if (!Table || !CachedCount)
+        return; // the error closed the table, or a rebuild has shown the status already
     const uint32_t count = *CachedCount;
     if (count == 0)
         FilterStatusLabel->setText(QStringLiteral("No records"));
@@ -160,7 +180,34 @@ void TAddressMain::ApplyFilter()
 {
     CachedCount.reset();
     if (Table)
-        AddressFilter.ApplyQuery(*Table);
+        EngineGuarded([this] { AddressFilter.ApplyQuery(*Table); });
+}
+
+bool TAddressMain::EngineGuarded(const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const xbase::XbaseError& error) {
+        ReportEngineError(error);
+        return false;
+    }
+}
+
+void TAddressMain::ReportEngineError(const xbase::XbaseError& error)
+{
+    const QString message = QString::fromLocal8Bit(error.what());
+    if (ToldEngineErrors.contains(message))
+        return; // a damaged record shown again, or the same page met on every move
+    ToldEngineErrors.insert(message);
+    TUserPrompts::Current().Information(message);
+    if (!dynamic_cast<const xbase::InvalidIndexError*>(&error) || !Table)
+        return;
+    const QString tag = OrderTag;
+    if (AskAndRebuildIndex())
+        RestoreAfterRebuild(tag);
+    else if (!CheckValidIndex())
+        DropTable();
 }
 
 // ---------------------------------------------------------------- navigation
@@ -169,7 +216,7 @@ void TAddressMain::FirstRecord()
 {
     if (!Table || Editing())
         return;
-    Table->Table().goTop();
+    EngineGuarded([this] { Table->Table().goTop(); });
     ShowMovedRecord();
 }
 
@@ -177,7 +224,7 @@ void TAddressMain::LastRecord()
 {
     if (!Table || Editing())
         return;
-    Table->Table().goBottom();
+    EngineGuarded([this] { Table->Table().goBottom(); });
     ShowMovedRecord();
 }
 
@@ -185,12 +232,14 @@ void TAddressMain::NextRecord()
 {
     if (!Table || Editing())
         return;
-    xbase::DbfTable& table = Table->Table();
-    table.skip(1);
-    if (table.eof()) {
-        table.goBottom();
-        QApplication::beep();
-    }
+    EngineGuarded([this] {
+        xbase::DbfTable& table = Table->Table();
+        table.skip(1);
+        if (table.eof()) {
+            table.goBottom();
+            QApplication::beep();
+        }
+    });
     ShowMovedRecord();
 }
 
@@ -198,12 +247,14 @@ void TAddressMain::PriorRecord()
 {
     if (!Table || Editing())
         return;
-    xbase::DbfTable& table = Table->Table();
-    table.skip(-1);
-    if (table.bof()) {
-        table.goTop();
-        QApplication::beep();
-    }
+    EngineGuarded([this] {
+        xbase::DbfTable& table = Table->Table();
+        table.skip(-1);
+        if (table.bof()) {
+            table.goTop();
+            QApplication::beep();
+        }
+    });
     ShowMovedRecord();
 }
 
@@ -466,9 +517,12 @@ bool TAddressMain::SaveButtonClick()
         return false;
     try {
         xbase::DbfTable& table = Table->Table();
-        if (State == TEditState::esInsert) {
+        if (State == TEditState::esInsert && PendingAppend == 0) {
             table.appendBlank();
+            PendingAppend = table.recordNumber();
             Table->SetDeletedMark(false);
+        } else if (State == TEditState::esInsert && table.recordNumber() != PendingAppend) {
+            table.go(PendingAppend); // a failed try appended it already: no second record
         }
         StoreFields();
         table.commit();
@@ -479,8 +533,9 @@ bool TAddressMain::SaveButtonClick()
         return false;
     }
     State = TEditState::esBrowse;
+    PendingAppend = 0;
     const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
-    if (RecordSetEmpty())
+    if (EngineGuarded([this] { RecordSetEmpty(); }) && *CachedCount == 0)
         ApplyFilter(); // the record left the record set, and nothing else is in it
     ShowRecord();
     AfterPost();
@@ -501,9 +556,27 @@ void TAddressMain::CancelButtonClick()
     if (!Editing())
         return;
     State = TEditState::esBrowse;
+    DiscardPendingAppend();
     ShowRecord();
     SetButtons();
     SetSkipFields(false);
+}
+
+void TAddressMain::DiscardPendingAppend()
+{
+    if (PendingAppend == 0 || !Table)
+        return;
+    const uint32_t record = std::exchange(PendingAppend, 0);
+    xbase::DbfTable& table = Table->Table();
+    try {
+        table.go(record);
+        table.setDeleted(true);
+        Table->SetDeletedMark(true);
+        table.commit();
+    } catch (const xbase::XbaseError&) {
+        // Still unwritable: the record carries the delete flag in memory and is written so.
+    }
+    EngineGuarded([&table] { table.goTop(); });
 }
 
 void TAddressMain::DeleteButtonClick()
@@ -527,9 +600,9 @@ void TAddressMain::DeleteButtonClick()
         TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
     }
     const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
-    if (RecordSetEmpty()) {
+    if (EngineGuarded([this] { RecordSetEmpty(); }) && *CachedCount == 0) {
         ApplyFilter();
-        table.goTop();
+        GuardedGoTop();
     }
     ShowRecord();
     AfterPost();
@@ -603,10 +676,10 @@ void TAddressMain::ToggleTag()
         UpdatesSuspended = false;
     }
     const auto forgetCount = qScopeGuard([this] { CountKnown = false; });
-    if (AddressFilter.IsSet() && RecordSetEmpty()) {
+    if (AddressFilter.IsSet() && EngineGuarded([this] { RecordSetEmpty(); }) && *CachedCount == 0) {
         ApplyFilter();
         if (!Editing())
-            Table->Table().goTop();
+            GuardedGoTop();
     }
     if (!Editing())
         ShowRecord();
@@ -636,9 +709,10 @@ bool TAddressMain::CheckDupName(const QString& first, const QString& last)
     const uint32_t record = table.recordNumber();
     const size_t order = area.order();
     const bool exact = area.exact();
-    const QString key = (last.leftJustified(Table->FieldWidth(QStringLiteral("LNAME")), u' ', true) +
-                         first.leftJustified(Table->FieldWidth(QStringLiteral("FNAME")), u' ', true))
-                            .toUpper();
+    // Upper-cased as the tag's UPPER does it: Qt's upper case would turn ß into SS and µ into a
+    // Greek capital, and miss the records it looks for.
+    const QString key = TFilterBuilder::UpperAsEngine(last.leftJustified(Table->FieldWidth(QStringLiteral("LNAME")), u' ', true) +
+                                                      first.leftJustified(Table->FieldWidth(QStringLiteral("FNAME")), u' ', true));
     bool found = false;
     uint32_t foundRecord = 0;
     QString foundText;
@@ -684,7 +758,7 @@ std::pair<QString, QString> TAddressMain::FillCityState(const QString& zip)
     try {
         area.setOrder(area.tagNumber("ZIP"));
         area.setExact(false); // 62701 finds 62701-1234
-        if (area.seek(TCp1252::Encode(zip.toUpper())))
+        if (area.seek(TCp1252::Encode(TFilterBuilder::UpperAsEngine(zip))))
             result = {Table->FieldText(QStringLiteral("CITY")), Table->FieldText(QStringLiteral("STATE"))};
     } catch (const xbase::XbaseError&) {
     }

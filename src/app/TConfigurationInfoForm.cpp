@@ -211,7 +211,8 @@ TConfigurationInfoForm::TConfigurationInfoForm(QWidget* parent) : QDialog(parent
 void TConfigurationInfoForm::CopyToClipboard()
 {
     QGuiApplication::clipboard()->setText(TextView->toPlainText());
-    TUserPrompts::Current().Information(QStringLiteral("Information copied to Windows clipboard"));
+    TUserPrompts::Current().CaptionedInformation(QStringLiteral("Configuration Information"),
+                                                 QStringLiteral("Information copied to Windows clipboard"));
 }
 
 void TConfigurationInfoForm::SaveAs()

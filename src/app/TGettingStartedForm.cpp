@@ -3,6 +3,7 @@
 #include "help/THelp.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
+#include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QCheckBox>
@@ -49,6 +50,8 @@ TGettingStartedForm::TGettingStartedForm(QWidget* parent) : QDialog(parent)
 void TGettingStartedForm::done(int result)
 {
     TIniFile settings(TProgramFolder::SettingsFile());
-    settings.WriteBool(QStringLiteral("Misc"), QStringLiteral("GettingStarted"), DoNotShowCheck->isChecked());
+    TSettingsSave::Guarded(settings, [&] {
+        settings.WriteBool(QStringLiteral("Misc"), QStringLiteral("GettingStarted"), DoNotShowCheck->isChecked());
+    });
     QDialog::done(result);
 }

@@ -4,6 +4,7 @@
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
+#include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QHBoxLayout>
@@ -80,12 +81,8 @@ void TNewDatabaseForm::SpecifyFieldLengths()
     bool saveForAll = false;
     if (!TFieldLengthsForm::Edit(this, Widths, saveForAll) || !saveForAll)
         return;
-    try {
-        TIniFile settings(TProgramFolder::SettingsFile());
-        Widths.Write(settings);
-    } catch (const TIniError& error) {
-        TUserPrompts::Current().Information(QString::fromUtf8(error.what()));
-    }
+    TIniFile settings(TProgramFolder::SettingsFile());
+    TSettingsSave::Guarded(settings, [&] { Widths.Write(settings); }); // the widths still apply this run
 }
 
 TNewDatabaseChoice TNewDatabaseForm::Choice() const

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 TNewRecordForm::TNewRecordForm(const TNewRecordOptions& options, QWidget* parent) : QDialog(parent), Options(options)
@@ -36,12 +37,14 @@ TNewRecordForm::TNewRecordForm(const TNewRecordOptions& options, QWidget* parent
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The caption keeps its text, so Alt+O is a shortcut of its own rather than an "&O".
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), this), &QShortcut::activated, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    if (!options.AskZip)
-        FirstNameEdit->installEventFilter(this);
+    LastNameEdit->installEventFilter(this);
+    FirstNameEdit->installEventFilter(this);
 }
 
 TNewRecordValues TNewRecordForm::Values() const
@@ -51,13 +54,23 @@ TNewRecordValues TNewRecordForm::Values() const
 
 bool TNewRecordForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // With the ZIP hidden, the first name is the last entry: leaving it by Tab finishes.
-    if (watched == FirstNameEdit && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Tab) {
+    if ((watched != LastNameEdit && watched != FirstNameEdit) || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == LastNameEdit && enter) {
+        FirstNameEdit->setFocus();
+        return true;
+    }
+    if (watched == FirstNameEdit && (enter || key == Qt::Key_Tab)) {
+        // With the ZIP hidden, the first name is the last entry: leaving it finishes.
+        if (Options.AskZip && enter)
+            ZipEdit->setFocus();
+        else if (!Options.AskZip)
             accept();
-            return true;
-        }
+        else
+            return QDialog::eventFilter(watched, event);
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

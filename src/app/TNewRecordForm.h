@@ -1,6 +1,8 @@
 // The "New Record" dialog shown before adding when the city/state fill or the duplicate check
-// is on: the names (duplicate check) and the ZIP (city/state fill). Page Down, Enter in the
-// ZIP field, or leaving the first-name field while the ZIP is hidden close it like "Ok [PgDn]".
+// is on: the names (duplicate check) and the ZIP (city/state fill). "Ok [PgDn]" (click, Page
+// Down, Alt+O), Enter in the ZIP field, or leaving the first-name field while the ZIP is hidden
+// close it; Enter in a name field moves on to the next field, as in the main window, so the
+// duplicate check gets both names.
 #pragma once
 
 #include <QDialog>

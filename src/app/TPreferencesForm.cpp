@@ -1,6 +1,7 @@
 #include "TPreferencesForm.h"
 
 #include "settings/TIniFile.h"
+#include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QCheckBox>
@@ -124,14 +125,15 @@ TPreferences TPreferencesForm::Preferences() const
     return p;
 }
 
-bool TPreferencesForm::Edit(TIniFile& settings, QWidget* parent)
+std::optional<TPreferences> TPreferencesForm::Edit(TIniFile& settings, QWidget* parent)
 {
     TPreferencesForm form(parent);
     form.SetPreferences(TPreferences::Load(settings));
     form.adjustSize();
     TWindowPlacement::Centre(&form, parent);
     if (form.exec() != QDialog::Accepted)
-        return false;
-    form.Preferences().Save(settings);
-    return true;
+        return std::nullopt;
+    const TPreferences chosen = form.Preferences();
+    TSettingsSave::Guarded(settings, [&] { chosen.Save(settings); });
+    return chosen;
 }

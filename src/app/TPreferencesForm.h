@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -22,8 +23,9 @@ public:
     void SetPreferences(const TPreferences& preferences);
     TPreferences Preferences() const;
 
-    // Shows the dialog on the settings file; true when the user chose "Ok" and it was written.
-    static bool Edit(TIniFile& settings, QWidget* parent);
+    // Shows the dialog on the settings file; on "Ok" writes the values (a file that cannot be
+    // written is told once per run) and answers them, on "Cancel" answers nothing.
+    static std::optional<TPreferences> Edit(TIniFile& settings, QWidget* parent);
 
     QCheckBox* PlugDateCheck = nullptr;
     QCheckBox* PlugCityStateCheck = nullptr;

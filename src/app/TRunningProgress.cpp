@@ -2,12 +2,18 @@
 
 #include <algorithm>
 
-TRunningProgress::TRunningProgress(int steps) : Whole(100LL * std::max(steps, 1)) {}
+TRunningProgress::TRunningProgress(int steps, int firstStepWeight)
+    : Whole(100LL * (std::max(steps, 1) - 1 + std::max(firstStepWeight, 1))), FirstStepWeight(std::max(firstStepWeight, 1))
+{
+}
 
 int TRunningProgress::Report(int percent)
 {
     percent = std::clamp(percent, 0, 100);
-    Total += percent >= Last ? percent - Last : percent;
+    if (percent < Last)
+        InFirstStep = false; // a drop: the next step has begun
+    const int rise = percent >= Last ? percent - Last : percent;
+    Total += InFirstStep ? static_cast<long long>(rise) * FirstStepWeight : rise;
     Last = percent;
     const long long value = (Total * 100 + Whole / 2) / Whole;
     Shown = static_cast<int>(std::min<long long>(value, 100));

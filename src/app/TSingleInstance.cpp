@@ -1,6 +1,8 @@
 #include "TSingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -21,7 +23,15 @@ TSingleInstance::TSingleInstance(QString key, QObject* parent) : QObject(parent)
 
 TSingleInstance::~TSingleInstance() = default;
 
-QString TSingleInstance::DefaultKey() { return QStringLiteral("quorvane-%1").arg(::getuid()); }
+QString TSingleInstance::KeyFor(const QString& programFolder)
+{
+    const QFileInfo folder(programFolder);
+    const QString canonical = folder.canonicalFilePath();
+    const QString path = canonical.isEmpty() ? QDir::cleanPath(folder.absoluteFilePath()) : canonical;
+    // A digest keeps the socket name short whatever the path's length.
+    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QStringLiteral("quorvane-%1-%2").arg(::getuid()).arg(QString::fromLatin1(digest));
+}
 
 bool TSingleInstance::TryBecomePrimary()
 {

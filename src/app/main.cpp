@@ -59,11 +59,11 @@ int RunHeadless(const TCommandLineOptions& options)
 
 int RunWindows(const TCommandLineOptions& options)
 {
-    TSingleInstance instance;
-    if (!instance.TryBecomePrimary())
-        return 0; // the running instance brings its window forward
     TProgramFolder::SetPath(TProgramFolder::Resolve(options.Home));
     TProgramFolder::Prepare();
+    TSingleInstance instance(TSingleInstance::KeyFor(TProgramFolder::Path()));
+    if (!instance.TryBecomePrimary())
+        return 0; // the running instance on this folder brings its window forward
     THelp::Install();
     TSplashWindow::ShowIfWanted(TPreferences::Load(TIniFile(TProgramFolder::SettingsFile())).ShowSplash);
     TAddressMain window;

@@ -5,6 +5,7 @@
 
 #include "data/TAddressFiles.h"
 #include "data/TAddressFilter.h"
+#include "data/TFilterBuilder.h"
 #include "data/TAddressSchema.h"
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
@@ -246,6 +247,8 @@ std::unique_ptr<TAddressTable> OpenFilteredAddress(const TTableOptions& options,
     auto table = OpenAddress(options);
     QString filterText = options.Filter;
     if (values != TQueryValues()) {
+        // A value no literal can hold stops the command (status 2) instead of being dropped.
+        TFilterBuilder::BuildQueryString(values, TAddressTable::GlobalTagId());
         TAddressFilter filter;
         filter.Values = values;
         filter.ApplyQuery(*table);

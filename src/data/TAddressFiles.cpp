@@ -1,5 +1,7 @@
 #include "TAddressFiles.h"
 
+#include "TAddressTable.h"
+
 #include "prompts/TUserPrompts.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfCreator.h"
@@ -29,14 +31,14 @@ bool TAddressFiles::CreateAddressFile(const QString& path, const TFieldLengths& 
         for (const auto& field : TAddressSchema::StoredFields())
             creator.addField(field.Name, field.Type,
                              static_cast<uint16_t>(field.Type == 'C' ? widths.Width(QLatin1String(field.Name)) : 0));
-        creator.create(xbase::FileSystem::native(), path.toStdString());
+        creator.create(TAddressTable::Files(), path.toStdString());
     } catch (const xbase::XbaseError&) {
         Tell("Create failed");
         return false;
     }
     std::unique_ptr<xbase::WorkArea> area;
     try {
-        area = xbase::WorkArea::open(xbase::FileSystem::native(), path.toStdString());
+        area = xbase::WorkArea::open(TAddressTable::Files(), path.toStdString());
     } catch (const xbase::XbaseError&) {
         Tell("File creation failed");
         return false;
@@ -65,9 +67,16 @@ bool TAddressFiles::RebuildAddressTable(xbase::WorkArea& area, const TProgress& 
 {
     try {
         area.deleteIndex(); // packing with the index open would rebuild it only to throw it away
-        area.pack(packProgress);
     } catch (const xbase::XbaseError&) {
         Tell("Unable to create index files");
+        return false;
+    }
+    try {
+        area.pack(packProgress);
+    } catch (const xbase::XbaseError& error) {
+        TUserPrompts::Current().Information(QStringLiteral("Unable to pack ") +
+                                            QFileInfo(QString::fromStdString(area.table().path())).fileName() +
+                                            QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
         return false;
     }
     return BuildAddressTags(area, tagProgress);

@@ -28,7 +28,8 @@ public:
     static bool BuildAddressTags(xbase::WorkArea& area, const TProgress& tagProgress = {});
     // The rebuild of the open table: the index file goes, the table is packed (deleted records
     // removed for good), the 26 tags are built again. `packProgress` and `tagProgress` report
-    // each step's percentage.
+    // each step's percentage. A failed pack shows "Unable to pack " + the file name and the
+    // engine's reason; the table is then without its index, so the caller checks the tags.
     static bool RebuildAddressTable(xbase::WorkArea& area, const TProgress& packProgress = {},
                                     const TProgress& tagProgress = {});
 

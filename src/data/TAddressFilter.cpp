@@ -36,7 +36,12 @@ uint32_t TAddressFilter::DropFilter(TAddressTable& table)
 
 uint32_t TAddressFilter::ApplyQuery(TAddressTable& table)
 {
-    Text = BuildQueryString();
+    try {
+        Text = BuildQueryString();
+    } catch (const EFilterValue& refused) {
+        TUserPrompts::Current().Information(QString::fromUtf8(refused.what()));
+        return DropFilter(table);
+    }
     if (Text.isEmpty()) {
         table.SetFilterText(QString());
         return 0;
@@ -49,7 +54,8 @@ uint32_t TAddressFilter::ApplyQuery(TAddressTable& table)
         table.Area().validate(TCp1252::Encode(Text));
         table.SetFilterText(Text);
     } catch (const xbase::XbaseError& error) {
-        // A user's text (a stray double quote, say) must never take the program down.
+        // Typed values are quoted safely; this guards the tag id and anything else the engine
+        // might still refuse, which must never take the program down.
         TUserPrompts::Current().Information(QStringLiteral("The filter cannot be used: ") +
                                             QString::fromLocal8Bit(error.what()));
         return DropFilter(table);

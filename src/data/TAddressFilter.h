@@ -1,6 +1,7 @@
 // The main window's filter: the query values, the filter text built from them, and applying it
-// to the open address table. A filter that matches nothing, is too long for the engine or is
-// refused by it is dropped (the values are cleared) and the table shows every live record.
+// to the open address table. A filter that matches nothing, is too long for the engine, holds a
+// value no literal can carry, or is refused by the engine is dropped (the values are cleared)
+// and the table shows every live record; every case but the first says why.
 //
 // Contract: messages go through the prompt service; TAddressTable::GlobalTagId() must hold the
 // current tag id before a filter with Tagged is applied.

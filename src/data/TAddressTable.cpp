@@ -6,8 +6,6 @@
 #include "TDisplayDate.h"
 #include "prompts/TUserPrompts.h"
 
-#include <QFileInfo>
-
 namespace {
 int SchemaPosition(const QString& field)
 {
@@ -18,6 +16,14 @@ int SchemaPosition(const QString& field)
     return -1;
 }
 } // namespace
+
+namespace {
+xbase::FileSystem* InstalledFiles = nullptr;
+}
+
+xbase::FileSystem& TAddressTable::Files() { return InstalledFiles ? *InstalledFiles : xbase::FileSystem::native(); }
+
+void TAddressTable::SetFiles(xbase::FileSystem* files) { InstalledFiles = files; }
 
 QString& TAddressTable::GlobalTagId()
 {
@@ -32,7 +38,7 @@ std::unique_ptr<TAddressTable> TAddressTable::Open(const QString& path, QString*
             *error = why;
         return nullptr;
     };
-    if (!QFileInfo(path).isFile()) {
+    if (!Files().exists(path.toStdString())) {
         const QString message = QStringLiteral("File ") + path + QStringLiteral(" not found");
         TUserPrompts::Current().Information(message);
         return fail(message);
@@ -42,7 +48,7 @@ std::unique_ptr<TAddressTable> TAddressTable::Open(const QString& path, QString*
     try {
         xbase::WorkAreaOptions options;
         options.hideFlagged = true; // flagged records are invisible, as the record set wants
-        table->WorkArea = xbase::WorkArea::open(xbase::FileSystem::native(), path.toStdString(), options);
+        table->WorkArea = xbase::WorkArea::open(Files(), path.toStdString(), options);
     } catch (const xbase::XbaseError& engineError) {
         return fail(QString::fromLocal8Bit(engineError.what()));
     }

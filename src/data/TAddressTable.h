@@ -27,6 +27,12 @@ public:
     static std::unique_ptr<TAddressTable> Open(const QString& path, QString* error = nullptr);
     ~TAddressTable();
 
+    // The file system address tables are opened and created on: the machine's, unless a test
+    // installs another (an in-memory one that can damage bytes and fail writes). Not owned;
+    // nullptr goes back to the machine's.
+    static xbase::FileSystem& Files();
+    static void SetFiles(xbase::FileSystem* files);
+
     xbase::WorkArea& Area() { return *WorkArea; }
     xbase::DbfTable& Table() { return WorkArea->table(); }
     const QString& Path() const { return FilePath; }

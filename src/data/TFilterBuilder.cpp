@@ -1,6 +1,7 @@
 #include "TFilterBuilder.h"
 
 #include "TCp1252.h"
+#include "TXbaseLiteral.h"
 #include "xbase/TextCase.h"
 
 #include <QStringList>
@@ -42,10 +43,12 @@ QString TFilterBuilder::BuildFieldCondition(const QString& field, const QString&
             break;
         }
     }
-    const QString upper = UpperAsEngine(rest);
+    const std::optional<QString> literal = TXbaseLiteral::Quote(UpperAsEngine(rest));
+    if (!literal)
+        throw EFilterValue(TXbaseLiteral::RefusedMessage(rest).toStdString());
     if (op == QLatin1String("$"))
-        return Quote + upper + Quote + QStringLiteral("$UPPER(") + field + QStringLiteral(")");
-    return QStringLiteral("UPPER(") + field + QStringLiteral(")") + op + Quote + upper + Quote;
+        return *literal + QStringLiteral("$UPPER(") + field + QStringLiteral(")");
+    return QStringLiteral("UPPER(") + field + QStringLiteral(")") + op + *literal;
 }
 
 QString TFilterBuilder::BuildQueryString(const TQueryValues& values, const QString& globalTagId)

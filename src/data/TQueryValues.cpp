@@ -33,3 +33,13 @@ int TQueryValues::EntryIndex(const QString& caption)
             return i;
     return -1;
 }
+
+bool TQueryValues::AsksForFilter() const
+{
+    if (Tagged)
+        return true;
+    for (const QString& value : Values)
+        if (!value.trimmed().isEmpty())
+            return true;
+    return false;
+}

@@ -25,5 +25,7 @@ public:
     bool Reverse = false;
 
     void Clear() { *this = TQueryValues(); }
+    // True when the values describe a filter: some entry holds more than blanks, or Tagged is on.
+    bool AsksForFilter() const;
     bool operator==(const TQueryValues&) const = default;
 };

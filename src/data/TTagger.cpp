@@ -3,6 +3,7 @@
 #include "TAddressTable.h"
 #include "TTagId.h"
 #include "settings/TIniFile.h"
+#include "settings/TSettingsSave.h"
 
 #include <algorithm>
 #include <vector>
@@ -48,8 +49,9 @@ QString TTagger::ClearTags(TIniFile& settings)
     QString id = TTagId::NewTagId(now);
     for (int ahead = 1; id == TAddressTable::GlobalTagId(); ++ahead)
         id = TTagId::NewTagId(now.addSecs(ahead));
-    settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), id);
+    // The new id holds for this run even when the settings file cannot take it.
     TAddressTable::SetGlobalTagId(id);
+    TSettingsSave::Guarded(settings, [&] { settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), id); });
     return id;
 }
 

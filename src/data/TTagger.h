@@ -24,7 +24,8 @@ public:
     // order) once tagged are neither skipped nor visited twice; they are written in record-number
     // order, so a stop part-way leaves the first members of the file tagged, not of the order.
     static uint32_t TagAll(TAddressTable& table, const TProgress& progress = {});
-    // Makes a new tag id, writes it to Misc/GlobalTagId and makes it the current one.
+    // Makes a new tag id, makes it the current one and writes it to Misc/GlobalTagId (a file
+    // that cannot be written is told once per run; the id still holds for this run).
     static QString ClearTags(TIniFile& settings);
     // Tags the current record, or untags it when it is tagged; returns whether it is tagged now.
     static bool ToggleTag(TAddressTable& table);

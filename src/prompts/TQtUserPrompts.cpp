@@ -43,6 +43,17 @@ QString TQtUserPrompts::SaveFileName(const QString& caption, const QString& dire
     return QFileDialog::getSaveFileName(ParentWindow(), caption, directory, filter);
 }
 
+QString TQtUserPrompts::SaveFileNameUnconfirmed(const QString& caption, const QString& directory, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(ParentWindow(), caption, directory, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void TQtUserPrompts::CaptionedInformation(const QString& caption, const QString& text)
+{
+    QMessageBox::information(ParentWindow(), caption, text);
+}
+
 std::optional<QFont> TQtUserPrompts::ChooseFont(const QFont& initial)
 {
     bool accepted = false;

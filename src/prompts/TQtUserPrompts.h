@@ -9,6 +9,8 @@ public:
     bool Question(const QString& caption, const QString& text, TQuestionDefault defaultButton) override;
     QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
     QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) override;
+    QString SaveFileNameUnconfirmed(const QString& caption, const QString& directory, const QString& filter) override;
+    void CaptionedInformation(const QString& caption, const QString& text) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     std::optional<QColor> ChooseColor(const QColor& initial) override;
 };

@@ -34,6 +34,11 @@ void TScriptedUserPrompts::Information(const QString& text)
     Records.push_back({TPromptKind::pkInformation, QStringLiteral("Information"), text});
 }
 
+void TScriptedUserPrompts::CaptionedInformation(const QString& caption, const QString& text)
+{
+    Records.push_back({TPromptKind::pkInformation, caption, text});
+}
+
 bool TScriptedUserPrompts::Question(const QString& caption, const QString& text, TQuestionDefault defaultButton)
 {
     Records.push_back({TPromptKind::pkQuestion, caption, text, defaultButton});

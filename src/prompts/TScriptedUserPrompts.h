@@ -37,6 +37,7 @@ public:
     void Clear();
 
     void Information(const QString& text) override;
+    void CaptionedInformation(const QString& caption, const QString& text) override;
     bool Question(const QString& caption, const QString& text, TQuestionDefault defaultButton) override;
     QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
     QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) override;

@@ -29,6 +29,14 @@ public:
     // "Description (*.ext)" form, several separated by ";;".
     virtual QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
     virtual QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
+    // A save dialog that does not ask about an existing file, for callers that ask their own
+    // question (and may change the name first); by default the plain save dialog.
+    virtual QString SaveFileNameUnconfirmed(const QString& caption, const QString& directory, const QString& filter)
+    {
+        return SaveFileName(caption, directory, filter);
+    }
+    // A notice in a box with a caption of its own; by default the plain "Information" box.
+    virtual void CaptionedInformation(const QString& /*caption*/, const QString& text) { Information(text); }
     virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
 

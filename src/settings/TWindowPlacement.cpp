@@ -2,6 +2,7 @@
 #include "TIniFile.h"
 #include "TProgramFolder.h"
 #include "TScreenMetrics.h"
+#include "TSettingsSave.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -72,9 +73,11 @@ void TWindowPlacement::Save(QWidget* window, const QString& className)
     TIniFile settings(TProgramFolder::SettingsFile());
     const QString section = SectionName(className);
     const QRect normal = window->isMaximized() || window->isMinimized() ? window->normalGeometry() : window->geometry();
-    settings.WriteInteger(section, QStringLiteral("Left"), normal.left());
-    settings.WriteInteger(section, QStringLiteral("Top"), normal.top());
-    settings.WriteInteger(section, QStringLiteral("Right"), normal.left() + normal.width());
-    settings.WriteInteger(section, QStringLiteral("Bottom"), normal.top() + normal.height());
-    settings.WriteBool(section, QStringLiteral("Maximized"), window->isMaximized());
+    TSettingsSave::Guarded(settings, [&] {
+        settings.WriteInteger(section, QStringLiteral("Left"), normal.left());
+        settings.WriteInteger(section, QStringLiteral("Top"), normal.top());
+        settings.WriteInteger(section, QStringLiteral("Right"), normal.left() + normal.width());
+        settings.WriteInteger(section, QStringLiteral("Bottom"), normal.top() + normal.height());
+        settings.WriteBool(section, QStringLiteral("Maximized"), window->isMaximized());
+    });
 }

@@ -13,6 +13,7 @@ public:
     // Reads the section and applies it; call on the window's first activation.
     static void Load(QWidget* window, const QString& className);
     // Writes the window's normal rectangle and whether it is maximized; call when it closes.
+    // A settings file that cannot be written is told once per run (TSettingsSave).
     static void Save(QWidget* window, const QString& className);
 
     static QString SectionName(const QString& className);

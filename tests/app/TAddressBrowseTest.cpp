@@ -4,6 +4,7 @@
 #include "app/TAddressBrowseModel.h"
 #include "app/TBrowseFieldList.h"
 #include "app/TBrowseRowMap.h"
+#include "data/TAddressFilter.h"
 #include "settings/TIniFile.h"
 
 #include <QFile>
@@ -73,6 +74,20 @@ TEST_F(AddressBrowse, UntaggingUnderATaggedFilterTakesTheRowOut)
     ASSERT_EQ(Column(model, 1), QStringList({"Adams", "Moore"}));
     EXPECT_EQ(model.ToggleTag(0), -1);
     EXPECT_EQ(Column(model, 1), QStringList({"Moore"}));
+}
+
+TEST_F(AddressBrowse, UntaggingTheLastMatchOfATaggedFilterAppliesTheFilterAgain)
+{
+    TAddressFilter filter;
+    filter.Values.Tagged = true;
+    ASSERT_EQ(filter.ApplyQuery(*Table), 1u); // Adams
+    TAddressBrowseForm form(*Table, TBrowseFieldList::Load(TBrowseFieldList::FilePath()), nullptr, &filter);
+    ASSERT_EQ(form.Model().rowCount(), 1);
+    form.TagClick();
+    EXPECT_FALSE(filter.IsSet()); // it matches nothing now, so it is dropped
+    EXPECT_EQ(form.Model().rowCount(), 4); // every live record, not an empty grid
+    EXPECT_EQ(form.SelectedRow(), 0);
+    EXPECT_TRUE(Prompts.Texts().isEmpty());
 }
 
 TEST_F(AddressBrowse, TagOrderMovesTheToggledRecord)

@@ -65,6 +65,7 @@ TEST(TConfigurationInfoForm, CopyAndSaveHandTheTextOnAndSaySo)
 
     form.CopyButton->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), form.TextView->toPlainText());
+    EXPECT_EQ(prompts.Asked().at(0).Caption, "Configuration Information");
 
     const QString target = TProgramFolder::Path() + "support";
     prompts.Answer(target);

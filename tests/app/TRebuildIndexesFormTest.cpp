@@ -37,10 +37,32 @@ TEST(TRunningProgress, AddsEveryRiseAndNeverGoesBackOrPastTheEnd)
     }
 }
 
+TEST(TRunningProgress, AHeavyFirstStepTakesItsShareOfTheBar)
+{
+    const struct {
+        int Steps;
+        int FirstWeight;
+        std::vector<int> Reports;
+        std::vector<int> Shown;
+    } cases[] = {
+        // a first step worth three of the two others: 60 % of the bar
+        {3, 3, {0, 50, 100, 0, 100, 0, 100}, {0, 30, 60, 60, 80, 80, 100}},
+        // the address rebuild: the pack (worth nine tags) fills a quarter of the bar, not 4 %
+        {27, 9, {0, 100}, {0, 26}},
+    };
+    for (const auto& entry : cases) {
+        TRunningProgress progress(entry.Steps, entry.FirstWeight);
+        std::vector<int> shown;
+        for (int percent : entry.Reports)
+            shown.push_back(progress.Report(percent));
+        EXPECT_EQ(shown, entry.Shown) << entry.Steps << " steps";
+    }
+}
+
 TEST(TRunningProgress, TheAddressRebuildEndsAtExactlyOneHundred)
 {
     // The pack and 26 tags, each reporting 0, 50, 100 as the engine does after the first tag.
-    TRunningProgress progress(27);
+    TRunningProgress progress(27, 9);
     int last = 0;
     for (int step = 0; step < 27; ++step) {
         for (int percent : {0, 50, 100}) {

@@ -25,12 +25,15 @@ protected:
         ASSERT_TRUE(TAddressFiles::CreateAddressFile(Table, TFieldLengths()));
         auto table = TAddressTable::Open(Table);
         ASSERT_NE(table, nullptr);
-        const char* people[][3] = {{"Smith", "IL", "TAG1"}, {"Blacksmith", "IL", ""}, {"Jones", "IN", "TAG1"}};
+        const char* people[][4] = {{"Smith", "IL", "TAG1", "Big \"Q\" Ltd"},
+                                   {"Blacksmith", "IL", "", "Big Q"},
+                                   {"Jones", "IN", "TAG1", "Big \"R\""}};
         for (const auto& person : people) {
             table->Table().appendBlank();
             table->SetFieldText("LNAME", person[0]);
             table->SetFieldText("STATE", person[1]);
             table->SetFieldText("TAG", person[2]);
+            table->SetFieldText("ORG", person[3]);
         }
         table->Close();
         TProgramFolder::SetPath(Folder.filePath("home"));
@@ -63,6 +66,16 @@ TEST_F(FilterOptionsEndToEnd, FilterThatMatchesNothingOrIsTooLongIsDropped)
     EXPECT_EQ(tooLong.Status, 0);
     EXPECT_EQ(tooLong.Out, "3\n");
     EXPECT_TRUE(tooLong.Err.contains("Sorry - filter is too complex.Please simplify it.")) << tooLong.Err.toStdString();
+}
+
+TEST_F(FilterOptionsEndToEnd, QuotedValuesCountTheirRecordsAndAValueNoLiteralHoldsGivesStatus2)
+{
+    EXPECT_EQ(Count({"--show-filter", "--query", "Org=big \"q"}), "filter: UPPER(ORG)='BIG \"Q'\n1\n");
+    EXPECT_EQ(Count({"--query", "Org=$\""}), "2\n");
+    const TRun refused = Quorvane({"count", Table, "--query", "Org=a\"b'c]"});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_TRUE(refused.Out.isEmpty()) << refused.Out.toStdString();
+    EXPECT_TRUE(refused.Err.contains("cannot be searched for")) << refused.Err.toStdString();
 }
 
 TEST_F(FilterOptionsEndToEnd, MisusedOptionsGiveStatus2)

@@ -2,6 +2,7 @@
 
 #include "data/TAddressFilter.h"
 #include "data/TFilterFile.h"
+#include "data/TXbaseLiteral.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,12 +86,30 @@ TEST_F(TAddressFilterTest, TooLongFilterIsRefusedWithAMessageAndDropped)
     EXPECT_EQ(Table->Area().condition(), "!ISDEL");
 }
 
-TEST_F(TAddressFilterTest, ValueTheEngineCannotReadIsReportedNotThrown)
+TEST_F(TAddressFilterTest, QuotesInValuesFindTheirRecordsInjectNothingAndAreRefusedOnlyAllThree)
 {
-    EXPECT_EQ(Apply({{"Last", "a\"b"}}), 0u);
-    EXPECT_EQ(Prompts.Texts().size(), 1);
+    Table->Table().go(4);
+    Table->SetFieldText("LNAME", "Jo\"nes's");
+    Table->Table().commit();
+    EXPECT_EQ(Apply({{"Last", "jo\""}}), 1u);
+    EXPECT_EQ(Apply({{"Last", "$s's"}}), 1u);
+    EXPECT_EQ(Apply({{"Last", "$\"nes'"}}), 1u);
+    EXPECT_TRUE(Prompts.Texts().isEmpty());
+
+    // A filter file line written to match everything is a value like any other: it matches
+    // nothing here and is dropped.
+    const QString path = Home.filePath("CRAFTED.FLT");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("smi\" .or. \"1\"=\"1\r\n");
+    file.close();
+    EXPECT_EQ(Filter.RestoreFilterFrom(path, *Table), 0u);
     EXPECT_FALSE(Filter.IsSet());
-    EXPECT_EQ(Table->Count(), 5u);
+
+    EXPECT_EQ(Apply({{"Last", "smi"}, {"Org", "a\"b'c]"}}), 0u);
+    EXPECT_EQ(Prompts.Texts(), QStringList{TXbaseLiteral::RefusedMessage("a\"b'c]")});
+    EXPECT_FALSE(Filter.IsSet());
+    EXPECT_EQ(Table->Area().condition(), "!ISDEL");
 }
 
 TEST_F(TAddressFilterTest, FilterFileKeepsEveryValueAndBothFlags)

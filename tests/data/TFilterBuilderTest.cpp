@@ -27,12 +27,33 @@ TEST(TFilterBuilderTest, EntryGrammarGivesTheseConditions)
         {"CITY+STATE", "spring", R"(UPPER(CITY+STATE)="SPRING")"},
         {"LNAME", "müller", R"(UPPER(LNAME)="MÜLLER")"},
         {"LNAME", "straße", R"(UPPER(LNAME)="STRAßE")"}, // ß has no single capital
-        {"LNAME", "ab\"c", R"(UPPER(LNAME)="AB"C")"},     // passed on; the engine refuses it
+        // A value is delimited by a quote it does not hold, so it can neither break the
+        // condition nor add one of its own.
+        {"ORG", "big \"q", R"(UPPER(ORG)='BIG "Q')"},
+        {"LNAME", "a\" .or. \"1\"=\"1", R"(UPPER(LNAME)='A" .OR. "1"="1')"},
+        {"LNAME", "$o'neil \"jr\"", R"([O'NEIL "JR"]$UPPER(LNAME))"},
+        {"LNAME", "x;it's", R"(((UPPER(LNAME)="X").or.(UPPER(LNAME)="IT'S")))"},
     };
     for (const auto& entry : cases)
         EXPECT_EQ(TFilterBuilder::BuildFieldCondition(entry.Field, QString::fromUtf8(entry.Value)),
                   QString::fromUtf8(entry.Condition))
             << entry.Value;
+}
+
+TEST(TFilterBuilderTest, ValueHoldingEveryQuoteIsRefusedWhereverItStands)
+{
+    for (const char* value : {"a\"b'c]", ">=a\"b'c]", "smith;a\"b'c]", "$x+$\"']"}) {
+        try {
+            const QString condition = TFilterBuilder::BuildFieldCondition("LNAME", QString::fromUtf8(value));
+            ADD_FAILURE() << value << " gave " << condition.toStdString();
+        } catch (const EFilterValue& refused) {
+            EXPECT_TRUE(QString::fromUtf8(refused.what()).contains("cannot be searched for")) << refused.what();
+        }
+    }
+    TQueryValues values;
+    values.Values[3] = "\"']";
+    EXPECT_THROW(TFilterBuilder::BuildQueryString(values, "T57LQA6"), EFilterValue);
+    EXPECT_TRUE(values.AsksForFilter()); // the dialog still knows a filter was asked for
 }
 
 TEST(TFilterBuilderTest, TextAfterAnOperatorIsCutTo99Characters)
