@@ -7,6 +7,7 @@
 
 class TLCounterLabel : public TLBaseLabel {
 public:
+    TLCounterLabel() { ResetCounter(); }
     QByteArray ClassName() const override { return QByteArrayLiteral("TLCounterLabel"); }
 
     QString TextBefore;
