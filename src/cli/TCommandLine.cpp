@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TLayoutCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TLayoutCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,9 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane layout show FILE                  what a layout file (.L, .E, .R, Clipbrd.tmp) holds\n"
+        "  quorvane layout render FILE [--table TABLE --recno N] [--size WxH] (--pdf OUT | --preview-png DIR)\n"
+        "                                             one page of the layout (for record N), size in inches\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
