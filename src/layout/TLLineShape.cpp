@@ -21,21 +21,25 @@ void TLLineShape::StretchToEdges()
         SetBounds(Left(), 0, Width(), Panel()->Height);
 }
 
-void TLLineShape::Paint(QPainter& painter)
+QLine TLLineShape::ScreenLine(double zoom) const
 {
-    const double zoom = Zoom();
     const int w = int(std::lround(Pen.Width * zoom));
     const int h = w / 2;
     const int width = int(std::lround(Width() * zoom)), height = int(std::lround(Height() * zoom));
-    painter.save();
-    QPen pen(TLNames::ToQColor(Pen.Color), std::max(w, 1), Pen.QtStyle(), Qt::FlatCap);
-    painter.setPen(pen);
     switch (LineStyle) {
-    case TLineStyle::stHorizontal: painter.drawLine(h, h, width + h - w + 1, h); break;
-    case TLineStyle::stVertical: painter.drawLine(h, h, h, h + height - w + 1); break;
-    case TLineStyle::stAngleSlopingUp: painter.drawLine(width, 0, 0, height); break;
-    case TLineStyle::stAngleSlopingDown: painter.drawLine(0, 0, width, height); break;
+    case TLineStyle::stVertical: return QLine(h, h, h, h + height - w + 1);
+    case TLineStyle::stAngleSlopingUp: return QLine(width, 0, 0, height);
+    case TLineStyle::stAngleSlopingDown: return QLine(0, 0, width, height);
+    default: return QLine(h, h, width + h - w + 1, h);
     }
+}
+
+void TLLineShape::Paint(QPainter& painter)
+{
+    const int w = int(std::lround(Pen.Width * Zoom()));
+    painter.save();
+    painter.setPen(QPen(TLNames::ToQColor(Pen.Color), std::max(w, 1), Pen.QtStyle(), Qt::FlatCap));
+    painter.drawLine(ScreenLine(Zoom()));
     painter.restore();
 }
 

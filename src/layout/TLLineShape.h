@@ -5,6 +5,8 @@
 #include "TLFont.h"
 #include "TLGraphicControl.h"
 
+#include <QLine>
+
 class TLLineShape : public TLGraphicControl {
 public:
     TLLineShape() : TLGraphicControl(10, 10) {}
@@ -15,6 +17,9 @@ public:
 
     // Horizontal lines take the panel's width from 0, vertical ones its height.
     void StretchToEdges();
+
+    // The line on a view at `zoom`, in the object's own pixels.
+    QLine ScreenLine(double zoom) const;
 
     void Paint(QPainter& painter) override;
     void Print(TBaseReport& report, TInches x, TInches y) override;
