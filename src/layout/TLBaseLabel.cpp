@@ -3,6 +3,7 @@
 #include "TLStreamWriter.h"
 #include "TLSymbolFonts.h"
 #include "TLValueRead.h"
+#include "TLayoutUnits.h"
 
 #include "output/TBaseReport.h"
 
@@ -39,6 +40,8 @@ void TLBaseLabel::SetAngle(int angle)
 
 void TLBaseLabel::SetCaption(const QString& caption)
 {
+    if (caption == Caption)
+        return;
     Caption = caption;
     Stale = true;
 }
@@ -80,6 +83,8 @@ TLTextLayout TLBaseLabel::Compute(double zoom, int width, int height) const
     const QFont font = Font.ToQFont(zoom);
     const QFontMetrics metrics(font);
     TLTextLayout layout;
+    layout.DrawingFont = font;
+    layout.Ascent = metrics.ascent();
     const QString drawn = TLSymbolFonts::DrawingText(Font.Name, Caption);
     layout.LineHeight = LineHeightOf(metrics, font);
     layout.TextWidth = metrics.horizontalAdvance(drawn + u' ');
@@ -149,9 +154,8 @@ TLTextLayout TLBaseLabel::Compute(double zoom, int width, int height) const
     return layout;
 }
 
-void TLBaseLabel::ApplySizeLimits()
+bool TLBaseLabel::ApplySizeLimits(const TLTextLayout& probe)
 {
-    const TLTextLayout probe = Compute(1.0, Width(), Height());
     const int T = probe.TextWidth, L = probe.LineHeight;
     const int F = L + ShadowOffset().y() - HighlightOffset().y();
     int w = Width(), h = Height();
@@ -174,19 +178,21 @@ void TLBaseLabel::ApplySizeLimits()
         if (w < F)
             w = F;
     }
-    if (w != Width() || h != Height()) {
-        const bool wasReading = Reading;
-        Reading = true; // a limit is not a user's move
-        SetBounds(Left(), Top(), w, h);
-        Reading = wasReading;
-    }
+    if (w == Width() && h == Height())
+        return false;
+    const bool wasReading = Reading;
+    Reading = true; // a limit is not a user's move
+    SetBounds(Left(), Top(), w, h);
+    Reading = wasReading;
+    return true;
 }
 
 const TLTextLayout& TLBaseLabel::Layout()
 {
     if (Stale) {
-        ApplySizeLimits();
         Cached = Compute(1.0, Width(), Height());
+        if (ApplySizeLimits(Cached))
+            Cached = Compute(1.0, Width(), Height());
         Stale = false;
     }
     return Cached;
@@ -223,14 +229,17 @@ void TLBaseLabel::DrawText(QPainter& painter, double zoom)
     painter.save();
     if (!Transparent)
         painter.fillRect(whole, TLNames::ToQColor(BackColor));
-    const QFont font = Font.ToQFont(zoom);
-    painter.setFont(font);
+    painter.setFont(layout.DrawingFont);
     const QString drawn = TLSymbolFonts::DrawingText(Font.Name, Caption);
-    const int ascent = QFontMetrics(font).ascent();
+    const int ascent = layout.Ascent;
     auto draw = [&](const QRect& clip, QPoint origin, const QColor& color) {
-        painter.save();
         painter.setClipRect(clip);
         painter.setPen(color);
+        if (Rotation == 0) {
+            painter.drawText(origin + QPoint(0, ascent), drawn);
+            return;
+        }
+        painter.save();
         painter.translate(origin);
         painter.rotate(-Rotation);
         painter.drawText(QPoint(0, ascent), drawn);
@@ -242,6 +251,7 @@ void TLBaseLabel::DrawText(QPainter& painter, double zoom)
         draw(layout.Highlight, layout.HighlightOrigin, TLNames::ToQColor(colorHighlight));
     draw(layout.Main, layout.MainOrigin, Font.QtColor());
     if (BorderStyle == TBorderStyle::bsSingle) {
+        painter.setClipping(false);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(whole.adjusted(0, 0, -1, -1));
@@ -276,8 +286,39 @@ QPicture TLBaseLabel::PrintPicture()
 
 void TLBaseLabel::Print(TBaseReport& report, TInches x, TInches y)
 {
-    const QPicture picture = PrintPicture();
-    report.StretchPicture(PrintRect(x, y), picture, QRectF(0, 0, Width(), Height()));
+    if (Rotation != 0) {
+        // Turned text goes through a vector picture of the object, drawn as on screen.
+        const QPicture picture = PrintPicture();
+        report.StretchPicture(PrintRect(x, y), picture, QRectF(0, 0, Width(), Height()));
+        return;
+    }
+    // Upright text is laid out as on screen and put on the page as real text, clipped to the
+    // same rectangles.
+    PrepareCaption();
+    const TLTextLayout& layout = Layout();
+    const TInchRect whole = PrintRect(x, y);
+    auto inchX = [&](int pixels) { return TLayoutUnits::ToInches(Left() + pixels) + x; };
+    auto inchY = [&](int pixels) { return TLayoutUnits::ToInches(Top() + pixels) + y; };
+    auto clip = [&](const QRect& r) { return TInchRect{inchX(r.left()), inchY(r.top()), inchX(r.right() + 1), inchY(r.bottom() + 1)}; };
+    if (!Transparent)
+        report.FillRect(whole, TLNames::ToQColor(BackColor));
+    report.SetFont(layout.DrawingFont.family(), layout.DrawingFont.pixelSize() * 72.0 / TLayoutUnits::PixelsPerInch());
+    report.SetFontStyle(Font.Style & fsBold, Font.Style & fsItalic, Font.Style & fsUnderline, Font.Style & fsStrikeOut);
+    const QString drawn = TLSymbolFonts::DrawingText(Font.Name, Caption);
+    auto text = [&](const QRect& area, QPoint origin, TColor color) {
+        report.SetFontColor(TLNames::ToQColor(color));
+        report.TextRect(clip(area), inchX(origin.x()), inchY(origin.y() + layout.Ascent), drawn);
+    };
+    if (DepthShadow > 0 && DirectionShadow != TShadowDirection::sdNone)
+        text(layout.Shadow, layout.ShadowOrigin, colorShadow);
+    if (DepthHighlight > 0 && DirectionHighlight != THighlightDirection::hdNone)
+        text(layout.Highlight, layout.HighlightOrigin, colorHighlight);
+    text(layout.Main, layout.MainOrigin, Font.Color);
+    if (BorderStyle == TBorderStyle::bsSingle) {
+        report.SetPen(Qt::black, Qt::SolidLine, 1);
+        report.SetBrush(Qt::white, Qt::NoBrush);
+        report.Rectangle(whole);
+    }
 }
 
 void TLBaseLabel::WriteProperties(TLStreamWriter& writer) const

@@ -1,8 +1,9 @@
 // Single-line text with rotation (0, 90, 180, 270 degrees counter-clockwise) and 3D effects:
 // the parent of static text, data text, counters, symbols, date/time and page numbers. One
-// drawing routine serves the screen and printing: a print records it into a vector picture of
-// the object's size and stretches that onto the object's rectangle on the page, so the PDF keeps
-// real text.
+// layout serves the screen and printing. Upright text prints as text operations clipped to the
+// layout's rectangles (real, searchable text in a PDF, and cheap for long label runs); turned
+// text is drawn by the screen's routine into a vector picture of the object's size, which is
+// stretched onto the object's rectangle on the page.
 //
 // The layout (main, shadow and highlight rectangles and the text origin of each) is computed
 // lazily; every change of text, font, angle, alignment, effect, size or zoom marks it stale.
@@ -11,6 +12,7 @@
 #include "TLFont.h"
 #include "TLGraphicControl.h"
 
+#include <QFont>
 #include <QPoint>
 
 class QPicture;
@@ -20,6 +22,8 @@ struct TLTextLayout {
     QPoint MainOrigin, ShadowOrigin, HighlightOrigin;
     int TextWidth = 0;   // T: the caption followed by one blank
     int LineHeight = 0;  // L
+    int Ascent = 0;      // of the font drawn
+    QFont DrawingFont;   // the object's font at the layout's zoom
 };
 
 class TLBaseLabel : public TLGraphicControl {
@@ -64,7 +68,7 @@ public:
 
     // The drawing routine: the object at `zoom` on a painter whose origin is its top-left.
     void DrawText(QPainter& painter, double zoom);
-    // The object drawn at zoom 1.0 into a vector picture of its size (what a print stretches).
+    // The object drawn at zoom 1.0 into a vector picture of its size (what a turned text prints).
     QPicture PrintPicture();
 
 protected:
@@ -76,7 +80,8 @@ protected:
 
 private:
     TLTextLayout Compute(double zoom, int width, int height) const;
-    void ApplySizeLimits();
+    // Holds the bounds within the limits the text allows; true when they changed.
+    bool ApplySizeLimits(const TLTextLayout& probe);
 
     int Rotation = 0;
     bool Stale = true;

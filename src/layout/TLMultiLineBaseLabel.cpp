@@ -3,12 +3,12 @@
 #include "TLStreamWriter.h"
 #include "TLSymbolFonts.h"
 #include "TLValueRead.h"
+#include "TLayoutUnits.h"
 
 #include "output/TBaseReport.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPicture>
 
 #include <cmath>
 
@@ -103,15 +103,6 @@ void TLMultiLineBaseLabel::ApplyFont(const TLFont& font)
     Rewrap();
 }
 
-QPicture TLMultiLineBaseLabel::PrintPicture() const
-{
-    QPicture picture;
-    QPainter painter(&picture);
-    DrawLines(painter, 1.0, true);
-    painter.end();
-    return picture;
-}
-
 void TLMultiLineBaseLabel::Print(TBaseReport& report, TInches x, TInches y)
 {
     bool anyText = false;
@@ -119,8 +110,26 @@ void TLMultiLineBaseLabel::Print(TBaseReport& report, TInches x, TInches y)
         anyText = anyText || !Trim(line).isEmpty();
     if (!anyText)
         return;
-    const QPicture picture = PrintPicture();
-    report.StretchPicture(PrintRect(x, y), picture, QRectF(0, 0, Width(), Height()));
+    // The lines as the screen places them, put on the page as real text clipped to the object.
+    const QFont font = Font.ToQFont();
+    const QFontMetrics metrics(font);
+    const TInchRect whole = PrintRect(x, y);
+    report.SetFont(font.family(), font.pixelSize() * 72.0 / TLayoutUnits::PixelsPerInch());
+    report.SetFontStyle(Font.Style & fsBold, Font.Style & fsItalic, Font.Style & fsUnderline, Font.Style & fsStrikeOut);
+    report.SetFontColor(Font.QtColor());
+    int top = 0;
+    for (const QString& line : Lines()) {
+        const QString drawn = TLSymbolFonts::DrawingText(Font.Name, line);
+        const int lineWidth = metrics.horizontalAdvance(drawn);
+        int left = 0;
+        if (Alignment == TAlignment::taRightJustify)
+            left = Width() - lineWidth - 1;
+        else if (Alignment == TAlignment::taCenter)
+            left = Width() / 2 - lineWidth / 2;
+        report.TextRect(whole, TLayoutUnits::ToInches(Left() + left) + x,
+                        TLayoutUnits::ToInches(Top() + top + metrics.ascent()) + y, drawn);
+        top += metrics.height();
+    }
 }
 
 void TLMultiLineBaseLabel::WriteProperties(TLStreamWriter& writer) const

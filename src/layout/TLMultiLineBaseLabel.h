@@ -9,8 +9,6 @@
 
 #include <QStringList>
 
-class QPicture;
-
 class TLMultiLineBaseLabel : public TLGraphicControl {
 public:
     QStringList Items;
@@ -37,7 +35,6 @@ public:
     bool ReadProperty(const QByteArray& name, const TLValue& value) override;
 
     void DrawLines(QPainter& painter, double zoom, bool printing) const;
-    QPicture PrintPicture() const;
 
 protected:
     TLMultiLineBaseLabel() : TLGraphicControl(190, 33) {}

@@ -38,15 +38,36 @@ TInches Px(double pixels) { return TInches(pixels / 96.0); }
 
 } // namespace
 
-TEST(TLPrint, TextIsAPictureStretchedOverItsRectangle)
+TEST(TLPrint, UprightTextIsRealTextAtTheScreensPlaces)
 {
     TLBasePanel panel;
     auto* label = static_cast<TLPLabel*>(panel.AddObject(std::make_unique<TLPLabel>(), QRect(8, 16, 142, 20)));
+    label->SetCaption(QStringLiteral("Ann"));
+    label->DepthShadow = 2;
+    label->BorderStyle = TBorderStyle::bsSingle;
+    const TLTextLayout layout = label->Layout();
+    const TDisplayList page = Printed(panel, 1.0_in, 0.5_in);
+    const auto texts = page.OfKind<TClippedTextOp>();
+    ASSERT_EQ(texts.size(), 2u); // shadow, then the text
+    EXPECT_EQ(texts[1].Text, QStringLiteral("Ann"));
+    EXPECT_EQ(texts[1].Start, (TInchPoint{Px(8 + layout.MainOrigin.x()) + 1.0_in, Px(16 + layout.Ascent) + 0.5_in}));
+    EXPECT_NEAR((texts[0].Start.X - texts[1].Start.X).Value(), Px(2).Value(), 1e-12);
+    EXPECT_EQ(page.OfKind<TFontOp>().back().Family, QStringLiteral("Arial"));
+    EXPECT_DOUBLE_EQ(page.OfKind<TFontOp>().back().PointSize, 9.75);
+    ASSERT_EQ(page.OfKind<TRectOp>().size(), 1u);
+    EXPECT_EQ(page.OfKind<TRectOp>()[0].Rect, (TInchRect{Px(8) + 1.0_in, Px(16) + 0.5_in, Px(150) + 1.0_in, Px(16 + label->Height()) + 0.5_in}));
+}
+
+TEST(TLPrint, TurnedTextIsAPictureStretchedOverItsRectangle)
+{
+    TLBasePanel panel;
+    auto* label = static_cast<TLPLabel*>(panel.AddObject(std::make_unique<TLPLabel>(), QRect(8, 16, 20, 142)));
+    label->SetAngle(270);
     label->Layout();
-    const auto pictures = Printed(panel, 1.0_in, 0.5_in).OfKind<TPictureOp>();
+    const auto pictures = Printed(panel).OfKind<TPictureOp>();
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].Rect, (TInchRect{Px(8) + 1.0_in, Px(16) + 0.5_in, Px(150) + 1.0_in, Px(16 + label->Height()) + 0.5_in}));
-    EXPECT_EQ(pictures[0].Frame, QRectF(0, 0, 142, label->Height()));
+    EXPECT_EQ(pictures[0].Rect, (TInchRect{Px(8), Px(16), Px(8 + label->Width()), Px(16 + label->Height())}));
+    EXPECT_EQ(pictures[0].Frame, QRectF(0, 0, label->Width(), label->Height()));
 }
 
 TEST(TLPrint, DataObjectsWithoutAValuePrintNothing)
@@ -61,9 +82,10 @@ TEST(TLPrint, DataObjectsWithoutAValuePrintNothing)
     auto* memo = static_cast<TLDMultiLineLabel*>(panel.AddObject(std::make_unique<TLDMultiLineLabel>(), QRect(0, 60, 100, 40)));
     memo->DataFieldDescript = QStringLiteral("Nothing");
     panel.RefreshData(); // the screen shows "<undefined field>"
-    EXPECT_TRUE(Printed(panel).OfKind<TPictureOp>().empty());
+    EXPECT_TRUE(Printed(panel).OfKind<TClippedTextOp>().empty());
     data.SetValue(QStringLiteral("LNAME"), QStringLiteral("Cole"));
-    EXPECT_EQ(Printed(panel).OfKind<TPictureOp>().size(), 1u);
+    ASSERT_EQ(Printed(panel).OfKind<TClippedTextOp>().size(), 1u);
+    EXPECT_EQ(Printed(panel).OfKind<TClippedTextOp>()[0].Text, QStringLiteral("Cole"));
 }
 
 TEST(TLPrint, LinesUseHundredthsOfAnInchAndHalfThePenWidth)
@@ -139,7 +161,7 @@ TEST(TLPrint, BarcodePlaceholdersAndPageNumbers)
         return page->Caption;
     };
     EXPECT_EQ(screen(), QStringLiteral("##"));
-    EXPECT_EQ(Printed(panel).OfKind<TPictureOp>().size(), 1u);
-    EXPECT_EQ(page->Caption, QStringLiteral("1"));
+    ASSERT_EQ(Printed(panel).OfKind<TClippedTextOp>().size(), 1u);
+    EXPECT_EQ(Printed(panel).OfKind<TClippedTextOp>()[0].Text, QStringLiteral("1"));
     EXPECT_EQ(screen(), QStringLiteral("##"));
 }
