@@ -1,6 +1,8 @@
 #include "TLClassRegistry.h"
 
-#include "TLBarCodeObjects.h"
+#include "TLFIMBarCode.h"
+#include "TLIMBarCode.h"
+#include "TLPostNetBarCode.h"
 #include "TLCounterLabel.h"
 #include "TLDMultiLineAddressLabel.h"
 #include "TLDMultiLineLabel.h"

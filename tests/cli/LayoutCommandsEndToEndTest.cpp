@@ -2,7 +2,9 @@
 #include "QuorvaneProcess.h"
 
 #include "data/TAddressTable.h"
-#include "layout/TLBarCodeObjects.h"
+#include "layout/TLFIMBarCode.h"
+#include "layout/TLIMBarCode.h"
+#include "layout/TLPostNetBarCode.h"
 #include "layout/TLBasePanel.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLineShape.h"

@@ -1,6 +1,8 @@
 // The panel on screen: composed at any zoom, with every object kind drawn. Setting
 // QUORVANE_LAYOUT_SNAPSHOTS=DIR keeps the pictures there for a look.
-#include "layout/TLBarCodeObjects.h"
+#include "layout/TLFIMBarCode.h"
+#include "layout/TLIMBarCode.h"
+#include "layout/TLPostNetBarCode.h"
 #include "layout/TLCounterLabel.h"
 #include "layout/TLDMultiLineAddressLabel.h"
 #include "layout/TLImage.h"

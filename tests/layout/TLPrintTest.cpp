@@ -1,6 +1,8 @@
 // Printing onto the page-output engine: each kind's rectangle in inches, pens and brushes, and
 // what prints nothing.
-#include "layout/TLBarCodeObjects.h"
+#include "layout/TLFIMBarCode.h"
+#include "layout/TLIMBarCode.h"
+#include "layout/TLPostNetBarCode.h"
 #include "layout/TLDataPanel.h"
 #include "layout/TLImage.h"
 #include "layout/TLLabelShapes.h"

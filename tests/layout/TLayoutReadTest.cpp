@@ -1,6 +1,8 @@
 // Reading layout streams: renaming, shifting, the value forms a reader accepts, damaged
 // streams and their messages, round trips of every class, files and report files.
-#include "layout/TLBarCodeObjects.h"
+#include "layout/TLFIMBarCode.h"
+#include "layout/TLIMBarCode.h"
+#include "layout/TLPostNetBarCode.h"
 #include "layout/TLBasePanel.h"
 #include "layout/TLClassRegistry.h"
 #include "layout/TLCounterLabel.h"
