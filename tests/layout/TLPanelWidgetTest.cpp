@@ -47,6 +47,15 @@ TEST(TLPanelWidget, ComposesEveryKindAtAnyZoom)
     text->DepthShadow = 2;
     auto* turned = static_cast<TLPLabel*>(panel.AddObject(std::make_unique<TLPLabel>(), QRect(370, 10, 20, 120)));
     turned->SetAngle(90);
+    auto* upside = static_cast<TLPLabel*>(panel.AddObject(std::make_unique<TLPLabel>(), QRect(230, 140, 142, 20)));
+    upside->SetAngle(180);
+    upside->SetCaption(QStringLiteral("Upside"));
+    upside->BorderStyle = TBorderStyle::bsSingle;
+    auto* boxed = static_cast<TLPLabel*>(panel.AddObject(std::make_unique<TLPLabel>(), QRect(230, 170, 142, 20)));
+    boxed->SetCaption(QStringLiteral("3D"));
+    boxed->DepthHighlight = 2;
+    boxed->Transparent = false;
+    boxed->BackColor = 0xC0FFC0;
     static_cast<TLPDLabel*>(panel.AddObject(std::make_unique<TLPDLabel>(), QRect(10, 40, 100, 20)))->DataFieldDescript =
         QStringLiteral("Last Name");
     panel.AddObject(std::make_unique<TLCounterLabel>(), QRect(10, 70, 60, 20));
@@ -76,5 +85,6 @@ TEST(TLPanelWidget, ComposesEveryKindAtAnyZoom)
         QDir().mkpath(QString::fromLocal8Bit(folder));
         at100.save(QString::fromLocal8Bit(folder) + QStringLiteral("/panel-100.png"));
         at160.save(QString::fromLocal8Bit(folder) + QStringLiteral("/panel-160.png"));
+        panel.SaveToFile(QString::fromLocal8Bit(folder) + QStringLiteral("/every-kind.L"));
     }
 }
