@@ -5,6 +5,7 @@
 #include "TLayoutUnits.h"
 #include "TLSymbolFonts.h"
 
+#include <algorithm>
 #include <cmath>
 
 TLFont TLFont::Make(const QString& name, int points, unsigned style)
@@ -16,17 +17,26 @@ TLFont TLFont::Make(const QString& name, int points, unsigned style)
     return font;
 }
 
-int TLFont::PointSize() const { return TLayoutUnits::PointsFromFontHeight(Height); }
+namespace {
+
+// A stored height from a damaged file may be anything; drawing keeps to sizes a font can have.
+constexpr int kLargestPixels = 2000;
+
+int DrawnHeight(int height) { return std::clamp(height, -kLargestPixels, kLargestPixels); }
+
+} // namespace
+
+int TLFont::PointSize() const { return TLayoutUnits::PointsFromFontHeight(DrawnHeight(Height)); }
 
 void TLFont::SetPointSize(int points) { Height = TLayoutUnits::FontHeightFromPoints(points); }
 
 QFont TLFont::ToQFont(double zoom) const
 {
     QFont font(TLSymbolFonts::DrawingFamily(Name));
-    double pixels = std::abs(Height);
+    double pixels = std::abs(DrawnHeight(Height));
     if (zoom != 1.0)
         pixels = std::trunc(PointSize() * zoom) * TLayoutUnits::PixelsPerInch() / 72.0;
-    font.setPixelSize(std::max(1, int(std::lround(pixels))));
+    font.setPixelSize(std::clamp(int(std::lround(pixels)), 1, kLargestPixels * 8));
     font.setBold(Style & fsBold);
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);

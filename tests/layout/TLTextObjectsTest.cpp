@@ -11,6 +11,7 @@
 #include "layout/TLSymbolFonts.h"
 
 #include <QFontDatabase>
+#include <QPainter>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -275,4 +276,19 @@ TEST(TLDateTime, FormatsFromTheLocale)
     label.TimeFormat = TTimeFormat::dtfTimeNone;
     EXPECT_EQ(label.DateTimeText(), QLocale::system().toString(QDate(2026, 3, 4), QLocale::ShortFormat));
     TLDateTimeLabel::Clock() = [] { return QDateTime::currentDateTime(); };
+}
+
+TEST(TLSingleLine, DamagedSizesStayDrawable)
+{
+    // Values a damaged layout may hold: the object still lays out and draws.
+    TLPLabel label;
+    label.Font.Height = std::numeric_limits<int32_t>::min();
+    label.SetBounds(0, 0, -50, 70000);
+    label.SetCaption(QString(5000, u'W'));
+    const TLTextLayout layout = label.Layout();
+    EXPECT_GT(layout.LineHeight, 0);
+    EXPECT_LE(layout.DrawingFont.pixelSize(), 2000);
+    QImage image(50, 50, QImage::Format_RGB32);
+    QPainter painter(&image);
+    label.Paint(painter);
 }
