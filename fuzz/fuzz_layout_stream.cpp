@@ -1,11 +1,13 @@
 // Layout stream reader: any bytes in a layout file must read as objects or end with a message,
-// never crash, hang or allocate without bound; and what was read must write, read and write
-// again to the same bytes.
+// never crash, hang or allocate without bound; what was read must draw, and write, read and
+// write again to the same bytes.
 #include "layout/TLBasePanel.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLStreamReader.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -37,6 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         settings.Read(reader);
     } catch (const TLStreamError&) {
     }
+    // Whatever was read draws without harm.
+    QImage canvas(64, 64, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    for (const auto& object : panel.Objects())
+        object->Paint(painter);
+    painter.end();
     const QByteArray first = WriteBack(panel);
     TLBasePanel again;
     TLStreamReader rereader(first);

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 void TLLabelShapes::SetTransparent(bool transparent)
@@ -20,7 +21,8 @@ int TLLabelShapes::CornerSize() const { return int(RoundPerc * 0.01 * std::max(W
 void TLLabelShapes::Paint(QPainter& painter)
 {
     const double zoom = Zoom();
-    int w = int(std::lround(Pen.Width * zoom));
+    // A damaged layout's pen may be any width; a drawn one keeps to a sensible size.
+    int w = int(std::lround(std::clamp(Pen.Width, 0, 1000) * zoom));
     if (Pen.Width > 0)
         w = std::max(w, 1);
     const int h = w / 2;

@@ -9,6 +9,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 void TLLineShape::StretchToEdges()
@@ -23,7 +24,7 @@ void TLLineShape::StretchToEdges()
 
 QLine TLLineShape::ScreenLine(double zoom) const
 {
-    const int w = int(std::lround(Pen.Width * zoom));
+    const int w = int(std::lround(std::clamp(Pen.Width, 0, 1000) * zoom));
     const int h = w / 2;
     const int width = int(std::lround(Width() * zoom)), height = int(std::lround(Height() * zoom));
     switch (LineStyle) {
@@ -36,7 +37,8 @@ QLine TLLineShape::ScreenLine(double zoom) const
 
 void TLLineShape::Paint(QPainter& painter)
 {
-    const int w = int(std::lround(Pen.Width * Zoom()));
+    // A damaged layout's pen may be any width; a drawn one keeps to a sensible size.
+    const int w = int(std::lround(std::clamp(Pen.Width, 0, 1000) * Zoom()));
     painter.save();
     painter.setPen(QPen(TLNames::ToQColor(Pen.Color), std::max(w, 1), Pen.QtStyle(), Qt::FlatCap));
     painter.drawLine(ScreenLine(Zoom()));

@@ -3,6 +3,7 @@
 #include "TLStreamError.h"
 #include "TLayoutUnits.h"
 #include "TPcxReader.h"
+#include "TWmfPlayer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -200,6 +201,8 @@ void TLPicture::Draw(QPainter& painter, const QRectF& target, bool flip, bool re
         return;
     }
     if (Empty())
+        return;
+    if (PictureKind == TKind::Metafile && TWmfPlayer::Play(FileBytes, painter, target))
         return;
     // A picture we cannot play: a crossed frame where it stands.
     painter.save();

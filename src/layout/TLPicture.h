@@ -34,8 +34,8 @@ public:
     static bool LoadFile(const QString& path, TLPicture& picture, QString* error);
     static TLPicture FromImage(const QImage& image);
 
-    // Stretches the picture over `target`; bitmaps may be mirrored. A metafile we cannot play
-    // shows a crossed frame.
+    // Stretches the picture over `target`; bitmaps may be mirrored. A metafile is played by
+    // TWmfPlayer; one it cannot play shows a crossed frame.
     void Draw(QPainter& painter, const QRectF& target, bool flip = false, bool reverse = false) const;
     // The bitmap mirrored as asked (bitmaps only).
     QImage Mirrored(bool flip, bool reverse) const;

@@ -203,6 +203,32 @@ TEST(TLPicture, PcxReaderReadsTheEgaPlanesAndRefusesDamage)
         EXPECT_TRUE(TPcxReader::Read(bytes).isNull());
 }
 
+// A placeable WMF of 100 × 100 units holding a black-filled rectangle over its left half.
+QByteArray DrawingWmf()
+{
+    QByteArray bytes = Hex("D7 CD C6 9A 00 00 00 00 00 00 64 00 64 00 60 00 00 00 00 00 00 00");
+    bytes.append(Hex("01 00 09 00 00 03 00 00 00 00 01 00 00 00 00 00 00 00"));
+    bytes.append(Hex("07 00 00 00 FC 02 00 00 00 00 00 00 00 00"));   // solid black brush
+    bytes.append(Hex("04 00 00 00 2D 01 00 00"));                      // select it
+    bytes.append(Hex("07 00 00 00 1B 04 64 00 32 00 00 00 00 00"));    // rectangle 0,0 - 50,100
+    bytes.append(Hex("03 00 00 00 00 00"));
+    return bytes;
+}
+
+TEST(TLPicture, MetafilesArePlayed)
+{
+    QTemporaryDir dir;
+    TLPicture picture;
+    ASSERT_TRUE(TLPicture::LoadFile(Write(dir, QStringLiteral("a.wmf"), DrawingWmf()), picture, nullptr));
+    QImage canvas(40, 40, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    picture.Draw(painter, QRectF(0, 0, 40, 40));
+    painter.end();
+    EXPECT_EQ(canvas.pixel(10, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(30, 20), qRgb(255, 255, 255));
+}
+
 TEST(TLPicture, MetafileBytesAreKeptAndDrawnAsACrossedFrame)
 {
     QTemporaryDir dir;
@@ -224,7 +250,9 @@ TEST(TLPicture, MetafileBytesAreKeptAndDrawnAsACrossedFrame)
     QImage canvas(40, 40, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    read.Picture.Draw(painter, QRectF(0, 0, 40, 40), true, true);
+    // This one holds no records at all; without a type it cannot be played.
+    TLPicture unplayable = TLPicture::FromStreamData(QByteArray("\x09TMetafile", 10) + QByteArray(30, 'x'));
+    unplayable.Draw(painter, QRectF(0, 0, 40, 40), true, true);
     painter.end();
     EXPECT_NE(canvas.pixel(20, 20), qRgb(255, 255, 255));
     EXPECT_EQ(canvas.pixel(20, 5), qRgb(255, 255, 255));
