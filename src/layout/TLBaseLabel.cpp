@@ -302,11 +302,11 @@ void TLBaseLabel::Print(TBaseReport& report, TInches x, TInches y)
     auto clip = [&](const QRect& r) { return TInchRect{inchX(r.left()), inchY(r.top()), inchX(r.right() + 1), inchY(r.bottom() + 1)}; };
     if (!Transparent)
         report.FillRect(whole, TLNames::ToQColor(BackColor));
-    report.SetFont(layout.DrawingFont.family(), layout.DrawingFont.pixelSize() * 72.0 / TLayoutUnits::PixelsPerInch());
-    report.SetFontStyle(Font.Style & fsBold, Font.Style & fsItalic, Font.Style & fsUnderline, Font.Style & fsStrikeOut);
+    Font.ApplyTo(report, layout.DrawingFont);
     const QString drawn = TLSymbolFonts::DrawingText(Font.Name, Caption);
     auto text = [&](const QRect& area, QPoint origin, TColor color) {
-        report.SetFontColor(TLNames::ToQColor(color));
+        if (report.Font().Color != TLNames::ToQColor(color))
+            report.SetFontColor(TLNames::ToQColor(color));
         report.TextRect(clip(area), inchX(origin.x()), inchY(origin.y() + layout.Ascent), drawn);
     };
     if (DepthShadow > 0 && DirectionShadow != TShadowDirection::sdNone)

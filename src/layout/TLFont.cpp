@@ -5,6 +5,8 @@
 #include "TLayoutUnits.h"
 #include "TLSymbolFonts.h"
 
+#include "output/TBaseReport.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +46,20 @@ QFont TLFont::ToQFont(double zoom) const
     if (Pitch == TFontPitch::fpFixed)
         font.setFixedPitch(true);
     return font;
+}
+
+void TLFont::ApplyTo(TBaseReport& report, const QFont& drawn) const
+{
+    const TFontOp& current = report.Font();
+    const double points = drawn.pixelSize() * 72.0 / TLayoutUnits::PixelsPerInch();
+    if (current.Family != drawn.family() || current.PointSize != points)
+        report.SetFont(drawn.family(), points);
+    const bool bold = Style & fsBold, italic = Style & fsItalic, underline = Style & fsUnderline,
+               strikeOut = Style & fsStrikeOut;
+    if (current.Bold != bold || current.Italic != italic || current.Underline != underline || current.StrikeOut != strikeOut)
+        report.SetFontStyle(bold, italic, underline, strikeOut);
+    if (report.Font().Color != QtColor())
+        report.SetFontColor(QtColor());
 }
 
 void TLFont::Write(TLStreamWriter& writer) const

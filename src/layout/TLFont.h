@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPen>
 
+class TBaseReport;
 class TLStreamWriter;
 
 enum TLFontStyleBits : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -28,6 +29,10 @@ struct TLFont {
     // The font to draw with at `zoom`: trunc(points × zoom) points, as layout pixels.
     QFont ToQFont(double zoom = 1.0) const;
     QColor QtColor() const { return TLNames::ToQColor(Color); }
+
+    // Makes `drawn` (this font as laid out) and this colour the report's font, issuing only
+    // the changes, so a long run of texts in one font records it once.
+    void ApplyTo(TBaseReport& report, const QFont& drawn) const;
 
     void Write(TLStreamWriter& writer) const;
     // `name` without the "Font." prefix; false when it is not a font property.

@@ -114,9 +114,7 @@ void TLMultiLineBaseLabel::Print(TBaseReport& report, TInches x, TInches y)
     const QFont font = Font.ToQFont();
     const QFontMetrics metrics(font);
     const TInchRect whole = PrintRect(x, y);
-    report.SetFont(font.family(), font.pixelSize() * 72.0 / TLayoutUnits::PixelsPerInch());
-    report.SetFontStyle(Font.Style & fsBold, Font.Style & fsItalic, Font.Style & fsUnderline, Font.Style & fsStrikeOut);
-    report.SetFontColor(Font.QtColor());
+    Font.ApplyTo(report, font);
     int top = 0;
     for (const QString& line : Lines()) {
         const QString drawn = TLSymbolFonts::DrawingText(Font.Name, line);
