@@ -2,6 +2,7 @@
 #include "TBarcodeCommands.h"
 #include "TDialCommands.h"
 #include "TImportCommands.h"
+#include "TLayoutCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -22,6 +23,7 @@ void TCommandLine::RegisterStandardCommands()
     TBarcodeCommands::Register();
     TDialCommands::Register();
     TImportCommands::Register();
+    TLayoutCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -81,6 +83,9 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] import TABLE FILE [--csv | --dbf | --release 1|2] [--map SOURCE=FIELD]...\n"
         "                                             [--auto-map] [--encoding utf-8|utf-16|cp1252|auto]\n"
         "                                             [--delimiter ,|;|tab|auto] [--header | --no-header]\n"
+        "  quorvane [--home DIR] layout show FILE     what a layout file (.L, .E, .R, Clipbrd.tmp) holds\n"
+        "  quorvane [--home DIR] layout render FILE [--table TABLE --recno N] [--size WxH] (--pdf OUT | --preview-png DIR)\n"
+        "                                             one page of the layout (for record N), size in inches\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"

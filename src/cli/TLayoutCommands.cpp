@@ -1,0 +1,122 @@
+#include "TLayoutCommands.h"
+
+#include "TCommandLine.h"
+#include "TConsolePrompts.h"
+
+#include "data/TAddressTable.h"
+#include "layout/TLAddressDataSource.h"
+#include "layout/TLStreamError.h"
+#include "layout/TLayoutDescription.h"
+#include "layout/TLayoutRender.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <stdexcept>
+
+namespace {
+
+int Show(const QStringList& arguments, QTextStream& out)
+{
+    if (arguments.size() != 1)
+        throw std::invalid_argument("layout show: give one FILE (see --help)");
+    out << TLayoutDescription::Describe(arguments[0]);
+    return 0;
+}
+
+int Render(const QStringList& arguments, QTextStream& out)
+{
+    QString file, table, pdf, pngFolder;
+    long recno = 0;
+    std::optional<std::pair<double, double>> size;
+    for (int i = 0; i < arguments.size(); ++i) {
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw std::invalid_argument(("layout render: " + arguments[i] + " needs a value").toStdString());
+            return arguments[++i];
+        };
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--table")) {
+            table = value();
+        } else if (argument == QLatin1String("--recno")) {
+            bool ok = false;
+            recno = value().toLong(&ok);
+            if (!ok || recno < 1)
+                throw std::invalid_argument("layout render: --recno needs a record number from 1 on");
+        } else if (argument == QLatin1String("--size")) {
+            static const QRegularExpression pattern(QStringLiteral("^([0-9]*\\.?[0-9]+)[xX]([0-9]*\\.?[0-9]+)$"));
+            const auto match = pattern.match(value());
+            if (!match.hasMatch() || match.captured(1).toDouble() <= 0 || match.captured(2).toDouble() <= 0 ||
+                match.captured(1).toDouble() > 100 || match.captured(2).toDouble() > 100)
+                throw std::invalid_argument("layout render: --size needs WxH in inches, e.g. 4x2.5");
+            size = std::make_pair(match.captured(1).toDouble(), match.captured(2).toDouble());
+        } else if (argument == QLatin1String("--pdf")) {
+            pdf = value();
+        } else if (argument == QLatin1String("--preview-png")) {
+            pngFolder = value();
+        } else if (argument.startsWith(QLatin1String("--")) || !file.isEmpty()) {
+            throw std::invalid_argument(("layout render: unexpected " + argument + " (see --help)").toStdString());
+        } else {
+            file = argument;
+        }
+    }
+    if (file.isEmpty() || pdf.isEmpty() == pngFolder.isEmpty())
+        throw std::invalid_argument("layout render: give FILE and one of --pdf OUT or --preview-png DIR (see --help)");
+    if (table.isEmpty() != (recno == 0))
+        throw std::invalid_argument("layout render: --table and --recno go together");
+
+    TLayoutRender render(file);
+    if (size)
+        render.SetPageSize(TInches(size->first), TInches(size->second));
+    std::unique_ptr<TAddressTable> address;
+    std::unique_ptr<TLAddressDataSource> data;
+    if (!table.isEmpty()) {
+        QString error;
+        address = TAddressTable::Open(QFileInfo(table).absoluteFilePath(), &error);
+        if (!address)
+            throw std::runtime_error(error.toStdString());
+        if (static_cast<uint32_t>(recno) > address->Table().recordCount())
+            throw std::runtime_error(("the table has no record " + QString::number(recno)).toStdString());
+        address->Table().go(static_cast<uint32_t>(recno));
+        address->SetExtraFields(true);
+        data = std::make_unique<TLAddressDataSource>(*address);
+        render.SetData(data.get());
+    }
+    QString error;
+    if (!pdf.isEmpty()) {
+        if (!render.RenderPdf(QFileInfo(pdf).absoluteFilePath(), &error))
+            throw std::runtime_error(error.toStdString());
+        out << "rendered " << file << " to " << pdf << "\n";
+    } else {
+        if (!render.RenderPng(pngFolder, &error))
+            throw std::runtime_error(error.toStdString());
+        out << "rendered " << file << " to " << QDir(pngFolder).filePath(QStringLiteral("page1.png")) << "\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+void TLayoutCommands::Register()
+{
+    TCommandLine::Register(QStringLiteral("layout"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+        TConsolePrompts prompts(err);
+        const QString sub = arguments.value(0);
+        try {
+            if (sub == QLatin1String("show"))
+                return Show(arguments.mid(1), out);
+            if (sub == QLatin1String("render"))
+                return Render(arguments.mid(1), out);
+            throw std::invalid_argument("layout: give show or render (see --help)");
+        } catch (const TLStreamError& error) {
+            out.flush();
+            err << "quorvane: layout " << sub << ": " << QString::fromStdString(error.what()) << "\n";
+        } catch (const std::exception& error) {
+            out.flush();
+            err << "quorvane: " << QString::fromLocal8Bit(error.what()) << "\n";
+        }
+        return 2;
+    });
+}
