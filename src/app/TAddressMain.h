@@ -52,6 +52,8 @@ struct TAddressMainDialogs {
     // Rebuilds the open table's index with progress; true when the 26 tags exist afterwards.
     std::function<bool(TAddressTable&, QWidget*)> RebuildIndexes;
     std::function<bool(QWidget*)> Preferences;
+    // "Count Zip Codes" over the table's record set; leaves order and record as they were.
+    std::function<void(TAddressTable&, QWidget*)> CountZipCodes;
 };
 
 class TAddressMain : public QMainWindow {
@@ -140,6 +142,7 @@ public:
     void SearchMemoClick();
     void FindNextClick();
     void DeleteRecordsClick();
+    void CountZipCodesClick();
     TMemoSearch MemoSearch;
 
     void AboutClick();

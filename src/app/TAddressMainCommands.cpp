@@ -11,6 +11,7 @@
 #include "app/TRebuildSystemIndexesForm.h"
 #include "data/TAddressTable.h"
 #include "data/TTagger.h"
+#include "output/TPrinterCheck.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -105,6 +106,20 @@ void TAddressMain::TagAllClick()
     CachedCount.reset();
     Table->Table().goTop();
     ShowRecord();
+}
+
+void TAddressMain::CountZipCodesClick()
+{
+    if (!Table || !OnRecord() || !TPrinterCheck::PrinterPresent())
+        return;
+    const QString tag = OrderTag;
+    const uint32_t record = Table->Table().recordNumber();
+    UpdatesSuspended = true; // the display stays as it is while the count reads the table
+    Dialogs.CountZipCodes(*Table, this);
+    UpdatesSuspended = false;
+    SetCurrentOrder(tag);
+    Table->Table().go(record);
+    ShowMovedRecord();
 }
 
 void TAddressMain::BrowseClick()

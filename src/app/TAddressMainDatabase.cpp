@@ -19,6 +19,7 @@
 #include "settings/TRecentFiles.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "tools/TCountZipCodes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,6 +51,7 @@ void TAddressMain::InstallDefaultDialogs()
         return TNewDatabaseForm::Execute(parent, proposal);
     };
     Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget* parent) { return TRebuildIndexesForm::Run(parent, table); };
+    Dialogs.CountZipCodes = [](TAddressTable& table, QWidget* parent) { TCountZipCodes::Execute(parent, table); };
     Dialogs.Preferences = [](QWidget* parent) {
         TIniFile settings = Settings();
         return TPreferencesForm::Edit(settings, parent);

@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TPresortCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TPresortCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,11 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane [--home DIR] presort TABLE [record-set options] [--out FILE]\n"
+        "                                             bulk-mail presort list (default PRESORT.PSL in the\n"
+        "                                             program folder) and a summary per level\n"
+        "  quorvane [--home DIR] zip-count TABLE [record-set options] (--csv | --pdf FILE | --printer NAME)\n"
+        "                                             ZIP code count as CSV zip,count, or its report\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -80,7 +90,8 @@ QString TCommandLine::HelpText()
         ">=6 compares, a;b either, a+b both, a^b a but not b. --tagged keeps the tagged records, --reverse\n"
         "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
         "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
-        "not combine with --query, --tagged or --reverse.\n"
+        "not combine with --query, --tagged or --reverse. These are the record-set options of count,\n"
+        "list, presort and zip-count.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }
