@@ -146,11 +146,14 @@ TEST(TAdcTable, DamagedTextIsRefusedWithItsFault)
         EXPECT_THROW(TAdcTable::Parse(QString::fromLatin1(text), "ADC.csv"), std::runtime_error) << text;
 }
 
-TEST(TAdcTable, ProgramFolderCopyComesFirst)
+TEST(TAdcTable, SeededIntoTheProgramFolderWhoseCopyComesFirst)
 {
     TTestProgramFolder home;
     EXPECT_EQ(TAdcTable::Load().Rows().size(), std::size(kDeliveredRows)); // none of its own: the delivered one
+    TProgramFolder::Prepare();
     QFile own(TProgramFolder::SysdataFolder() + "ADC.csv");
+    ASSERT_TRUE(own.exists());
+    EXPECT_EQ(TAdcTable::LoadFrom(own.fileName()).Rows().size(), std::size(kDeliveredRows));
     ASSERT_TRUE(own.open(QIODevice::WriteOnly));
     own.write("NAME,PREFIXES\nUPDATED CENTRE,120\n");
     own.close();
