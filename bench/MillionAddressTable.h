@@ -33,16 +33,21 @@ inline std::string Word(std::mt19937& random, int syllables)
     return word;
 }
 
+// A table that exists but cannot be opened is in use (another benchmark has it open for its
+// exclusive use) or damaged: it is never removed from under its user, the caller is told instead.
 inline void MakeSource()
 {
     if (QFile::exists(kSource)) {
         QString error;
         auto table = TAddressTable::Open(kSource, &error);
-        if (table && table->Table().recordCount() == kRecords)
+        if (!table)
+            throw std::runtime_error(("the benchmark table cannot be opened (in use by another benchmark? damaged? delete " + kFolder + " to make it anew): " + error).toStdString());
+        if (table->Table().recordCount() == kRecords)
             return;
     }
     QDir().mkpath(kFolder);
-    QFile::remove(kSource);
+    for (const char* extension : {".DBF", ".FPT", ".CDX"})
+        QFile::remove(kFolder + "/SOURCE" + extension);
     if (!TAddressFiles::CreateAddressFile(kSource, TFieldLengths()))
         throw std::runtime_error("cannot create the benchmark table");
     auto table = TAddressTable::Open(kSource);
