@@ -33,7 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "&Export ", "Count &Zip Codes",
+    "&Export ",
     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
     "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
 
@@ -112,6 +112,7 @@ void TAddressMain::ConnectCommands()
     on("&Browse", &TAddressMain::BrowseClick);
     on("&Search", &TAddressMain::SearchClick);
     on("Delete &Records", &TAddressMain::DeleteRecordsClick);
+    on("Count &Zip Codes", &TAddressMain::CountZipCodesClick);
     connect(FilterButton, &QPushButton::clicked, this, &TAddressMain::SetFilterClick);
     connect(BrowseButton, &QPushButton::clicked, this, &TAddressMain::BrowseClick);
     connect(SearchButton, &QPushButton::clicked, this, &TAddressMain::SearchClick);

@@ -60,6 +60,8 @@ struct TAddressMainDialogs {
     std::function<std::optional<TPreferences>(QWidget*)> Preferences;
     // The dial dialog for a record's PHONE or PHONE2.
     std::function<void(const QString& number, QWidget*)> Dial;
+    // "Count Zip Codes" over the table's record set; leaves order and record as they were.
+    std::function<void(TAddressTable&, QWidget*)> CountZipCodes;
 };
 
 class TAddressMain : public QMainWindow {
@@ -150,6 +152,7 @@ public:
     void DeleteRecordsClick();
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
+    void CountZipCodesClick();
     TMemoSearch MemoSearch;
 
     void AboutClick();

@@ -15,6 +15,7 @@
 #include "import/TDbfImportForm.h"
 #include "import/TReleaseImportForm.h"
 #include "settings/TWindowPlacement.h"
+#include "output/TPrinterCheck.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -113,6 +114,20 @@ void TAddressMain::TagAllClick()
     CachedCount.reset();
     GuardedGoTop();
     ShowRecord();
+}
+
+void TAddressMain::CountZipCodesClick()
+{
+    if (!Table || !OnRecord() || !TPrinterCheck::PrinterPresent())
+        return;
+    const QString tag = OrderTag;
+    const uint32_t record = Table->Table().recordNumber();
+    UpdatesSuspended = true; // the display stays as it is while the count reads the table
+    Dialogs.CountZipCodes(*Table, this);
+    UpdatesSuspended = false;
+    SetCurrentOrder(tag);
+    Table->Table().go(record);
+    ShowMovedRecord();
 }
 
 void TAddressMain::BrowseClick()

@@ -21,6 +21,7 @@
 #include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "tools/TCountZipCodes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +54,7 @@ void TAddressMain::InstallDefaultDialogs()
     };
     Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget* parent) { return TRebuildIndexesForm::Run(parent, table); };
     Dialogs.Dial = [](const QString& number, QWidget* parent) { TQVDialer::Execute(parent, number); };
+    Dialogs.CountZipCodes = [](TAddressTable& table, QWidget* parent) { TCountZipCodes::Execute(parent, table); };
     Dialogs.Preferences = [](QWidget* parent) {
         TIniFile settings = Settings();
         return TPreferencesForm::Edit(settings, parent);

@@ -3,6 +3,7 @@
 #include "TDialCommands.h"
 #include "TImportCommands.h"
 #include "TLayoutCommands.h"
+#include "TPresortCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -24,6 +25,7 @@ void TCommandLine::RegisterStandardCommands()
     TDialCommands::Register();
     TImportCommands::Register();
     TLayoutCommands::Register();
+    TPresortCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -86,6 +88,11 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] layout show FILE     what a layout file (.L, .E, .R, Clipbrd.tmp) holds\n"
         "  quorvane [--home DIR] layout render FILE [--table TABLE --recno N] [--size WxH] (--pdf OUT | --preview-png DIR)\n"
         "                                             one page of the layout (for record N), size in inches\n"
+        "  quorvane [--home DIR] presort TABLE [record-set options] [--out FILE]\n"
+        "                                             bulk-mail presort list (default PRESORT.PSL in the\n"
+        "                                             program folder) and a summary per level\n"
+        "  quorvane [--home DIR] zip-count TABLE [record-set options] (--csv | --pdf FILE | --printer NAME)\n"
+        "                                             ZIP code count as CSV zip,count, or its report\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -104,7 +111,8 @@ QString TCommandLine::HelpText()
         ">=6 compares, a;b either, a+b both, a^b a but not b. --tagged keeps the tagged records, --reverse\n"
         "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
         "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
-        "not combine with --query, --tagged or --reverse.\n"
+        "not combine with --query, --tagged or --reverse. These are the record-set options of count,\n"
+        "list, presort and zip-count.\n"
         "\n"
         "barcode writes \"digits: \" and the digits encoded, then \"bars: \" and the bars: POSTNET and FIM\n"
         "| full bar, . half bar, blank no bar; the Intelligent Mail barcode its 65 letters A, D, F, T.\n"

@@ -1,11 +1,9 @@
 #include "TTableCommands.h"
 #include "TCommandLine.h"
 
-#include "TConsolePrompts.h"
+#include "TRecordSetOptions.h"
 
 #include "data/TAddressFiles.h"
-#include "data/TAddressFilter.h"
-#include "data/TFilterBuilder.h"
 #include "data/TAddressSchema.h"
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
@@ -26,22 +24,11 @@
 
 namespace {
 
-struct TTableOptions {
-    QString Table;
+struct TTableOptions : TRecordSetOptions {
     QString Order;
-    QString Filter;
-    QStringList Queries;
     QStringList Fields;
-    bool Tagged = false;
-    bool Reverse = false;
     bool Raw = false;
     bool All = false;
-    bool ShowFilter = false;
-};
-
-class TUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
@@ -54,40 +41,22 @@ TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
     };
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (options.Take(command, arguments, i))
+            continue;
         if (argument == QLatin1String("--order"))
             options.Order = value(i);
-        else if (argument == QLatin1String("--filter"))
-            options.Filter = value(i);
-        else if (argument == QLatin1String("--query"))
-            options.Queries << value(i);
         else if (argument == QLatin1String("--fields"))
             options.Fields = value(i).split(u',', Qt::SkipEmptyParts);
-        else if (argument == QLatin1String("--tagged"))
-            options.Tagged = true;
-        else if (argument == QLatin1String("--reverse"))
-            options.Reverse = true;
         else if (argument == QLatin1String("--raw"))
             options.Raw = true;
         else if (argument == QLatin1String("--all"))
             options.All = true;
-        else if (argument == QLatin1String("--show-filter"))
-            options.ShowFilter = true;
-        else if (argument.startsWith(QLatin1String("--")))
-            throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
-        else if (options.Table.isEmpty())
-            options.Table = argument;
         else
-            throw TUsageError((command + ": only one TABLE may be given").toStdString());
+            throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
     }
-    if (options.Table.isEmpty())
-        throw TUsageError((command + ": name a TABLE (see --help)").toStdString());
-    const bool query = !options.Queries.isEmpty() || options.Tagged || options.Reverse;
-    if (options.Raw && (query || options.ShowFilter))
+    options.Check(command);
+    if (options.Raw && (options.UsesEntries() || options.ShowFilter))
         throw TUsageError(QStringLiteral("--query, --tagged, --reverse and --show-filter work on address tables, not with --raw").toStdString());
-    // A written condition and the filter entries are two ways of saying one filter; mixing them
-    // would blur which one was dropped when it matches nothing.
-    if (query && !options.Filter.isEmpty())
-        throw TUsageError(QStringLiteral("give either --filter or --query/--tagged/--reverse, not both").toStdString());
     return options;
 }
 
@@ -206,59 +175,6 @@ int CheckRaw(const TTableOptions& options, QTextStream& out)
 
 // --- the address record set: records carrying neither the delete flag nor ISDEL
 
-std::unique_ptr<TAddressTable> OpenAddress(const TTableOptions& options)
-{
-    TAddressTable::SetGlobalTagId(
-        TIniFile(TProgramFolder::SettingsFile()).ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString()));
-    QString error;
-    auto table = TAddressTable::Open(QFileInfo(options.Table).absoluteFilePath(), &error);
-    if (!table)
-        throw std::runtime_error(error.toStdString());
-    if (!options.Order.isEmpty() && !table->SetOrderTag(options.Order)) {
-        if (!table->Area().indexProblem().empty())
-            throw std::runtime_error(table->Area().indexProblem());
-        throw std::runtime_error(("the table has no tag " + options.Order).toStdString());
-    }
-    table->SetFilterText(options.Filter);
-    return table;
-}
-
-// "Zip or Postal=6" and the like into the filter entries; a later value for an entry wins.
-TQueryValues QueryValues(const TTableOptions& options)
-{
-    TQueryValues values;
-    for (const QString& query : options.Queries) {
-        const qsizetype equals = query.indexOf(u'=');
-        const int entry = equals < 0 ? -1 : TQueryValues::EntryIndex(query.left(equals).trimmed());
-        if (entry < 0)
-            throw TUsageError(("--query needs CAPTION=VALUE with one of the filter captions (see --help), not " + query).toStdString());
-        values.Values[static_cast<size_t>(entry)] = query.mid(equals + 1);
-    }
-    values.Tagged = options.Tagged;
-    values.Reverse = options.Reverse;
-    return values;
-}
-
-// Opens the table with its record set as the filter dialog would leave it: a filter that is too
-// complex or matches nothing is dropped (with the message on stderr) and every live record shows.
-std::unique_ptr<TAddressTable> OpenFilteredAddress(const TTableOptions& options, QTextStream& out)
-{
-    const TQueryValues values = QueryValues(options);
-    auto table = OpenAddress(options);
-    QString filterText = options.Filter;
-    if (values != TQueryValues()) {
-        // A value no literal can hold stops the command (status 2) instead of being dropped.
-        TFilterBuilder::BuildQueryString(values, TAddressTable::GlobalTagId());
-        TAddressFilter filter;
-        filter.Values = values;
-        filter.ApplyQuery(*table);
-        filterText = filter.FilterText();
-    }
-    if (options.ShowFilter)
-        out << "filter: " << filterText << "\n";
-    return table;
-}
-
 QStringList AddressColumns(const QStringList& requested)
 {
     if (requested.isEmpty()) {
@@ -283,7 +199,7 @@ QStringList AddressColumns(const QStringList& requested)
 
 int ListAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenFilteredAddress(options, out);
+    auto table = options.Open(out, options.Order);
     table->SetExtraFields(true);
     const QStringList columns = AddressColumns(options.Fields);
     out << TCsv::FormatRecord(columns);
@@ -300,7 +216,7 @@ int ListAddress(const TTableOptions& options, QTextStream& out)
 
 int CountAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenFilteredAddress(options, out);
+    auto table = options.Open(out, options.Order);
     out << table->Count() << "\n";
     return 0;
 }
@@ -402,15 +318,10 @@ int ReindexAddress(const QStringList& arguments, QTextStream& out, QTextStream& 
 int Run(const QString& command, const QStringList& arguments, QTextStream& out, QTextStream& err,
         int (*raw)(const TTableOptions&, QTextStream&), int (*address)(const TTableOptions&, QTextStream&))
 {
-    TConsolePrompts prompts(err);
-    try {
+    return RunCommand(command, out, err, [&] {
         const TTableOptions options = ParseOptions(command, arguments);
         return options.Raw ? raw(options, out) : address(options, out);
-    } catch (const std::exception& error) {
-        out.flush();
-        err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
-        return 2;
-    }
+    });
 }
 
 int PrintRecord(const QStringList& arguments, QTextStream& out)
@@ -456,17 +367,6 @@ int PrintRecord(const QStringList& arguments, QTextStream& out)
     return 0;
 }
 
-template <typename TWork> int RunPlain(const QString& command, QTextStream& err, TWork work)
-{
-    TConsolePrompts prompts(err);
-    try {
-        return work();
-    } catch (const std::exception& error) {
-        err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
-        return 2;
-    }
-}
-
 } // namespace
 
 void TTableCommands::Register()
@@ -481,12 +381,12 @@ void TTableCommands::Register()
         return Run(QStringLiteral("check"), a, o, e, CheckRaw, CheckAddress);
     });
     TCommandLine::Register(QStringLiteral("create"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunPlain(QStringLiteral("create"), e, [&] { return CreateAddress(a, o); });
+        return RunCommand(QStringLiteral("create"), o, e, [&] { return CreateAddress(a, o); });
     });
     TCommandLine::Register(QStringLiteral("reindex"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunPlain(QStringLiteral("reindex"), e, [&] { return ReindexAddress(a, o, e); });
+        return RunCommand(QStringLiteral("reindex"), o, e, [&] { return ReindexAddress(a, o, e); });
     });
     TCommandLine::Register(QStringLiteral("print-record"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunPlain(QStringLiteral("print-record"), e, [&] { return PrintRecord(a, o); });
+        return RunCommand(QStringLiteral("print-record"), o, e, [&] { return PrintRecord(a, o); });
     });
 }

@@ -121,6 +121,7 @@ void Query::rebuild()
     const bool checkFlag = hidden && !flagged;
     builtHidden_ = hidden;
     changed_ = RecordBitmap(n);
+    changedHintFrom_ = 0;
     built_ = true;
     if (!checkCondition && !checkFlag) {
         members_ = std::move(candidates);
@@ -150,6 +151,7 @@ void Query::refresh()
         changed_.resize(n);
         for (uint32_t r = old + 1; r <= n; ++r)
             changed_.set(r);
+        changedHintFrom_ = 0;
     }
     for (uint32_t r = changed_.nextSet(1); r != 0; r = r < n ? changed_.nextSet(r + 1) : 0) {
         if (matches(table_.readRecord(r)))
@@ -158,6 +160,7 @@ void Query::refresh()
             members_.clear(r);
     }
     changed_ = RecordBitmap(n);
+    changedHintFrom_ = 0;
 }
 
 uint32_t Query::count()
@@ -196,7 +199,7 @@ uint32_t Query::nextCandidate(uint32_t recno) const
     if (recno > members_.recordCount())
         return recno <= table_.recordCount() ? recno : 0;
     const uint32_t a = members_.nextSet(recno);
-    const uint32_t b = changed_.nextSet(recno);
+    const uint32_t b = nextChanged(recno);
     if (a == 0 || b == 0) {
         const uint32_t found = std::max(a, b);
         if (found != 0)
@@ -205,6 +208,18 @@ uint32_t Query::nextCandidate(uint32_t recno) const
         return beyond <= table_.recordCount() ? beyond : 0;
     }
     return std::min(a, b);
+}
+
+uint32_t Query::nextChanged(uint32_t recno) const
+{
+    // No changed record lies in [changedHintFrom_, changedHint_), none at all past the start
+    // when changedHint_ is 0: an answer kept for a lower start still holds up to changedHint_.
+    const bool kept = changedHintFrom_ != 0 && recno >= changedHintFrom_ && (changedHint_ == 0 || recno <= changedHint_);
+    if (!kept) {
+        changedHint_ = changed_.nextSet(recno);
+        changedHintFrom_ = recno;
+    }
+    return changedHint_;
 }
 
 uint32_t Query::previousCandidate(uint32_t recno) const
@@ -304,6 +319,7 @@ void Query::recordWritten(uint32_t recno, const uint8_t*, const uint8_t*)
         changed_.resize(recno);
     }
     changed_.set(recno);
+    changedHintFrom_ = 0;
 }
 
 void Query::tableRewritten()

@@ -80,6 +80,7 @@ private:
     void refresh();
     bool matches(const RecordView& record) const;
     uint32_t nextCandidate(uint32_t recno) const;
+    uint32_t nextChanged(uint32_t recno) const;
     uint32_t previousCandidate(uint32_t recno) const;
     const Expression& cached(std::string_view text);
     uint32_t step(uint32_t recno, bool forward);
@@ -91,6 +92,10 @@ private:
     RecordBitmap members_;
     std::vector<QueryPlanner::TagRange> ranges_;
     RecordBitmap changed_;
+    // The last answer of changed_.nextSet(changedHintFrom_), so a walk through the set does not
+    // scan the rest of an (usually empty) bitmap at every step; 0 = no answer kept.
+    mutable uint32_t changedHintFrom_ = 0;
+    mutable uint32_t changedHint_ = 0;
     bool builtHidden_ = true;
     bool built_ = false;
     std::map<std::string, Expression, std::less<>> cache_;

@@ -432,3 +432,27 @@ TEST(TAddressMainLifecycle, FilterCommandsSaveClearRestoreAndClearTags)
     EXPECT_FALSE(started.Window.TaggedCheck->isChecked());
     EXPECT_FALSE(started.Table().FieldText(QStringLiteral("TAG")).isEmpty()); // no record rewritten
 }
+
+TEST(TAddressMainLifecycle, CountZipCodesCountsTheRecordSetAndKeepsOrderAndRecord)
+{
+    TStartedWindow started;
+    for (const char* name : {"Clark", "Adams", "Brown"})
+        AppendRecord(started.Table(), {{"LNAME", QLatin1String(name)}, {"ZIP", QStringLiteral("60601")}});
+    started.Window.SetOrderTo(QStringLiteral("Last Name"));
+    started.Window.LastRecord();
+    QAction* command = started.Window.Action(QStringLiteral("Count &Zip Codes"));
+    EXPECT_TRUE(command->isEnabled());
+    EXPECT_NE(command->toolTip(), TAddressMain::NotAvailableText());
+
+    int opened = 0;
+    started.Window.Dialogs.CountZipCodes = [&](TAddressTable& table, QWidget*) {
+        ++opened;
+        table.SetOrderTag(QString()); // what a careless tool could leave behind
+        table.Table().goTop();
+    };
+    command->trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(started.Window.CurrentOrderCaption(), QStringLiteral("Last Name"));
+    EXPECT_EQ(started.Table().Area().order(), started.Table().Area().tagNumber("LNAME"));
+    EXPECT_EQ(started.Field("LNAME"), QStringLiteral("Clark"));
+}

@@ -53,7 +53,7 @@ TEST(TAddressMain, LaterCommandsArePresentButDisabledWithAReason)
     TTestProgramFolder home;
     TAddressMain window;
     window.SetButtons({true, false, true, false});
-    for (const char* caption : {"Print &Labels", "Print &Reports", "Count &Zip Codes", "Con&vert Case"}) {
+    for (const char* caption : {"Print &Labels", "Print &Reports", "Check && Repair &Duplicates", "Con&vert Case"}) {
         QAction* action = window.Action(caption);
         ASSERT_NE(action, nullptr) << caption;
         EXPECT_FALSE(action->isEnabled()) << caption;

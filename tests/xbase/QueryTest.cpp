@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace xbase {
 namespace {
 
@@ -203,6 +206,24 @@ TEST(Query, ChangedAndAppendedRecordsAreCheckedAfresh)
     EXPECT_EQ(query.count(), before);
     table->hidden = false;
     EXPECT_EQ(query.count(), bruteCount(*table, query.condition(), false));
+}
+
+TEST(Query, WalkSeesARecordThatChangedAheadOfIt)
+{
+    auto table = sampleTable(40);
+    Query query(*table);
+    query.setCondition("UPPER(LNAME)=\"JONES\" .and. !ISDEL");
+    (void)query.count();
+    std::vector<uint32_t> walked{query.top()};
+    walked.push_back(query.skip(walked.back(), 1)); // the walk has looked ahead past record 30
+    ASSERT_LT(walked.back(), 30u);
+    // Record 30 (a Blacksmith) becomes a Jones while the walk stands before it.
+    std::memcpy(table->bytesOf(30) + table->layout().fields()[0].offset, "Jones       ", 12);
+    query.recordWritten(30, nullptr, table->bytesOf(30));
+    for (uint32_t r = query.skip(walked.back(), 1); r != 0; r = query.skip(r, 1))
+        walked.push_back(r);
+    EXPECT_NE(std::find(walked.begin(), walked.end(), 30u), walked.end());
+    EXPECT_EQ(walked.back(), 32u);
 }
 
 TEST(Query, ConditionsAreValidatedAndClearedByEmptyText)

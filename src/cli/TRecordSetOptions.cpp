@@ -1,0 +1,106 @@
+#include "TRecordSetOptions.h"
+
+#include "TConsolePrompts.h"
+
+#include "data/TAddressFilter.h"
+#include "data/TAddressTable.h"
+#include "data/TFilterBuilder.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+bool TRecordSetOptions::Take(const QString& command, const QStringList& arguments, int& i)
+{
+    const QString& argument = arguments[i];
+    auto value = [&]() -> QString {
+        if (i + 1 >= arguments.size())
+            throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+        return arguments[++i];
+    };
+    if (argument == QLatin1String("--filter"))
+        Filter = value();
+    else if (argument == QLatin1String("--query"))
+        Queries << value();
+    else if (argument == QLatin1String("--tagged"))
+        Tagged = true;
+    else if (argument == QLatin1String("--reverse"))
+        Reverse = true;
+    else if (argument == QLatin1String("--show-filter"))
+        ShowFilter = true;
+    else if (argument.startsWith(QLatin1String("--")))
+        return false;
+    else if (Table.isEmpty())
+        Table = argument;
+    else
+        throw TUsageError((command + ": only one TABLE may be given").toStdString());
+    return true;
+}
+
+void TRecordSetOptions::Check(const QString& command) const
+{
+    if (Table.isEmpty())
+        throw TUsageError((command + ": name a TABLE (see --help)").toStdString());
+    // A written condition and the filter entries are two ways of saying one filter; mixing them
+    // would blur which one was dropped when it matches nothing.
+    if (UsesEntries() && !Filter.isEmpty())
+        throw TUsageError(QStringLiteral("give either --filter or --query/--tagged/--reverse, not both").toStdString());
+}
+
+// "Zip or Postal=6" and the like into the filter entries; a later value for an entry wins.
+TQueryValues TRecordSetOptions::QueryValues() const
+{
+    TQueryValues values;
+    for (const QString& query : Queries) {
+        const qsizetype equals = query.indexOf(u'=');
+        const int entry = equals < 0 ? -1 : TQueryValues::EntryIndex(query.left(equals).trimmed());
+        if (entry < 0)
+            throw TUsageError(("--query needs CAPTION=VALUE with one of the filter captions (see --help), not " + query).toStdString());
+        values.Values[static_cast<size_t>(entry)] = query.mid(equals + 1);
+    }
+    values.Tagged = Tagged;
+    values.Reverse = Reverse;
+    return values;
+}
+
+std::unique_ptr<TAddressTable> TRecordSetOptions::Open(QTextStream& out, const QString& order) const
+{
+    const TQueryValues values = QueryValues();
+    TAddressTable::SetGlobalTagId(
+        TIniFile(TProgramFolder::SettingsFile()).ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString()));
+    QString error;
+    auto table = TAddressTable::Open(QFileInfo(Table).absoluteFilePath(), &error);
+    if (!table)
+        throw std::runtime_error(error.toStdString());
+    if (!order.isEmpty() && !table->SetOrderTag(order)) {
+        if (!table->Area().indexProblem().empty())
+            throw std::runtime_error(table->Area().indexProblem());
+        throw std::runtime_error(("the table has no tag " + order).toStdString());
+    }
+    table->SetFilterText(Filter);
+    QString filterText = Filter;
+    if (values != TQueryValues()) {
+        // A value no literal can hold stops the command (status 2) instead of being dropped.
+        TFilterBuilder::BuildQueryString(values, TAddressTable::GlobalTagId());
+        TAddressFilter filter;
+        filter.Values = values;
+        filter.ApplyQuery(*table);
+        filterText = filter.FilterText();
+    }
+    if (ShowFilter)
+        out << "filter: " << filterText << "\n";
+    return table;
+}
+
+int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work)
+{
+    TConsolePrompts prompts(err);
+    try {
+        return work();
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
+        return 2;
+    }
+}

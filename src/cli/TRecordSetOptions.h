@@ -1,0 +1,50 @@
+// The options every command over an address table shares: the TABLE and the record set it works
+// on (--filter EXPR, or --query CAPTION=VALUE..., --tagged, --reverse, and --show-filter), read
+// and applied the way the filter dialog applies them. Also the one runner that turns a
+// command's exceptions into "quorvane: COMMAND: message" on stderr with exit status 2.
+#pragma once
+
+#include "data/TQueryValues.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QTextStream;
+class TAddressTable;
+
+// A command line that cannot be understood (exit status 2, like every error).
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TRecordSetOptions {
+    QString Table;
+    QString Filter;
+    QStringList Queries;
+    bool Tagged = false;
+    bool Reverse = false;
+    bool ShowFilter = false;
+
+    // Takes arguments[i] (and its value, moving i on) when it is TABLE or a record-set option;
+    // false for anything else, which the command reads itself.
+    bool Take(const QString& command, const QStringList& arguments, int& i);
+    // After the arguments: a TABLE was named and --filter is not mixed with the entries.
+    void Check(const QString& command) const;
+    bool UsesEntries() const { return !Queries.isEmpty() || Tagged || Reverse; }
+    // The filter dialog's entries named by --query, --tagged and --reverse.
+    TQueryValues QueryValues() const;
+
+    // Opens TABLE (relative to the current folder) in `order` (a tag name; empty: record order)
+    // with its record set as the filter dialog would leave it: a filter that is too complex or
+    // matches nothing is dropped (the message on stderr) and every live record is in the set.
+    // With --show-filter, "filter: <condition>" goes to `out` first.
+    std::unique_ptr<TAddressTable> Open(QTextStream& out, const QString& order = QString()) const;
+};
+
+// Runs `work` with the console prompt service; an exception becomes the error line and status 2.
+int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work);

@@ -1,0 +1,73 @@
+#include "TPresortList.h"
+
+#include "data/TCp1252.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+TPresortList TPresortList::Load(const QString& path)
+{
+    TPresortList list;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return list;
+    // Read in blocks, so a damaged file with no line ends costs no more memory than its entries.
+    constexpr qint64 kBlock = 1 << 16;
+    QByteArray pending;
+    while (!file.atEnd()) {
+        const QByteArray block = file.read(kBlock);
+        if (block.isEmpty())
+            break;
+        pending += block;
+        const qsizetype lastEnd = std::max(pending.lastIndexOf('\n'), pending.lastIndexOf('\r'));
+        if (lastEnd >= 0) {
+            list.AddText(pending.constData(), pending.constData() + lastEnd + 1);
+            pending.remove(0, lastEnd + 1);
+        }
+        if (pending.size() > MaxLineLength) // a line with no end in sight: keep only what is shown
+            pending.truncate(MaxLineLength + 1);
+    }
+    list.AddText(pending.constData(), pending.constData() + pending.size());
+    return list;
+}
+
+TPresortList TPresortList::FromText(const QByteArray& bytes)
+{
+    TPresortList list;
+    list.AddText(bytes.constData(), bytes.constData() + bytes.size());
+    return list;
+}
+
+void TPresortList::AddText(const char* begin, const char* end)
+{
+    const char* line = begin;
+    for (const char* p = begin; p <= end; ++p) {
+        if (p == end || *p == '\n' || *p == '\r') {
+            AddLine(line, p);
+            line = p + 1;
+        }
+    }
+}
+
+void TPresortList::AddLine(const char* begin, const char* end)
+{
+    end = std::min(end, begin + MaxLineLength);
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t'))
+        --end;
+    if (end == begin)
+        return;
+    TPresortEntry entry;
+    entry.Text = TCp1252::Decode(std::string_view(begin, size_t(end - begin)));
+    entry.Separator = IsSeparator(entry.Text);
+    Entries.push_back(std::move(entry));
+}
+
+std::optional<TPresortEntry> TPresortList::TakeFirst()
+{
+    if (Entries.empty())
+        return std::nullopt;
+    TPresortEntry entry = std::move(Entries.front());
+    Entries.pop_front();
+    return entry;
+}
