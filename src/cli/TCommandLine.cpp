@@ -1,4 +1,5 @@
 #include "TCommandLine.h"
+#include "TLetterCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TLetterCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,13 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane [--home DIR] letters list                  the stored letters, one description a line\n"
+        "  quorvane [--home DIR] letters import NAME FILE.rtf  store an RTF file as letter NAME (new or replaced)\n"
+        "  quorvane [--home DIR] letters export NAME FILE.rtf  write letter NAME's RTF as stored\n"
+        "  quorvane [--home DIR] letters merge TABLE (--letter NAME | --letter-file FILE.rtf)\n"
+        "             [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse]\n"
+        "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
+        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"

@@ -487,3 +487,41 @@ void TTableCommands::Register()
         return RunPlain(QStringLiteral("print-record"), e, [&] { return PrintRecord(a, o); });
     });
 }
+
+bool TTableCommands::TakeRecordSetOption(const QStringList& arguments, int& i, TRecordSetOptions& options)
+{
+    const QString& argument = arguments[i];
+    auto value = [&]() -> QString {
+        if (i + 1 >= arguments.size())
+            throw TUsageError((argument + " needs a value").toStdString());
+        return arguments[++i];
+    };
+    if (argument == QLatin1String("--order"))
+        options.Order = value();
+    else if (argument == QLatin1String("--filter"))
+        options.Filter = value();
+    else if (argument == QLatin1String("--query"))
+        options.Queries << value();
+    else if (argument == QLatin1String("--tagged"))
+        options.Tagged = true;
+    else if (argument == QLatin1String("--reverse"))
+        options.Reverse = true;
+    else
+        return false;
+    return true;
+}
+
+std::unique_ptr<TAddressTable> TTableCommands::OpenRecordSet(const QString& table, const TRecordSetOptions& set,
+                                                             QTextStream& out)
+{
+    TTableOptions options;
+    options.Table = table;
+    options.Order = set.Order;
+    options.Filter = set.Filter;
+    options.Queries = set.Queries;
+    options.Tagged = set.Tagged;
+    options.Reverse = set.Reverse;
+    if ((!set.Queries.isEmpty() || set.Tagged || set.Reverse) && !set.Filter.isEmpty())
+        throw TUsageError("give either --filter or --query/--tagged/--reverse, not both");
+    return OpenFilteredAddress(options, out);
+}

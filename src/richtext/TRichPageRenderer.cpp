@@ -77,3 +77,22 @@ int TRichPageRenderer::RenderPage(const TRichDocument& document, QPainter& paint
     painter.restore();
     return NextPageStart(document, start);
 }
+
+QImage TRichPageRenderer::RenderPageImage(const TRichDocument& document, double dotsPerInch, double zoom, int start,
+                                          int* next)
+{
+    const TRichPageLayout& page = document.PageLayout();
+    const double scale = dotsPerInch * zoom;
+    QImage image(int(std::lround(page.PaperWidth.ToInches().Value() * scale)),
+                 int(std::lround(page.PaperHeight.ToInches().Value() * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QRectF textArea(page.MarginLeft.ToInches().Value() * scale, page.MarginTop.ToInches().Value() * scale,
+                          page.TextWidth().ToInches().Value() * scale, page.TextHeight().ToInches().Value() * scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const int following = RenderPage(document, painter, textArea, dotsPerInch, zoom, start);
+    if (next)
+        *next = following;
+    return image;
+}

@@ -4,6 +4,7 @@
 // and the preview both draw through here.
 #pragma once
 
+#include <QImage>
 #include <QRectF>
 
 class QPainter;
@@ -16,6 +17,10 @@ public:
     // Returns the next page's start, 0 when this page is the last.
     static int RenderPage(const TRichDocument& document, QPainter& painter, const QRectF& textArea, double dotsPerInch,
                           double zoom, int start);
+    // The whole sheet as a picture: white paper at the page's size, the text area inset by the
+    // margins, as the preview shows it. `next` (when given) receives the next page's start.
+    static QImage RenderPageImage(const TRichDocument& document, double dotsPerInch, double zoom, int start,
+                                  int* next = nullptr);
     static int NextPageStart(const TRichDocument& document, int start);
     static int PageCount(const TRichDocument& document);
 
