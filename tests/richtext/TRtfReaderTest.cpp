@@ -177,7 +177,7 @@ TEST(TRtfReaderTest, ReadsTheLetterFixture)
     ASSERT_FALSE(rtf.isEmpty());
     const auto document = ReadRtf(rtf);
     const QString text = PlainText(*document);
-    EXPECT_TRUE(text.startsWith("[Today's Date]\n[Name and Address]\nDear [Full Name],\n"));
+    EXPECT_TRUE(text.startsWith("[Today's Date]\n\n[Name and Address]\nDear [Full Name],\n"));
     EXPECT_TRUE(text.contains(QStringLiteral("Café crème € and “quotes”.")));
     EXPECT_TRUE(text.endsWith("Done."));
     EXPECT_FALSE(text.contains("Handwritten") || text.contains("Fixture") || text.contains("Normal"));
