@@ -115,7 +115,8 @@ void TLetterMerge::ReplaceTokens(TRichDocument& document, const TLetterRecord& r
     }
     // Every token of the letter's own text first; replacing from the end keeps the positions
     // of the earlier ones, and no inserted value is ever looked at.
-    const QString text = document.Document().toRawText();
+    QTextDocument& target = document.Content();
+    const QString text = target.toRawText();
     std::vector<TTokenAt> tokens;
     for (int open = int(text.indexOf(u'[')); open >= 0; open = int(text.indexOf(u'[', open + 1))) {
         const int close = int(text.indexOf(u']', open + 1));
@@ -127,11 +128,13 @@ void TLetterMerge::ReplaceTokens(TRichDocument& document, const TLetterRecord& r
         if (found != byName.constEnd())
             tokens.push_back({open, close - open + 1, found.value()});
     }
-    QTextDocument& target = document.Document();
+    QTextCursor edit(&target);
+    edit.beginEditBlock(); // one change for the layout to hear of
     for (auto token = tokens.rbegin(); token != tokens.rend(); ++token) {
         const QTextCharFormat format = TRichTextFinder::AttributesAt(target, token->Position + 1);
         TRichTextFinder::ReplaceRange(target, token->Position, token->Length, *token->Value, format);
     }
+    edit.endEditBlock();
     document.Reformat();
     document.SetCaret(0);
 }

@@ -28,14 +28,33 @@ TRichDocument::~TRichDocument() = default;
 
 void TRichDocument::Prepare()
 {
+    LayoutMade = false;
     Text->setUndoRedoEnabled(false);
-    Text->documentLayout()->setPaintDevice(&LayoutDevice());
     Text->setDocumentMargin(0);
     QFont font(QString::fromLatin1(DefaultFontName));
     font.setPointSizeF(DefaultFontPoints);
     Text->setDefaultFont(font);
     Text->setPageSize(QSizeF(TextAreaWidth(), TextAreaHeight()));
     CaretCursor = QTextCursor(Text.get());
+}
+
+QTextDocument& TRichDocument::Document()
+{
+    if (!LayoutMade) {
+        // Cursor work may have made a layout on the screen's device meanwhile: it goes, and the
+        // text is laid out afresh on ours.
+        Text->setDocumentLayout(nullptr);
+        Text->documentLayout()->setPaintDevice(&LayoutDevice());
+        Text->markContentsDirty(0, Text->characterCount());
+        LayoutMade = true;
+    }
+    return *Text;
+}
+
+void TRichDocument::Adopt(std::unique_ptr<QTextDocument> content)
+{
+    Text = std::move(content);
+    Prepare();
 }
 
 void TRichDocument::SetPageLayout(const TRichPageLayout& layout)
@@ -61,7 +80,7 @@ void TRichDocument::CopyFrom(const TRichDocument& other)
 void TRichDocument::Reformat()
 {
     // Counting the pages makes the layout finish every block now.
-    (void)Text->pageCount();
+    (void)Document().pageCount();
 }
 
 void TRichDocument::SetCaret(int position, int selectionLength)

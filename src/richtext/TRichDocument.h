@@ -32,8 +32,14 @@ public:
     TRichDocument(const TRichDocument&) = delete;
     TRichDocument& operator=(const TRichDocument&) = delete;
 
-    QTextDocument& Document() { return *Text; }
-    const QTextDocument& Document() const { return *Text; }
+    // The document, laid out on the letter's device from here on (the layout is made on the
+    // first call, so reading and merging a text never pay for layouts nobody looks at).
+    QTextDocument& Document();
+    const QTextDocument& Document() const { return const_cast<TRichDocument*>(this)->Document(); }
+    // The text without its layout, for bulk edits (reading, merging) before anything is drawn.
+    QTextDocument& Content() { return *Text; }
+    // Takes `content` as the document's text (the reader builds it apart).
+    void Adopt(std::unique_ptr<QTextDocument> content);
 
     const TRichPageLayout& PageLayout() const { return Layout; }
     // Takes the corrected layout and lays the text out in its text area.
@@ -63,6 +69,7 @@ private:
     void Prepare();
 
     std::unique_ptr<QTextDocument> Text;
+    bool LayoutMade = false;
     TRichPageLayout Layout;
     QTextCursor CaretCursor;
 };

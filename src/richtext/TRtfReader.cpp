@@ -106,8 +106,8 @@ struct TFontEntry {
 
 class TRtfParser {
 public:
-    TRtfParser(const QByteArray& rtf, TRichDocument& document)
-        : Data(rtf), Document(document), Cursor(&document.Document())
+    TRtfParser(const QByteArray& rtf, TRichDocument& document, QTextDocument& content)
+        : Data(rtf), Document(document), Cursor(&content)
     {
         SetCodePage(1252);
     }
@@ -162,6 +162,8 @@ void TRtfParser::Parse()
 {
     Stack.reserve(64);
     Stack.push_back(TGroupState());
+    // One edit for the whole text: the layout hears of it once, at the end, not per paragraph.
+    Cursor.beginEditBlock();
     Pos = 1; // the opening brace of the document
     AtGroupStart = true;
     const qsizetype size = Data.size();
@@ -215,6 +217,7 @@ void TRtfParser::Parse()
     // Groups still open at the end are closed; the document is what was read so far.
     Flush();
     ApplyParagraph();
+    Cursor.endEditBlock();
     Document.SetPageLayout(Page);
 }
 
@@ -554,7 +557,11 @@ void TRtfReader::Read(const QByteArray& rtf, TRichDocument& document)
     if (!rtf.startsWith("{\\rtf"))
         throw ERtfError("The file is not RTF text: it does not begin with {\\rtf");
     try {
-        TRtfParser(rtf, document).Parse();
+        // The text is built apart, with no layout listening, and handed over whole.
+        auto content = std::make_unique<QTextDocument>();
+        content->setUndoRedoEnabled(false);
+        TRtfParser(rtf, document, *content).Parse();
+        document.Adopt(std::move(content)); // keeps the page layout the parser set
     } catch (...) {
         document.Clear();
         document.SetPageLayout(TRichPageLayout());
