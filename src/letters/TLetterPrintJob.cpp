@@ -83,6 +83,8 @@ TLetterPrintJob::TResult TLetterPrintJob::Run()
         ErrorText = QStringLiteral("Printing the letters failed: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     Session = nullptr;
+    if (!Aborted && ErrorText.isEmpty() && Pages == 0)
+        ErrorText = QStringLiteral("There is no record to print"); // an empty document is no letter
     if (Aborted) {
         session.Abort();
         Result = TResult::lrCanceled;

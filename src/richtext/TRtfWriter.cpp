@@ -6,6 +6,7 @@
 
 #include <QTextBlock>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -200,10 +201,14 @@ void TRtfComposer::WriteHeader()
     for (size_t i = 0; i < Fonts.size(); ++i) {
         Out.Raw("{");
         Out.Word("f", static_cast<int>(i));
-        const QString family = Fonts[i].FamilyWord.isEmpty() ? QStringLiteral("nil") : Fonts[i].FamilyWord;
-        Out.Word(("f" + family.toLatin1()).constData());
+        // Only a family word made of letters is one; a ';' would end the font's entry early.
+        const QString& word = Fonts[i].FamilyWord;
+        const bool letters = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        });
+        Out.Word(("f" + (letters ? word.toLatin1() : QByteArray("nil"))).constData());
         Out.Word("fcharset", Fonts[i].Charset);
-        Out.Text(Fonts[i].Name);
+        Out.Text(QString(Fonts[i].Name).remove(u';'));
         Out.Raw(";}");
     }
     Out.Raw("}");

@@ -141,6 +141,13 @@ TEST_F(TLetterPrintJobTest, FailuresAreNeverCompleted)
         EXPECT_FALSE(QFile::exists(Pdf)); // no partial PDF is left behind
         EXPECT_EQ(Statuses.last(), job.Error());
     }
+    {
+        Table->SetFilterText("LNAME=\"Zz\"");
+        TLetterPrintJob job(*Table, *letter, Printers);
+        job.SetRecords(TRecords::MatchingFilter, false);
+        EXPECT_EQ(Run(job), TResult::lrFailed); // nothing to print is no finished letter
+        EXPECT_FALSE(QFile::exists(Pdf));
+    }
 }
 
 TEST(TLetterPrinterBoundsTest, MarginsLessOffsets)
