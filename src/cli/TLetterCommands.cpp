@@ -243,7 +243,7 @@ private:
     int Letter = 0;
 };
 
-int Merge(const QStringList& arguments, QTextStream& out)
+int Merge(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const TMergeOptions options = ParseMerge(arguments);
     TRichDocument letter;
@@ -279,7 +279,17 @@ int Merge(const QStringList& arguments, QTextStream& out)
     job.SetDocumentName(options.Letter.isEmpty() ? QFileInfo(options.LetterFile).completeBaseName() : options.Letter);
     TPreviewPictures pictures(options.PreviewFolder);
     job.OnMerged = [&](const TRichDocument& merged) { pictures(merged); };
+    // The status line of the print window, kept on one line of stderr.
+    bool shown = false;
+    job.OnStatus = [&](const QString& status) {
+        if (status.startsWith(QLatin1String("Printing page"))) {
+            err << "\r" << status << Qt::flush;
+            shown = true;
+        }
+    };
     const TLetterPrintJob::TResult result = job.Run();
+    if (shown)
+        err << "\n" << Qt::flush;
     if (result != TLetterPrintJob::TResult::lrCompleted)
         throw Error(job.Error().isEmpty() ? QStringLiteral("the letters were not printed") : job.Error());
     out << job.FinalText() << " " << job.PagesPrinted() << " pages";
@@ -314,7 +324,7 @@ void TLetterCommands::Register()
         if (command == QLatin1String("export"))
             return RunLetters(command, err, [&] { return Export(rest, out); });
         if (command == QLatin1String("merge"))
-            return RunLetters(command, err, [&] { return Merge(rest, out); });
+            return RunLetters(command, err, [&] { return Merge(rest, out, err); });
         err << "quorvane: letters: give list, import, export or merge (see --help)\n";
         return 2;
     });
