@@ -49,6 +49,15 @@ int HighByteOf(char16_t character)
     return -1;
 }
 
+// Control characters and embedded objects have no place in a letter's text.
+QString Writable(QString text)
+{
+    text.removeIf([](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\t') || c == QChar::ObjectReplacementCharacter || c == QChar::ParagraphSeparator;
+    });
+    return text;
+}
+
 class TRtfOutput {
 public:
     void Word(const char* word, std::optional<int> parameter = std::nullopt)
@@ -108,8 +117,6 @@ void TRtfOutput::Text(const QString& text)
             Raw("\\_");
         } else if (c >= 0x20 && c < 0x7F) {
             Literal(static_cast<char>(c));
-        } else if (c < 0x20 || c == QChar::ObjectReplacementCharacter || c == QChar::ParagraphSeparator) {
-            // control characters and embedded objects have no place in a letter's text
         } else if (const int byte = HighByteOf(c); byte >= 0) {
             static const char hex[] = "0123456789abcdef";
             const char escaped[] = {'\\', '\'', hex[byte >> 4], hex[byte & 15], '\0'};
@@ -150,8 +157,10 @@ void TRtfComposer::Collect()
         paragraph.Settings = TParagraphSettings::From(block.blockFormat());
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextFragment part = fragment.fragment();
-            if (part.isValid() && part.length() > 0)
-                paragraph.Runs.push_back({part.text(), TCharacterSettings::From(part.charFormat())});
+            // A run of nothing but what the writer leaves out must not leave its formatting behind.
+            const QString text = part.isValid() ? Writable(part.text()) : QString();
+            if (!text.isEmpty())
+                paragraph.Runs.push_back({text, TCharacterSettings::From(part.charFormat())});
         }
         if (paragraph.Runs.empty())
             paragraph.Runs.push_back({QString(), TCharacterSettings::From(block.charFormat())});

@@ -22,6 +22,7 @@ TEST(TRtfWriterTest, RoundTripIsByteIdentical)
         R"({\rtf1 open {\b bold)",
         R"({\rtf1 \paperw5000\paperh6000\margl100\margr100\margt100\margb100 small})",
         R"({\rtf1 \li2000\tx1000\tx3000 tab left of the indent})",
+        R"({\rtf1 {\b \'0b}\fs20 x\'0b{\i\u-4?}y})", // runs of nothing but characters left out
     };
     for (const QByteArray& source : sources) {
         ASSERT_FALSE(source.isEmpty());
