@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
+#include <QTextDocumentFragment>
 
 #include <cmath>
 
@@ -75,6 +76,11 @@ void TRichDocument::CopyFrom(const TRichDocument& other)
     Text.reset(other.Text->clone());
     Layout = other.Layout;
     Prepare();
+}
+
+void TRichDocument::InsertAt(QTextCursor& cursor, const TRichDocument& other)
+{
+    cursor.insertFragment(QTextDocumentFragment(other.Text.get()));
 }
 
 void TRichDocument::Reformat()

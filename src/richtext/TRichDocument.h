@@ -38,6 +38,7 @@ public:
     const QTextDocument& Document() const { return const_cast<TRichDocument*>(this)->Document(); }
     // The text without its layout, for bulk edits (reading, merging) before anything is drawn.
     QTextDocument& Content() { return *Text; }
+    const QTextDocument& Content() const { return *Text; }
     // Takes `content` as the document's text (the reader builds it apart).
     void Adopt(std::unique_ptr<QTextDocument> content);
 
@@ -48,6 +49,8 @@ public:
     void Clear();
     // Content and page layout of `other`; the caret goes to the start.
     void CopyFrom(const TRichDocument& other);
+    // Puts `other`'s text in at `cursor` (inserting an RTF file at the caret).
+    void InsertAt(QTextCursor& cursor, const TRichDocument& other);
     // Recomputes line and page breaks now rather than when next drawn.
     void Reformat();
 

@@ -150,7 +150,7 @@ private:
 
 void TRtfComposer::Collect()
 {
-    const QTextDocument& text = Document.Document();
+    const QTextDocument& text = Document.Content(); // formats only: no layout is needed
     const QString defaultFont = text.defaultFont().family();
     for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
         TParagraph paragraph;

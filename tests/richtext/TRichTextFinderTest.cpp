@@ -53,3 +53,37 @@ TEST(TRichTextFinderTest, EmptyReplacementRemovesTheText)
 }
 
 } // namespace
+
+#include "richtext/TRichWordIterator.h"
+
+namespace {
+
+TEST(TRichWordIteratorTest, WalksTheWordsAndReplacesTheSelection)
+{
+    auto document = ReadRtf(R"({\rtf1 Helo, {\b wrld}'s 42\par\par next-door})");
+    TRichWordIterator words(*document);
+    words.GoToStart();
+    QStringList seen;
+    while (words.NextWord()) {
+        seen << words.Word();
+        EXPECT_EQ(document->Caret().selectedText(), words.Word());
+        if (words.Word() == "wrld's")
+            words.ReplaceSelection("world's");
+    }
+    EXPECT_EQ(seen, (QStringList{"Helo", "wrld's", "42", "next", "door"}));
+    EXPECT_EQ(PlainText(*document), "Helo, world's 42\n\nnext-door");
+    EXPECT_TRUE(CharacterAt(*document, "world").Bold);
+}
+
+TEST(TRichDocumentTest, InsertsAnotherDocumentAtTheCaret)
+{
+    auto document = ReadRtf(R"({\rtf1 ab})");
+    auto inserted = ReadRtf(R"({\rtf1 {\b mid}})");
+    QTextCursor at(&document->Document());
+    at.setPosition(1);
+    document->InsertAt(at, *inserted);
+    EXPECT_EQ(PlainText(*document), "amidb");
+    EXPECT_TRUE(CharacterAt(*document, "mid").Bold);
+}
+
+} // namespace
