@@ -4,6 +4,7 @@
 #include "TImportCommands.h"
 #include "TLayoutCommands.h"
 #include "TPresortCommands.h"
+#include "TLetterCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -26,6 +27,7 @@ void TCommandLine::RegisterStandardCommands()
     TImportCommands::Register();
     TLayoutCommands::Register();
     TPresortCommands::Register();
+    TLetterCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -93,6 +95,13 @@ QString TCommandLine::HelpText()
         "                                             program folder) and a summary per level\n"
         "  quorvane [--home DIR] zip-count TABLE [record-set options] (--csv | --pdf FILE | --printer NAME)\n"
         "                                             ZIP code count as CSV zip,count, or its report\n"
+        "  quorvane [--home DIR] letters list                  the stored letters, one description a line\n"
+        "  quorvane [--home DIR] letters import NAME FILE.rtf  store an RTF file as letter NAME (new or replaced)\n"
+        "  quorvane [--home DIR] letters export NAME FILE.rtf  write letter NAME's RTF as stored\n"
+        "  quorvane [--home DIR] letters merge TABLE (--letter NAME | --letter-file FILE.rtf)\n"
+        "             [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse]\n"
+        "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
+        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"

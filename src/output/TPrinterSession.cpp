@@ -44,16 +44,23 @@ bool TPrinterSession::Begin(const TPrintSettings& settings)
 
 void TPrinterSession::PrintPage(const TDisplayList& page)
 {
-    if (!Painter)
+    QPainter* painter = NextPage();
+    if (!painter)
         return;
-    QPrinter& printer = Printers.Printer();
-    if (PagesPrinted > 0)
-        printer.newPage();
     // With a full-page printer the painter's origin is the sheet's corner and Qt takes the
     // unprintable offset off by itself.
-    const double dpi = printer.resolution();
-    TPagePainter(*Painter, dpi, dpi).PlayPage(page, false);
+    const double dpi = Printers.Printer().resolution();
+    TPagePainter(*painter, dpi, dpi).PlayPage(page, false);
+}
+
+QPainter* TPrinterSession::NextPage()
+{
+    if (!Painter)
+        return nullptr;
+    if (PagesPrinted > 0)
+        Printers.Printer().newPage();
     ++PagesPrinted;
+    return Painter.get();
 }
 
 bool TPrinterSession::End()

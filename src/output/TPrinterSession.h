@@ -27,6 +27,10 @@ public:
     // file dialog (Error() empty).
     bool Begin(const TPrintSettings& settings);
     void PrintPage(const TDisplayList& page);
+    // Starts the next page of a document drawn straight onto the device (letters) and returns
+    // its painter, origin at the sheet's corner; nullptr when no document is open.
+    QPainter* NextPage();
+    QPrinter& Device() { return Printers.Printer(); }
     // Finishes the document; false with Error() when the device failed.
     bool End();
     void Abort();

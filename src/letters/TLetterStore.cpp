@@ -1,0 +1,115 @@
+#include "TLetterStore.h"
+
+#include "data/TAddressFiles.h"
+#include "data/TCp1252.h"
+#include "richtext/TRichDocument.h"
+#include "richtext/TRtfReader.h"
+#include "richtext/TRtfWriter.h"
+#include "xbase/PaddedText.h"
+#include "xbase/TextCase.h"
+#include "xbase/WorkArea.h"
+#include "xbase/XbaseError.h"
+
+std::unique_ptr<TLetterStore> TLetterStore::Open()
+{
+    auto area = TAddressFiles::OpenSystemTable(TSystemTable::stLetter);
+    if (!area)
+        return nullptr;
+    return std::make_unique<TLetterStore>(std::move(area));
+}
+
+TLetterStore::TLetterStore(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
+{
+    // Deleted letters wait for the next rebuild; the list never shows them.
+    Area->table().setFlaggedHidden(true);
+    DescriptField = Area->table().fieldIndex("DESCRIPT");
+    RtfField = Area->table().fieldIndex("RTF");
+    if (DescriptField < 0 || RtfField < 0)
+        throw xbase::XbaseError("LETTER.DBF lacks the field DESCRIPT or RTF");
+}
+
+TLetterStore::~TLetterStore() = default;
+
+std::vector<TLetterEntry> TLetterStore::Letters()
+{
+    xbase::DbfTable& table = Area->table();
+    const uint32_t current = table.recordNumber();
+    std::vector<TLetterEntry> letters;
+    for (table.goTop(); !table.eof(); table.skip())
+        letters.push_back({table.recordNumber(), Description()});
+    if (current > 0 && current <= table.recordCount())
+        table.go(current);
+    return letters;
+}
+
+QByteArray TLetterStore::NameKey(const QString& name)
+{
+    std::string key = TCp1252::Encode(name.left(DescriptionWidth));
+    xbase::TextCase::toUpper(key.data(), key.size());
+    while (!key.empty() && key.back() == ' ')
+        key.pop_back();
+    return QByteArray::fromStdString(key);
+}
+
+std::vector<TLetterEntry> TLetterStore::Find(const QString& name)
+{
+    const QByteArray key = NameKey(name);
+    std::vector<TLetterEntry> found;
+    for (const TLetterEntry& letter : Letters())
+        if (NameKey(letter.Description) == key)
+            found.push_back(letter);
+    return found;
+}
+
+bool TLetterStore::Select(uint32_t recordNumber)
+{
+    xbase::DbfTable& table = Area->table();
+    if (recordNumber == 0 || recordNumber > table.recordCount())
+        return false;
+    table.go(recordNumber);
+    return !table.isFlaggedDeleted();
+}
+
+uint32_t TLetterStore::Current() const { return Area->table().eof() ? 0 : Area->table().recordNumber(); }
+
+QString TLetterStore::Description() const
+{
+    return TCp1252::Decode(xbase::trimPadding(Area->table().textView(DescriptField)));
+}
+
+QByteArray TLetterStore::Rtf() const { return QByteArray::fromStdString(Area->table().memoText(RtfField)); }
+
+void TLetterStore::LoadRichText(TRichDocument& document) const { TRtfReader::Read(Rtf(), document); }
+
+void TLetterStore::SaveRichText(const TRichDocument& document) { SetRtf(TRtfWriter::Write(document)); }
+
+QByteArray TLetterStore::PadRtf(const QByteArray& rtf) { return !rtf.isEmpty() && rtf.size() % 4 == 0 ? rtf + ' ' : rtf; }
+
+void TLetterStore::SetRtf(const QByteArray& rtf)
+{
+    const QByteArray padded = PadRtf(rtf);
+    Area->table().setMemo(RtfField, std::string_view(padded.constData(), static_cast<size_t>(padded.size())));
+}
+
+void TLetterStore::SetDescription(const QString& description)
+{
+    Area->table().setText(DescriptField, TCp1252::Encode(description.left(DescriptionWidth)));
+}
+
+uint32_t TLetterStore::Append(const QString& description, const QByteArray& rtf)
+{
+    xbase::DbfTable& table = Area->table();
+    table.appendBlank();
+    SetDescription(description);
+    SetRtf(rtf);
+    table.commit();
+    return table.recordNumber();
+}
+
+void TLetterStore::DeleteCurrent()
+{
+    Area->table().setDeleted(true);
+    Area->table().commit();
+}
+
+void TLetterStore::Commit() { Area->table().commit(); }
