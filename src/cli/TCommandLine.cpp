@@ -1,5 +1,6 @@
 #include "TCommandLine.h"
 #include "TBarcodeCommands.h"
+#include "TLabelCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -18,6 +19,7 @@ void TCommandLine::RegisterStandardCommands()
 {
     TTableCommands::Register();
     TBarcodeCommands::Register();
+    TLabelCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -71,6 +73,7 @@ QString TCommandLine::HelpText()
         "  quorvane barcode fim A|B|C\n"
         "  quorvane barcode imb TRACKING [ROUTING]\n"
         "  quorvane barcode imb -                     lines TRACKING [ROUTING] from stdin\n"
+        "  quorvane [--home DIR] stocks [--search TEXT] [--european]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -95,6 +98,9 @@ QString TCommandLine::HelpText()
         "| full bar, . half bar, blank no bar; the Intelligent Mail barcode its 65 letters A, D, F, T.\n"
         "A ZIP that gives no POSTNET barcode prints \"no barcode: \" and the reason, exit 1. imb - writes\n"
         "one line per input line, the letters or \"error: \" and the reason; exit 1 when a line was bad.\n"
+        "\n"
+        "stocks writes the label template catalogue as CSV (DESCRIPT, sizes and counts in inches, paper,\n"
+        "printer, shape, middle gaps), rows whose DESCRIPT holds TEXT (any case); --european keeps A4/A5.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }
