@@ -24,6 +24,8 @@ protected:
     void InstallCatalogue(bool withIndex = true)
     {
         const QString from = QStringLiteral(QUORVANE_DELIVERED_SYSDATA_DIR "/");
+        QFile::remove(TProgramFolder::SysdataFolder() + "LBLTPL.DBF");
+        QFile::remove(TProgramFolder::SysdataFolder() + "LBLTPL.CDX");
         ASSERT_TRUE(QFile::copy(from + "LBLTPL.DBF", TProgramFolder::SysdataFolder() + "LBLTPL.DBF"));
         if (withIndex) {
             ASSERT_TRUE(QFile::copy(from + "LBLTPL.CDX", TProgramFolder::SysdataFolder() + "LBLTPL.CDX"));
