@@ -1,9 +1,12 @@
 #include "LabelsTestEnvironment.h"
 
 #include "data/TAddressFiles.h"
+#include "labels/TLabelArt.h"
 #include "labels/TLabelPositionMask.h"
 #include "labels/TLabelStock.h"
 #include "xbase/WorkArea.h"
+
+#include <QSet>
 
 namespace {
 
@@ -115,6 +118,27 @@ TEST_F(TLabelStockRowTest, ARowKeepsEveryColumnToThreeDecimals)
     expected.LabelWidth = 2.625_in;
     expected.MiddleExtraX = 0.123_in;
     EXPECT_EQ(back, expected);
+}
+
+TEST(TLabelArt, EveryArtNameHasAPictureShownSilverOnWhite)
+{
+    for (const QString& name : TLabelStock::ArtNames()) {
+        const QImage picture = TLabelArt::Picture(name.toLower() + QLatin1Char(' '));
+        ASSERT_FALSE(picture.isNull()) << name.toStdString();
+        EXPECT_TRUE(picture.allGray()) << name.toStdString();
+    }
+    EXPECT_TRUE(TLabelArt::Picture(QString()).isNull());
+    EXPECT_TRUE(TLabelArt::Picture(QStringLiteral("AV9999")).isNull());
+
+    const QImage backdrop = TLabelArt::Backdrop(QStringLiteral("AV5824"), QSize(240, 240));
+    ASSERT_EQ(backdrop.size(), QSize(240, 240));
+    QSet<QRgb> colours;
+    for (int y = 0; y < backdrop.height(); ++y)
+        for (int x = 0; x < backdrop.width(); ++x)
+            colours.insert(backdrop.pixel(x, y));
+    EXPECT_EQ(colours, (QSet<QRgb>{qRgb(255, 255, 255), qRgb(192, 192, 192)}));
+    EXPECT_EQ(backdrop.pixel(120, 120), qRgb(255, 255, 255)) << "the disc's centre is paper";
+    EXPECT_EQ(backdrop.pixel(0, 0), qRgb(192, 192, 192)) << "the outline is drawn";
 }
 
 } // namespace
