@@ -26,16 +26,16 @@ ART = {
     "AV5097": (2.75, 2.75, "diskette"),
     "AV5196": (2.75, 2.75, "diskette"),
     "AV5198": (3.5, 1.67, "cassette"),
-    "AV5305": (5.5, 5.0, "fold"),
+    "AV5305": (8.5, 2.5, "fold"),
     "AV5385": (4.0, 2.17, "notches"),
-    "AV5386": (4.0, 3.0, "notches"),
+    "AV5386": (5.0, 3.0, "ruled"),
     "AV5391": (4.0, 3.0, "band"),
     "AV5766": (3.44, 0.67, "stripe"),
     "AV5776": (4.0, 2.0, "corners"),
-    "AV5824": (4.65, 4.65, "disc"),
-    "AV5895": (3.38, 2.33, "band"),
-    "AV5896": (3.5, 2.0, "band"),
-    "AV8166": (3.5, 2.0, "corners"),
+    "AV5824": (4.63, 4.63, "disc"),
+    "AV5895": (3.37, 2.33, "band"),
+    "AV5896": (2.75, 2.75, "diskette"),
+    "AV8166": (3.44, 0.67, "stripe"),
     "AVWSD5": (8.5, 1.0, "tabs", 5),
     "AVWSD8": (8.5, 1.0, "tabs", 8),
     "AVWSI13": (8.5, 1.0, "tabs", 13),
@@ -133,6 +133,11 @@ def draw(name, width_in, height_in, motif, count=0):
     elif motif == "fold":
         b.line(0, h // 2, right, h // 2, dashed=True)
         b.rectangle(10, 10, right - 10, h // 2 - 10)
+        b.rectangle(10, h // 2 + 10, right - 10, bottom - 28)
+    elif motif == "ruled":
+        b.line(0, h // 5, right, h // 5)
+        for y in range(2 * h // 5, bottom - 10, h // 8):
+            b.line(10, y, right - 10, y, dashed=True)
     elif motif == "notches":
         for cx in (w // 2 - w // 8, w // 2 + w // 8):
             b.rectangle(cx - 6, bottom - 14, cx + 6, bottom)

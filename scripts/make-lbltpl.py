@@ -42,6 +42,11 @@ CORRECTIONS = {
     "7163": {"LEFTMARG": 4.65 / 25.4, "HORIZPITCH": 101.6 / 25.4},
 }
 
+# The pictures of pre-printed designs the program ships (resources/label-art), named "AV" + product.
+ART_NAMES = {"AV12295", "AV12297", "AV2180", "AV4160", "AV4161", "AV4168", "AV4169", "AV4266", "AV5097",
+             "AV5196", "AV5198", "AV5305", "AV5385", "AV5386", "AV5391", "AV5766", "AV5776", "AV5824",
+             "AV5895", "AV5896", "AV8166", "AVWSD5", "AVWSD8", "AVWSI13", "AVWSI15"}
+
 UNIT_INCHES = {"in": 1.0, "mm": 1 / 25.4, "cm": 1 / 2.54, "pt": 1 / 72.0, "pc": 1 / 6.0}
 
 
@@ -173,6 +178,8 @@ def catalogue_rows(folder):
         for printer in printers(part):
             row = {key: value for key, value in values.items() if key != "PURPOSE"}
             row.update({"DESCRIPT": description, "PRINTER": printer})
+            if "AV" + part in ART_NAMES:
+                row["ART"] = "AV" + part
             rows.append(row)
     rows.sort(key=lambda row: (row["DESCRIPT"].upper(), row["PRINTER"]))
     return rows
@@ -189,10 +196,10 @@ def main():
     rows = catalogue_rows(folder)
     out = io.StringIO()
     out.write("# Label template catalogue delivered as sysdata/LBLTPL.DBF (tag DESCRIPT on UPPER(descript)).\n")
-    out.write("# Made by scripts/make-lbltpl.py from sheet dimension data from Debian's glabels-data package\n")
-    out.write("# templates (Avery US-Letter and A4 sheets), with the few published-dimension corrections the\n")
-    out.write("# script lists; labels smaller than a stock may be are left out. Lengths in inches, three\n")
-    out.write("# decimals. One row per printer kind the product is sold for.\n")
+    out.write("# Source: sheet dimension data from Debian's glabels-data package templates\n")
+    out.write("# (Avery US-Letter and A4 sheets), converted by scripts/make-lbltpl.py with the few\n")
+    out.write("# published-dimension corrections it lists; labels smaller than a stock may be are left out.\n")
+    out.write("# Lengths in inches, three decimals. One row per printer kind the product is sold for.\n")
     writer = csv.writer(out, lineterminator="\n")
     writer.writerow(COLUMNS)
     for row in rows:

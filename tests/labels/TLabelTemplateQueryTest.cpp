@@ -1,5 +1,6 @@
 #include "LabelsTestEnvironment.h"
 
+#include "labels/TLabelArt.h"
 #include "labels/TLabelCatalogue.h"
 #include "labels/TLabelStockRules.h"
 #include "labels/TLabelTemplateQuery.h"
@@ -129,6 +130,9 @@ TEST_F(TLabelCatalogueTest, EveryRowIsASoundSheetAndTheQueryClausesSelect)
     for (const auto& row : all) {
         EXPECT_NO_THROW(TLabelStockRules::Validate(row)) << row.TemplateName.toStdString();
         EXPECT_GT(row.Positions(), 0) << row.TemplateName.toStdString();
+        if (!row.Art.isEmpty()) {
+            EXPECT_FALSE(TLabelArt::Picture(row.Art).isNull()) << row.Art.toStdString();
+        }
         EXPECT_LE(row.Placement(row.Across - 1, row.Down - 1).Right.Value(), row.SheetWidth.Value() + 0.01)
             << row.TemplateName.toStdString();
     }
