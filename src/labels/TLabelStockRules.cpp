@@ -63,6 +63,40 @@ TLabelStock TLabelStockRules::ApplyEntry(const TLabelStock& stock, const TLabelE
     return result;
 }
 
+TLabelStock TLabelStockRules::StockFromValues(const QString& values)
+{
+    const QStringList parts = values.split(u',');
+    if (parts.size() != 9)
+        throw EValid(QStringLiteral("A stock takes nine values: W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER"));
+    double numbers[8] = {};
+    const char* const names[8] = {"W", "H", "ACROSS", "DOWN", "TOP", "LEFT", "HPITCH", "VPITCH"};
+    for (int i = 0; i < 8; ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toDouble(&ok);
+        if (!ok || numbers[i] < 0 || !std::isfinite(numbers[i]))
+            throw EValid(QStringLiteral("%1 is not a length or count: %2").arg(QLatin1String(names[i]), parts[i]));
+    }
+    const auto count = [&](int i, int highest) {
+        if (numbers[i] != std::floor(numbers[i]) || numbers[i] < 1 || numbers[i] > highest)
+            throw EValid(QStringLiteral("%1 must be a whole number from 1 to %2").arg(QLatin1String(names[i])).arg(highest));
+        return int(numbers[i]);
+    };
+    TLabelEntry entry;
+    entry.LabelWidth = numbers[0];
+    entry.LabelHeight = numbers[1];
+    entry.Across = count(2, 10);
+    entry.Down = count(3, 30);
+    entry.TopMargin = numbers[4];
+    entry.LeftMargin = numbers[5];
+    entry.HorizontalPitch = numbers[6];
+    entry.VerticalPitch = numbers[7];
+    entry.PaperSize = parts[8].trimmed().toUpper();
+    if (!Preset(entry.PaperSize, TLengthUnit::luInches, entry.PaperWidth, entry.PaperHeight))
+        throw EValid(QStringLiteral("PAPER must be LTR, LTRL, A4, A4L or A5, not %1").arg(parts[8].trimmed()));
+    entry.Shape = QStringLiteral("RR");
+    return ApplyEntry(TLabelStock::NewStock(), entry);
+}
+
 double TLabelStockRules::FromInches(TInches length, TLengthUnit unit)
 {
     return unit == TLengthUnit::luMillimetres ? length.Value() * MillimetresPerInch : length.Value();

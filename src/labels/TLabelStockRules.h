@@ -41,6 +41,12 @@ public:
     // untouched, when a rule fails.
     static TLabelStock ApplyEntry(const TLabelStock& stock, const TLabelEntry& entry);
 
+    // A user-defined stock from typed inches "W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER" (the
+    // paper one of the preset codes, whose page it takes), checked by the same rules as the dialog.
+    // Throws EValid for a value that is not a number, a count out of range, an unknown paper code
+    // or a broken rule.
+    static TLabelStock StockFromValues(const QString& values);
+
     // A length in `unit` from inches and back (back rounds to three decimals of an inch).
     static double FromInches(TInches length, TLengthUnit unit);
     static TInches ToInches(double value, TLengthUnit unit);

@@ -99,6 +99,38 @@ TEST(TLabelStockRules, ApplyingAnEntryMakesAUserStockOrChangesNothing)
     EXPECT_THROW(TLabelStockRules::ApplyEntry(stock, entry), EValid);
 }
 
+TEST(TLabelStockRules, StockValuesFromTheCommandLine)
+{
+    const TLabelStock stock = TLabelStockRules::StockFromValues(QStringLiteral("2.625, 1,3,10,0.5,0.1875,2.75,1,a4l"));
+    EXPECT_DOUBLE_EQ(stock.LeftMargin.Value(), 0.188);
+    EXPECT_EQ(stock.Across, 3);
+    EXPECT_EQ(stock.PaperSize, QStringLiteral("A4L"));
+    EXPECT_DOUBLE_EQ(stock.SheetWidth.Value(), 11.69);
+    EXPECT_EQ(stock.Manufacturer, QStringLiteral("USER"));
+
+    struct TCase {
+        const char* Values;
+        const char* Message;
+    };
+    const TCase bad[] = {
+        {"2.625,1,3,10,0.5,0.1875,2.75,1", "A stock takes nine values: W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER"},
+        {"2.625,x,3,10,0.5,0.1875,2.75,1,LTR", "H is not a length or count: x"},
+        {"2.625,1,11,10,0.5,0.1875,2.75,1,LTR", "ACROSS must be a whole number from 1 to 10"},
+        {"2.625,1,3,2.5,0.5,0.1875,2.75,1,LTR", "DOWN must be a whole number from 1 to 30"},
+        {"2.625,1,3,10,0.5,0.1875,2.75,1,USERP", "PAPER must be LTR, LTRL, A4, A4L or A5, not USERP"},
+        {"2.625,0.276,3,10,0.5,0.1875,2.75,1,LTR", "Label Height must be at least .3 inches (or 7mm)"},
+        {"3,1,2,10,0.5,0.1875,2.75,1,LTR", "Horizontal Pitch must be at least = Label Width"},
+    };
+    for (const auto& c : bad) {
+        try {
+            TLabelStockRules::StockFromValues(QLatin1String(c.Values));
+            ADD_FAILURE() << c.Values;
+        } catch (const EValid& error) {
+            EXPECT_EQ(error.Message(), QLatin1String(c.Message)) << c.Values;
+        }
+    }
+}
+
 TEST(TLabelStockRules, DisplayPatternsAndTheUnitRoundTrip)
 {
     EXPECT_EQ(TLabelStockRules::Format(2.625, TLengthUnit::luInches), QStringLiteral("2.625"));
