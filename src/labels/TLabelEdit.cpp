@@ -29,7 +29,11 @@ TLabelEdit::TLabelEdit(const TLabelStock& stock, QWidget* parent) : QDialog(pare
                                            "Left Margin", "Top Margin",   "Paper Width",      "Paper Height"};
     for (int i = 0; i < lnCount; ++i) {
         auto* field = new QLineEdit(this);
-        field->setValidator(new QDoubleValidator(0.0, 9999.0, 3, field));
+        // The fields show and read a decimal point whatever the desktop's language.
+        auto* validator = new QDoubleValidator(0.0, 9999.0, 3, field);
+        validator->setLocale(QLocale::c());
+        validator->setNotation(QDoubleValidator::StandardNotation);
+        field->setValidator(validator);
         Lengths[size_t(i)] = field;
         Show(TLength(i), values[i]);
     }
