@@ -5,6 +5,7 @@
 #include "TLayoutCommands.h"
 #include "TPresortCommands.h"
 #include "TLetterCommands.h"
+#include "TLabelCommands.h"
 #include "TTableCommands.h"
 
 #include <QTextStream>
@@ -28,6 +29,7 @@ void TCommandLine::RegisterStandardCommands()
     TLayoutCommands::Register();
     TPresortCommands::Register();
     TLetterCommands::Register();
+    TLabelCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -102,6 +104,7 @@ QString TCommandLine::HelpText()
         "             [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse]\n"
         "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
         "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
+        "  quorvane [--home DIR] stocks [--search TEXT] [--european]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -133,6 +136,9 @@ QString TCommandLine::HelpText()
         "fields and named columns are matched by name (--auto-map does that alongside --map). Text is\n"
         "read in the encoding and with the delimiter detected unless given. Prints the end message, then\n"
         "\"values cut: N\" when values were longer than their fields.\n"
+        "\n"
+        "stocks writes the label template catalogue as CSV (DESCRIPT, sizes and counts in inches, paper,\n"
+        "printer, shape, middle gaps), rows whose DESCRIPT holds TEXT (any case); --european keeps A4/A5.\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }

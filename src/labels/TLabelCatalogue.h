@@ -1,0 +1,30 @@
+// The template catalogue LBLTPL.DBF of the sysdata folder, opened read-only in the order of its
+// DESCRIPT tag (made when the index is missing). The program never writes it.
+#pragma once
+
+#include "TLabelStock.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace xbase {
+class WorkArea;
+}
+
+class TLabelCatalogue {
+public:
+    // nullptr after "Unable to Open LBLTPL.DBF" (through the prompt service).
+    static std::unique_ptr<TLabelCatalogue> Open();
+    ~TLabelCatalogue();
+
+    // Installs a template query (empty: every row) and answers how many rows match.
+    int SetQuery(const std::string& condition);
+    // The matching rows in DESCRIPT order (a catalogue row's DESCRIPT is its TemplateName).
+    std::vector<TLabelStock> Rows();
+    xbase::WorkArea& Area() { return *Table; }
+
+private:
+    explicit TLabelCatalogue(std::unique_ptr<xbase::WorkArea> table);
+    std::unique_ptr<xbase::WorkArea> Table;
+};
