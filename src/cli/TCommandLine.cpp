@@ -1,5 +1,6 @@
 #include "TCommandLine.h"
 #include "TTableCommands.h"
+#include "TToolCommands.h"
 
 #include <QTextStream>
 
@@ -13,7 +14,11 @@ std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
     return handlers;
 }
 
-void TCommandLine::RegisterStandardCommands() { TTableCommands::Register(); }
+void TCommandLine::RegisterStandardCommands()
+{
+    TTableCommands::Register();
+    TToolCommands::Register();
+}
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
 
@@ -62,6 +67,14 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
         "                                             [--reverse] [--show-filter] [--raw]\n"
         "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
+        "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
+        "                                             [record-set options] [--tag]\n"
+        "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
+        "  quorvane [--home DIR] case TABLE --to upper|lower|capitalized [--fields F1,...] [record-set options]\n"
+        "  quorvane [--home DIR] export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force]\n"
+        "                                             [record-set options]\n"
+        "  quorvane [--home DIR] replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains]\n"
+        "                                             [--ignore-case] [--matching-only] [record-set options]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -81,6 +94,11 @@ QString TCommandLine::HelpText()
         "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
         "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
         "not combine with --query, --tagged or --reverse.\n"
+        "\n"
+        "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
+        "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"
+        "count on stderr; --tag tags them. case and replace print the number of records changed, export\n"
+        "the number copied (it never overwrites the open table, nor an existing file without --force).\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }

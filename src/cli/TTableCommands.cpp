@@ -2,6 +2,7 @@
 #include "TCommandLine.h"
 
 #include "TConsolePrompts.h"
+#include "TRecordSetOptions.h"
 
 #include "data/TAddressFiles.h"
 #include "data/TAddressFilter.h"
@@ -27,50 +28,27 @@ namespace {
 
 struct TTableOptions {
     QString Table;
-    QString Order;
-    QString Filter;
-    QStringList Queries;
+    TRecordSetOptions Set;
     QStringList Fields;
-    bool Tagged = false;
-    bool Reverse = false;
     bool Raw = false;
     bool All = false;
-    bool ShowFilter = false;
-};
-
-class TUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
 {
     TTableOptions options;
-    auto value = [&](int& i) -> QString {
-        if (i + 1 >= arguments.size())
-            throw TUsageError((command + ": " + arguments[i] + " needs a value").toStdString());
-        return arguments[++i];
-    };
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QLatin1String("--order"))
-            options.Order = value(i);
-        else if (argument == QLatin1String("--filter"))
-            options.Filter = value(i);
-        else if (argument == QLatin1String("--query"))
-            options.Queries << value(i);
-        else if (argument == QLatin1String("--fields"))
-            options.Fields = value(i).split(u',', Qt::SkipEmptyParts);
-        else if (argument == QLatin1String("--tagged"))
-            options.Tagged = true;
-        else if (argument == QLatin1String("--reverse"))
-            options.Reverse = true;
-        else if (argument == QLatin1String("--raw"))
+        if (options.Set.Take(command, arguments, i))
+            continue;
+        if (argument == QLatin1String("--fields")) {
+            if (i + 1 >= arguments.size())
+                throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+            options.Fields = arguments[++i].split(u',', Qt::SkipEmptyParts);
+        } else if (argument == QLatin1String("--raw"))
             options.Raw = true;
         else if (argument == QLatin1String("--all"))
             options.All = true;
-        else if (argument == QLatin1String("--show-filter"))
-            options.ShowFilter = true;
         else if (argument.startsWith(QLatin1String("--")))
             throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
         else if (options.Table.isEmpty())
@@ -80,13 +58,9 @@ TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
     }
     if (options.Table.isEmpty())
         throw TUsageError((command + ": name a TABLE (see --help)").toStdString());
-    const bool query = !options.Queries.isEmpty() || options.Tagged || options.Reverse;
-    if (options.Raw && (query || options.ShowFilter))
+    if (options.Raw && (options.Set.HasQuery() || options.Set.ShowFilter))
         throw TUsageError(QStringLiteral("--query, --tagged, --reverse and --show-filter work on address tables, not with --raw").toStdString());
-    // A written condition and the filter entries are two ways of saying one filter; mixing them
-    // would blur which one was dropped when it matches nothing.
-    if (query && !options.Filter.isEmpty())
-        throw TUsageError(QStringLiteral("give either --filter or --query/--tagged/--reverse, not both").toStdString());
+    options.Set.Validate();
     return options;
 }
 
@@ -96,16 +70,16 @@ std::unique_ptr<xbase::WorkArea> OpenRaw(const TTableOptions& options)
     open.readOnly = true;
     open.hideFlagged = !options.All;
     auto area = xbase::WorkArea::open(xbase::FileSystem::native(), options.Table.toStdString(), open);
-    if (!options.Order.isEmpty()) {
+    if (!options.Set.Order.isEmpty()) {
         if (!area->indexProblem().empty())
             throw std::runtime_error(area->indexProblem());
-        const size_t tag = area->tagNumber(options.Order.toStdString());
+        const size_t tag = area->tagNumber(options.Set.Order.toStdString());
         if (tag == 0)
-            throw std::runtime_error(("the table has no tag " + options.Order).toStdString());
+            throw std::runtime_error(("the table has no tag " + options.Set.Order).toStdString());
         area->setOrder(tag);
     }
-    if (!options.Filter.isEmpty())
-        area->setCondition(TCp1252::Encode(options.Filter));
+    if (!options.Set.Filter.isEmpty())
+        area->setCondition(TCp1252::Encode(options.Set.Filter));
     return area;
 }
 
@@ -205,99 +179,18 @@ int CheckRaw(const TTableOptions& options, QTextStream& out)
 
 // --- the address record set: records carrying neither the delete flag nor ISDEL
 
-std::unique_ptr<TAddressTable> OpenAddress(const TTableOptions& options)
-{
-    TAddressTable::SetGlobalTagId(
-        TIniFile(TProgramFolder::SettingsFile()).ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString()));
-    QString error;
-    auto table = TAddressTable::Open(QFileInfo(options.Table).absoluteFilePath(), &error);
-    if (!table)
-        throw std::runtime_error(error.toStdString());
-    if (!options.Order.isEmpty() && !table->SetOrderTag(options.Order)) {
-        if (!table->Area().indexProblem().empty())
-            throw std::runtime_error(table->Area().indexProblem());
-        throw std::runtime_error(("the table has no tag " + options.Order).toStdString());
-    }
-    table->SetFilterText(options.Filter);
-    return table;
-}
-
-// "Zip or Postal=6" and the like into the filter entries; a later value for an entry wins.
-TQueryValues QueryValues(const TTableOptions& options)
-{
-    TQueryValues values;
-    for (const QString& query : options.Queries) {
-        const qsizetype equals = query.indexOf(u'=');
-        const int entry = equals < 0 ? -1 : TQueryValues::EntryIndex(query.left(equals).trimmed());
-        if (entry < 0)
-            throw TUsageError(("--query needs CAPTION=VALUE with one of the filter captions (see --help), not " + query).toStdString());
-        values.Values[static_cast<size_t>(entry)] = query.mid(equals + 1);
-    }
-    values.Tagged = options.Tagged;
-    values.Reverse = options.Reverse;
-    return values;
-}
-
-// Opens the table with its record set as the filter dialog would leave it: a filter that is too
-// complex or matches nothing is dropped (with the message on stderr) and every live record shows.
-std::unique_ptr<TAddressTable> OpenFilteredAddress(const TTableOptions& options, QTextStream& out)
-{
-    const TQueryValues values = QueryValues(options);
-    auto table = OpenAddress(options);
-    QString filterText = options.Filter;
-    if (values != TQueryValues()) {
-        TAddressFilter filter;
-        filter.Values = values;
-        filter.ApplyQuery(*table);
-        filterText = filter.FilterText();
-    }
-    if (options.ShowFilter)
-        out << "filter: " << filterText << "\n";
-    return table;
-}
-
-QStringList AddressColumns(const QStringList& requested)
-{
-    if (requested.isEmpty()) {
-        QStringList all;
-        for (const auto& field : TAddressSchema::StoredFields())
-            all << QLatin1String(field.Name);
-        return all;
-    }
-    QStringList columns;
-    for (const QString& name : requested) {
-        if (name.compare(QLatin1String("RECNO"), Qt::CaseInsensitive) == 0) {
-            columns << QStringLiteral("RECNO");
-            continue;
-        }
-        const TViewFieldDef* field = TAddressSchema::FindViewField(name);
-        if (!field)
-            throw std::runtime_error(("an address table has no field " + name).toStdString());
-        columns << QLatin1String(field->Name);
-    }
-    return columns;
-}
-
 int ListAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenFilteredAddress(options, out);
+    auto table = options.Set.Open(options.Table, out);
     table->SetExtraFields(true);
-    const QStringList columns = AddressColumns(options.Fields);
-    out << TCsv::FormatRecord(columns);
-    xbase::DbfTable& records = table->Table();
-    QStringList row;
-    for (records.goTop(); !records.eof(); records.skip()) {
-        row.clear();
-        for (const QString& column : columns)
-            row << (column == QLatin1String("RECNO") ? QString::number(records.recordNumber()) : table->Value(column));
-        out << TCsv::FormatRecord(row);
-    }
+    table->Table().goTop();
+    WriteAddressRows(*table, AddressColumns(options.Fields), out);
     return 0;
 }
 
 int CountAddress(const TTableOptions& options, QTextStream& out)
 {
-    auto table = OpenFilteredAddress(options, out);
+    auto table = options.Set.Open(options.Table, out);
     out << table->Count() << "\n";
     return 0;
 }

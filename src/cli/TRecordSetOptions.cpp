@@ -1,0 +1,127 @@
+#include "TRecordSetOptions.h"
+
+#include "data/TAddressFilter.h"
+#include "data/TAddressSchema.h"
+#include "data/TAddressTable.h"
+#include "data/TCsv.h"
+#include "data/TQueryValues.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+bool TRecordSetOptions::Take(const QString& command, const QStringList& arguments, int& i)
+{
+    const QString& argument = arguments[i];
+    auto value = [&]() -> QString {
+        if (i + 1 >= arguments.size())
+            throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+        return arguments[++i];
+    };
+    if (argument == QLatin1String("--order"))
+        Order = value();
+    else if (argument == QLatin1String("--filter"))
+        Filter = value();
+    else if (argument == QLatin1String("--query"))
+        Queries << value();
+    else if (argument == QLatin1String("--tagged"))
+        Tagged = true;
+    else if (argument == QLatin1String("--reverse"))
+        Reverse = true;
+    else if (argument == QLatin1String("--show-filter"))
+        ShowFilter = true;
+    else
+        return false;
+    return true;
+}
+
+void TRecordSetOptions::Validate() const
+{
+    // A written condition and the filter entries are two ways of saying one filter; mixing them
+    // would blur which one was dropped when it matches nothing.
+    if (HasQuery() && !Filter.isEmpty())
+        throw TUsageError(QStringLiteral("give either --filter or --query/--tagged/--reverse, not both").toStdString());
+}
+
+namespace {
+// "Zip or Postal=6" and the like into the filter entries; a later value for an entry wins.
+TQueryValues QueryValues(const TRecordSetOptions& options)
+{
+    TQueryValues values;
+    for (const QString& query : options.Queries) {
+        const qsizetype equals = query.indexOf(u'=');
+        const int entry = equals < 0 ? -1 : TQueryValues::EntryIndex(query.left(equals).trimmed());
+        if (entry < 0)
+            throw TUsageError(("--query needs CAPTION=VALUE with one of the filter captions (see --help), not " + query).toStdString());
+        values.Values[static_cast<size_t>(entry)] = query.mid(equals + 1);
+    }
+    values.Tagged = options.Tagged;
+    values.Reverse = options.Reverse;
+    return values;
+}
+} // namespace
+
+std::unique_ptr<TAddressTable> TRecordSetOptions::Open(const QString& path, QTextStream& out, QString* filterText) const
+{
+    const TQueryValues values = QueryValues(*this);
+    TAddressTable::SetGlobalTagId(
+        TIniFile(TProgramFolder::SettingsFile()).ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString()));
+    QString error;
+    auto table = TAddressTable::Open(QFileInfo(path).absoluteFilePath(), &error);
+    if (!table)
+        throw std::runtime_error(error.toStdString());
+    if (!Order.isEmpty() && !table->SetOrderTag(Order)) {
+        if (!table->Area().indexProblem().empty())
+            throw std::runtime_error(table->Area().indexProblem());
+        throw std::runtime_error(("the table has no tag " + Order).toStdString());
+    }
+    table->SetFilterText(Filter);
+    QString inForce = Filter;
+    if (values != TQueryValues()) {
+        TAddressFilter filter;
+        filter.Values = values;
+        filter.ApplyQuery(*table);
+        inForce = filter.FilterText();
+    }
+    if (ShowFilter)
+        out << "filter: " << inForce << "\n";
+    if (filterText)
+        *filterText = inForce;
+    return table;
+}
+
+QStringList AddressColumns(const QStringList& requested)
+{
+    if (requested.isEmpty()) {
+        QStringList all;
+        for (const auto& field : TAddressSchema::StoredFields())
+            all << QLatin1String(field.Name);
+        return all;
+    }
+    QStringList columns;
+    for (const QString& name : requested) {
+        if (name.compare(QLatin1String("RECNO"), Qt::CaseInsensitive) == 0) {
+            columns << QStringLiteral("RECNO");
+            continue;
+        }
+        const TViewFieldDef* field = TAddressSchema::FindViewField(name);
+        if (!field)
+            throw std::runtime_error(("an address table has no field " + name).toStdString());
+        columns << QLatin1String(field->Name);
+    }
+    return columns;
+}
+
+void WriteAddressRows(TAddressTable& table, const QStringList& columns, QTextStream& out)
+{
+    out << TCsv::FormatRecord(columns);
+    xbase::DbfTable& records = table.Table();
+    QStringList row;
+    for (; !records.eof(); records.skip()) {
+        row.clear();
+        for (const QString& column : columns)
+            row << (column == QLatin1String("RECNO") ? QString::number(records.recordNumber()) : table.Value(column));
+        out << TCsv::FormatRecord(row);
+    }
+}
