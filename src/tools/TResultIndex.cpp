@@ -59,9 +59,16 @@ void TResultIndex::Install()
 std::vector<uint32_t> TResultIndex::Records()
 {
     std::vector<uint32_t> recnos;
-    xbase::RecordOrder& order = Index->order();
     xbase::DbfTable& records = Table.Table();
     records.commit();
+    if (IsInstalled) {
+        // Through the cursor: records deleted since they were listed drop out of the set.
+        for (records.goTop(); !records.eof(); records.skip())
+            recnos.push_back(records.recordNumber());
+        records.goTop();
+        return recnos;
+    }
+    xbase::RecordOrder& order = Index->order();
     for (uint32_t recno = order.first(); recno != 0;) {
         recnos.push_back(recno);
         records.go(recno);

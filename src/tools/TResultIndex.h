@@ -32,7 +32,7 @@ public:
     // The table now visits only the listed records, in key order, and stands on the first.
     void Install();
     bool Installed() const { return IsInstalled; }
-    // The listed record numbers in key order.
+    // The listed record numbers in key order (once installed, those still in the record set).
     std::vector<uint32_t> Records();
     uint32_t Count() { return static_cast<uint32_t>(Records().size()); }
 
