@@ -29,9 +29,7 @@ namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
     "Import from &DBF File", "Import from &ASCII File", "Import from Quorvane 1.x DBF",
-    "Import from Quorvane 2.x DBF", "&Export ", "Count &Zip Codes",
-    "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
-    "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
+    "Import from Quorvane 2.x DBF", "Count &Zip Codes", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports",
     "&Contents", "Frequently Asked Questions", "Search for Help On", "How to Use Help",
     "Technical Support"};
 
@@ -105,6 +103,11 @@ void TAddressMain::ConnectCommands()
     on("&Browse", &TAddressMain::BrowseClick);
     on("&Search", &TAddressMain::SearchClick);
     on("Delete &Records", &TAddressMain::DeleteRecordsClick);
+    on("&Export ", &TAddressMain::ExportClick);
+    on("Check && Repair &State and Zip Codes", &TAddressMain::StateZipCheckClick);
+    on("Check && Repair &Duplicates", &TAddressMain::DupCheckClick);
+    on("Con&vert Case", &TAddressMain::ConvertCaseClick);
+    on("&Search && Replace Field Values", &TAddressMain::SearchReplaceClick);
     connect(FilterButton, &QPushButton::clicked, this, &TAddressMain::SetFilterClick);
     connect(BrowseButton, &QPushButton::clicked, this, &TAddressMain::BrowseClick);
     connect(SearchButton, &QPushButton::clicked, this, &TAddressMain::SearchClick);

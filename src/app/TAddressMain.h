@@ -140,6 +140,12 @@ public:
     void SearchMemoClick();
     void FindNextClick();
     void DeleteRecordsClick();
+    // The list tools (TAddressMainTools.cpp).
+    void ExportClick();
+    void StateZipCheckClick();
+    void DupCheckClick();
+    void ConvertCaseClick();
+    void SearchReplaceClick();
     TMemoSearch MemoSearch;
 
     void AboutClick();
