@@ -1,12 +1,36 @@
 #include "TResultIndex.h"
 
 #include "data/TAddressTable.h"
+#include "xbase/BufferRecordView.h"
 #include "xbase/IdxIndex.h"
+#include "xbase/IndexRecordSource.h"
 
 #include <algorithm>
 
+namespace {
+// The listed records, as written, for a bulk build of the result index.
+class TListedRecords final : public xbase::IndexRecordSource {
+public:
+    TListedRecords(xbase::DbfTable& table, const std::vector<uint32_t>& recnos) : Table(table), Recnos(recnos), View(table) {}
+    const xbase::RecordView& layout() const override { return Table; }
+    uint32_t recordCount() const override { return static_cast<uint32_t>(Recnos.size()); }
+    void forEachRecord(const std::function<void(const xbase::RecordView&)>& visit) override
+    {
+        for (const uint32_t recno : Recnos) {
+            View.point(Table.peek(recno), recno);
+            visit(View);
+        }
+    }
+
+private:
+    xbase::DbfTable& Table;
+    const std::vector<uint32_t>& Recnos;
+    xbase::BufferRecordView View;
+};
+} // namespace
+
 TResultIndex::TResultIndex(TAddressTable& table, const QString& path, const QString& keyExpression)
-    : Table(table), FilePath(path)
+    : Table(table), FilePath(path), KeyExpression(keyExpression)
 {
     xbase::FileSystem& fs = xbase::FileSystem::native();
     xbase::IdxIndex::remove(fs, path.toStdString());
@@ -40,13 +64,23 @@ void TResultIndex::Add(std::vector<uint32_t> recnos)
     recnos.erase(std::unique(recnos.begin(), recnos.end()), recnos.end());
     xbase::DbfTable& records = Table.Table();
     records.commit();
-    const bool hidden = records.flaggedHidden();
-    records.setFlaggedHidden(false);
+    if (!Filled && !IsInstalled) {
+        // The first (and usual only) batch: the file is built afresh from the sorted keys.
+        xbase::WorkArea& area = Table.Area();
+        xbase::FileSystem& fs = xbase::FileSystem::native();
+        records.removeListener(Index.get());
+        Index.reset();
+        TListedRecords listed(records, recnos);
+        Index = xbase::IdxIndex::build(fs, FilePath.toStdString(), KeyExpression.toStdString(), area.compiler(), listed);
+        records.addListener(Index.get());
+        Filled = !recnos.empty();
+        return;
+    }
     for (const uint32_t recno : recnos) {
         records.go(recno);
         Index->addKey(records);
     }
-    records.setFlaggedHidden(hidden);
+    Filled = Filled || !recnos.empty();
 }
 
 void TResultIndex::Install()

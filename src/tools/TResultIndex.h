@@ -39,6 +39,8 @@ public:
 private:
     TAddressTable& Table;
     QString FilePath;
+    QString KeyExpression;
+    bool Filled = false;
     size_t SavedOrder = 0;
     bool IsInstalled = false;
     std::unique_ptr<xbase::IdxIndex> Index;
