@@ -7,6 +7,7 @@
 #include "xbase/DbfCreator.h"
 #include "xbase/XbaseError.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -111,6 +112,8 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
         const int memoOut = out->fieldIndex("MEMO");
         const uint32_t total = table.Count();
         TSelectionWalk walk(source);
+        QElapsedTimer sinceFlush;
+        sinceFlush.start();
         for (source.goTop(); !source.eof(); source.skip()) {
             out->appendBlank();
             for (const auto& [from, to] : fields)
@@ -122,8 +125,10 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
             if (!memo.empty())
                 out->setMemo(memoOut, memo);
             ++copied;
-            if (copied % FlushEvery == 0)
-                out->commit();
+            if (sinceFlush.elapsed() >= FlushIntervalMs) {
+                out->commit(); // to disk: a crash loses at most the last moment's records
+                sinceFlush.restart();
+            }
             if (out->recordCount() != copied)
                 throw EErrorCopying("Error copying - not enough disk space");
             if (progress && !progress({copied, total, copied}))

@@ -5,7 +5,8 @@
 // UTF-8 form adds a header line of field names for spreadsheets.
 //
 // Contract: records copied before a stop or an error stay in the target. The target is
-// written to disk every 20 records, and its record count is checked after every record.
+// committed to disk once a second (a commit every few records would wait on the disk for each),
+// and its record count is checked after every record.
 #pragma once
 
 #include "TToolProgress.h"
@@ -27,7 +28,7 @@ public:
 
 class TCopyOutWriter {
 public:
-    static constexpr int FlushEvery = 20;
+    static constexpr int FlushIntervalMs = 1000;
 
     // The twenty fields of a text line, in order.
     static const QStringList& TextFields();
