@@ -196,7 +196,8 @@ uint32_t Query::nextCandidate(uint32_t recno) const
     if (recno > members_.recordCount())
         return recno <= table_.recordCount() ? recno : 0;
     const uint32_t a = members_.nextSet(recno);
-    const uint32_t b = changed_.nextSet(recno);
+    // Changed records are few: look for one only up to the next member, not to the end.
+    const uint32_t b = a == 0 ? changed_.nextSet(recno) : changed_.nextSet(recno, a);
     if (a == 0 || b == 0) {
         const uint32_t found = std::max(a, b);
         if (found != 0)
@@ -211,7 +212,8 @@ uint32_t Query::previousCandidate(uint32_t recno) const
 {
     if (recno > members_.recordCount())
         return recno;
-    return std::max(members_.previousSet(recno), changed_.previousSet(recno));
+    const uint32_t a = members_.previousSet(recno);
+    return std::max(a, a == 0 ? changed_.previousSet(recno) : changed_.previousSet(recno, a));
 }
 
 uint32_t Query::step(uint32_t recno, bool forward)
