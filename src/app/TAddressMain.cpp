@@ -33,9 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "&Export ",
-    "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
-    "&Search && Replace Field Values", "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
+    "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
 
 } // namespace
 
@@ -113,6 +111,11 @@ void TAddressMain::ConnectCommands()
     on("&Search", &TAddressMain::SearchClick);
     on("Delete &Records", &TAddressMain::DeleteRecordsClick);
     on("Count &Zip Codes", &TAddressMain::CountZipCodesClick);
+    on("&Export ", &TAddressMain::ExportClick);
+    on("Check && Repair &State and Zip Codes", &TAddressMain::StateZipCheckClick);
+    on("Check && Repair &Duplicates", &TAddressMain::DupCheckClick);
+    on("Con&vert Case", &TAddressMain::ConvertCaseClick);
+    on("&Search && Replace Field Values", &TAddressMain::SearchReplaceClick);
     connect(FilterButton, &QPushButton::clicked, this, &TAddressMain::SetFilterClick);
     connect(BrowseButton, &QPushButton::clicked, this, &TAddressMain::BrowseClick);
     connect(SearchButton, &QPushButton::clicked, this, &TAddressMain::SearchClick);

@@ -153,6 +153,12 @@ public:
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
     void CountZipCodesClick();
+    // The list tools (TAddressMainTools.cpp).
+    void ExportClick();
+    void StateZipCheckClick();
+    void DupCheckClick();
+    void ConvertCaseClick();
+    void SearchReplaceClick();
     TMemoSearch MemoSearch;
 
     void AboutClick();

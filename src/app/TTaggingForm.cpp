@@ -106,6 +106,11 @@ uint32_t TTaggingForm::Run(QWidget* parent, TAddressTable& table)
 {
     if (!TUserPrompts::Current().Question(QStringLiteral("TAG ALL"), QStringLiteral("Tag all records matching filter?")))
         return 0;
+    return TagInWindow(parent, table);
+}
+
+uint32_t TTaggingForm::TagInWindow(QWidget* parent, TAddressTable& table)
+{
     TTaggingForm form(parent);
     form.setWindowModality(Qt::ApplicationModal); // the loop lets events through; the main window must wait
     form.adjustSize();

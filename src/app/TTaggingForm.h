@@ -30,6 +30,9 @@ public:
     // Asks "Tag all records matching filter?" and, on Yes, tags in the window; returns how many
     // records were tagged (0 when the user said No).
     static uint32_t Run(QWidget* parent, TAddressTable& table);
+    // Tags the table's current record set in the window without asking first (the list tools
+    // ask their own question); returns how many records were tagged.
+    static uint32_t TagInWindow(QWidget* parent, TAddressTable& table);
 
     // Tags the set and leaves the window in its finished state; returns how many were tagged.
     uint32_t TagRecords(TAddressTable& table);

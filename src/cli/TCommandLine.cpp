@@ -7,6 +7,7 @@
 #include "TLetterCommands.h"
 #include "TLabelCommands.h"
 #include "TTableCommands.h"
+#include "TToolCommands.h"
 
 #include <QTextStream>
 
@@ -30,6 +31,7 @@ void TCommandLine::RegisterStandardCommands()
     TPresortCommands::Register();
     TLetterCommands::Register();
     TLabelCommands::Register();
+    TToolCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
@@ -105,6 +107,14 @@ QString TCommandLine::HelpText()
         "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
         "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
         "  quorvane [--home DIR] stocks [--search TEXT] [--european]\n"
+        "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
+        "                                             [record-set options] [--tag]\n"
+        "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
+        "  quorvane [--home DIR] case TABLE --to upper|lower|capitalized [--fields F1,...] [record-set options]\n"
+        "  quorvane [--home DIR] export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force]\n"
+        "                                             [record-set options]\n"
+        "  quorvane [--home DIR] replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains]\n"
+        "                                             [--ignore-case] [--matching-only] [record-set options]\n"
         "  quorvane --help | --version\n"
         "\n"
         "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
@@ -139,6 +149,11 @@ QString TCommandLine::HelpText()
         "\n"
         "stocks writes the label template catalogue as CSV (DESCRIPT, sizes and counts in inches, paper,\n"
         "printer, shape, middle gaps), rows whose DESCRIPT holds TEXT (any case); --european keeps A4/A5.\n"
+        "\n"
+        "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
+        "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"
+        "count on stderr; --tag tags them. case and replace print the number of records changed, export\n"
+        "the number copied (it never overwrites the open table, nor an existing file without --force).\n"
         "\n"
         "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
 }

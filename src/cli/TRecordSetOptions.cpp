@@ -3,6 +3,8 @@
 #include "TConsolePrompts.h"
 
 #include "data/TAddressFilter.h"
+#include "data/TAddressSchema.h"
+#include "data/TCsv.h"
 #include "data/TAddressTable.h"
 #include "data/TFilterBuilder.h"
 #include "settings/TIniFile.h"
@@ -64,7 +66,7 @@ TQueryValues TRecordSetOptions::QueryValues() const
     return values;
 }
 
-std::unique_ptr<TAddressTable> TRecordSetOptions::Open(QTextStream& out, const QString& order) const
+std::unique_ptr<TAddressTable> TRecordSetOptions::Open(QTextStream& out, const QString& order, QString* filterText) const
 {
     const TQueryValues values = QueryValues();
     TAddressTable::SetGlobalTagId(
@@ -79,18 +81,55 @@ std::unique_ptr<TAddressTable> TRecordSetOptions::Open(QTextStream& out, const Q
         throw std::runtime_error(("the table has no tag " + order).toStdString());
     }
     table->SetFilterText(Filter);
-    QString filterText = Filter;
+    QString inForce = Filter;
     if (values != TQueryValues()) {
         // A value no literal can hold stops the command (status 2) instead of being dropped.
         TFilterBuilder::BuildQueryString(values, TAddressTable::GlobalTagId());
         TAddressFilter filter;
         filter.Values = values;
         filter.ApplyQuery(*table);
-        filterText = filter.FilterText();
+        inForce = filter.FilterText();
     }
     if (ShowFilter)
-        out << "filter: " << filterText << "\n";
+        out << "filter: " << inForce << "\n";
+    if (filterText)
+        *filterText = inForce;
     return table;
+}
+
+QStringList AddressColumns(const QStringList& requested)
+{
+    if (requested.isEmpty()) {
+        QStringList all;
+        for (const auto& field : TAddressSchema::StoredFields())
+            all << QLatin1String(field.Name);
+        return all;
+    }
+    QStringList columns;
+    for (const QString& name : requested) {
+        if (name.compare(QLatin1String("RECNO"), Qt::CaseInsensitive) == 0) {
+            columns << QStringLiteral("RECNO");
+            continue;
+        }
+        const TViewFieldDef* field = TAddressSchema::FindViewField(name);
+        if (!field)
+            throw std::runtime_error(("an address table has no field " + name).toStdString());
+        columns << QLatin1String(field->Name);
+    }
+    return columns;
+}
+
+void WriteAddressRows(TAddressTable& table, const QStringList& columns, QTextStream& out)
+{
+    out << TCsv::FormatRecord(columns);
+    xbase::DbfTable& records = table.Table();
+    QStringList row;
+    for (; !records.eof(); records.skip()) {
+        row.clear();
+        for (const QString& column : columns)
+            row << (column == QLatin1String("RECNO") ? QString::number(records.recordNumber()) : table.Value(column));
+        out << TCsv::FormatRecord(row);
+    }
 }
 
 int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work)

@@ -43,8 +43,14 @@ struct TRecordSetOptions {
     // with its record set as the filter dialog would leave it: a filter that is too complex or
     // matches nothing is dropped (the message on stderr) and every live record is in the set.
     // With --show-filter, "filter: <condition>" goes to `out` first.
-    std::unique_ptr<TAddressTable> Open(QTextStream& out, const QString& order = QString()) const;
+    // `filterText` (when given) receives the filter in force.
+    std::unique_ptr<TAddressTable> Open(QTextStream& out, const QString& order = QString(), QString* filterText = nullptr) const;
 };
+
+// The CSV columns for --fields (field names, captions or RECNO); all stored fields when empty.
+QStringList AddressColumns(const QStringList& requested);
+// Writes the header line and one line per record of the table from the current record on.
+void WriteAddressRows(TAddressTable& table, const QStringList& columns, QTextStream& out);
 
 // Runs `work` with the console prompt service; an exception becomes the error line and status 2.
 int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work);

@@ -175,42 +175,12 @@ int CheckRaw(const TTableOptions& options, QTextStream& out)
 
 // --- the address record set: records carrying neither the delete flag nor ISDEL
 
-QStringList AddressColumns(const QStringList& requested)
-{
-    if (requested.isEmpty()) {
-        QStringList all;
-        for (const auto& field : TAddressSchema::StoredFields())
-            all << QLatin1String(field.Name);
-        return all;
-    }
-    QStringList columns;
-    for (const QString& name : requested) {
-        if (name.compare(QLatin1String("RECNO"), Qt::CaseInsensitive) == 0) {
-            columns << QStringLiteral("RECNO");
-            continue;
-        }
-        const TViewFieldDef* field = TAddressSchema::FindViewField(name);
-        if (!field)
-            throw std::runtime_error(("an address table has no field " + name).toStdString());
-        columns << QLatin1String(field->Name);
-    }
-    return columns;
-}
-
 int ListAddress(const TTableOptions& options, QTextStream& out)
 {
     auto table = options.Open(out, options.Order);
     table->SetExtraFields(true);
-    const QStringList columns = AddressColumns(options.Fields);
-    out << TCsv::FormatRecord(columns);
-    xbase::DbfTable& records = table->Table();
-    QStringList row;
-    for (records.goTop(); !records.eof(); records.skip()) {
-        row.clear();
-        for (const QString& column : columns)
-            row << (column == QLatin1String("RECNO") ? QString::number(records.recordNumber()) : table->Value(column));
-        out << TCsv::FormatRecord(row);
-    }
+    table->Table().goTop();
+    WriteAddressRows(*table, AddressColumns(options.Fields), out);
     return 0;
 }
 

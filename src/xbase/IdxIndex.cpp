@@ -4,6 +4,8 @@
 #include "CdxFormat.h"
 #include "CdxNodeCodec.h"
 #include "CdxPageStore.h"
+#include "CdxTagBuilder.h"
+#include "IndexRecordSource.h"
 #include "FileIO.h"
 #include "InvalidIndexError.h"
 
@@ -55,6 +57,24 @@ std::unique_ptr<IdxIndex> IdxIndex::create(FileSystem& fs, const std::string& pa
         store.write(0, bytes, sizeof bytes);
     }
     return open(fs, path, compiler, layout);
+}
+
+std::unique_ptr<IdxIndex> IdxIndex::build(FileSystem& fs, const std::string& path, const std::string& keyExpression,
+                                          const ExpressionCompiler& compiler, IndexRecordSource& source)
+{
+    create(fs, path, keyExpression, compiler, source.layout()).reset();
+    const auto key = compiler.compileKey(keyExpression, source.layout());
+    {
+        CdxPageStore store(fs.open(path, OpenMode::ReadWrite, true), false);
+        CdxBuildTarget target;
+        target.key = key.get();
+        target.keyLength = key->keyLength();
+        target.filler = CdxTag::fillerFor(key->keyType());
+        target.headerOffset = 0;
+        // The tree is written after the empty root that create() left; that page stays unused.
+        CdxTagBuilder(store, source).build({target}, {});
+    }
+    return open(fs, path, compiler, source.layout());
 }
 
 std::unique_ptr<IdxIndex> IdxIndex::open(FileSystem& fs, const std::string& path, const ExpressionCompiler& compiler,

@@ -192,15 +192,25 @@ size_t MemoFile::readBytes(uint64_t offset, void* buffer, size_t count) const
     const uint64_t bufferEnd = readAheadStart_ + readAhead_.size();
     if (offset >= readAheadStart_ && offset + count <= bufferEnd) {
         std::memcpy(buffer, readAhead_.data() + (offset - readAheadStart_), count);
+        lastReadEnd_ = offset + count;
         return count;
     }
-    if (count >= kReadAheadBytes / 2 || offset >= fileSize_)
-        return file_->readAt(offset, buffer, count);
+    // Read ahead only when this read starts a little past the last one, as the next memo of a
+    // scan in record order does; memos met in a tag's order lie anywhere, and a window for each
+    // would read the file many times over. (The text right after a memo's header is read as
+    // it is: its length is known.)
+    const bool forward = offset > lastReadEnd_ && offset - lastReadEnd_ < kReadAheadBytes;
+    if (count >= kReadAheadBytes / 2 || offset >= fileSize_ || !forward) {
+        const size_t n = file_->readAt(offset, buffer, count);
+        lastReadEnd_ = offset + n;
+        return n;
+    }
     readAhead_.resize(static_cast<size_t>(std::min<uint64_t>(kReadAheadBytes, fileSize_ - offset)));
     readAhead_.resize(file_->readAt(offset, readAhead_.data(), readAhead_.size()));
     readAheadStart_ = offset;
     const size_t n = std::min(count, readAhead_.size());
     std::memcpy(buffer, readAhead_.data(), n);
+    lastReadEnd_ = offset + n;
     return n;
 }
 

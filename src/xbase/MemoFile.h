@@ -68,6 +68,7 @@ private:
     uint64_t fileSize_ = 0;
     mutable std::vector<uint8_t> readAhead_;
     mutable uint64_t readAheadStart_ = 0;
+    mutable uint64_t lastReadEnd_ = 0; // where the last read ended: read-ahead only follows a scan
 };
 
 } // namespace xbase

@@ -78,6 +78,51 @@ uint32_t RecordBitmap::nextSet(uint32_t recno) const
     }
 }
 
+uint32_t RecordBitmap::nextSet(uint32_t recno, uint32_t limit) const
+{
+    if (recno < 1)
+        recno = 1;
+    if (limit > count_)
+        limit = count_;
+    if (recno > limit)
+        return 0;
+    size_t word = (recno - 1) >> 6;
+    const size_t lastWord = (limit - 1) >> 6;
+    uint64_t bits = words_[word] & (~uint64_t{0} << ((recno - 1) & 63));
+    for (;;) {
+        if (bits != 0) {
+            const auto found = static_cast<uint32_t>(word * 64 + static_cast<size_t>(std::countr_zero(bits)) + 1);
+            return found <= limit ? found : 0;
+        }
+        if (++word > lastWord)
+            return 0;
+        bits = words_[word];
+    }
+}
+
+uint32_t RecordBitmap::previousSet(uint32_t recno, uint32_t limit) const
+{
+    if (recno > count_)
+        recno = count_;
+    if (recno < 1 || recno < limit)
+        return 0;
+    if (limit < 1)
+        limit = 1;
+    size_t word = (recno - 1) >> 6;
+    const size_t firstWord = (limit - 1) >> 6;
+    const unsigned shift = 63 - ((recno - 1) & 63);
+    uint64_t bits = words_[word] & (~uint64_t{0} >> shift);
+    for (;;) {
+        if (bits != 0) {
+            const auto found = static_cast<uint32_t>(word * 64 + 63 - static_cast<size_t>(std::countl_zero(bits)) + 1);
+            return found >= limit ? found : 0;
+        }
+        if (word == firstWord)
+            return 0;
+        bits = words_[--word];
+    }
+}
+
 uint32_t RecordBitmap::previousSet(uint32_t recno) const
 {
     if (recno > count_)

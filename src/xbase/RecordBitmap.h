@@ -40,6 +40,10 @@ public:
     // The first set record at or after `recno` (at or before, for previous); 0 when none.
     uint32_t nextSet(uint32_t recno) const;
     uint32_t previousSet(uint32_t recno) const;
+    // The same, looking no further than `limit` (0 when nothing is set up to it): merging two
+    // bitmaps then costs the distance to the nearer hit, not a scan to the end of the sparser.
+    uint32_t nextSet(uint32_t recno, uint32_t limit) const;
+    uint32_t previousSet(uint32_t recno, uint32_t limit) const;
 
 private:
     void clearTail();

@@ -74,6 +74,7 @@ void WorkArea::close()
     table_->commit();
     table_->setFilter(nullptr);
     table_->setOrder(nullptr);
+    externalOrder_ = nullptr;
     if (index_) {
         table_->removeListener(index_.get());
         index_.reset();
@@ -109,8 +110,8 @@ void WorkArea::detachIndex()
 
 void WorkArea::installOrderAndFilter()
 {
-    CdxTag* tag = index_ ? index_->currentTag() : nullptr;
-    RecordOrder* tagOrder = tag;
+    CdxTag* tag = index_ && !externalOrder_ ? index_->currentTag() : nullptr;
+    RecordOrder* tagOrder = externalOrder_ ? externalOrder_ : tag;
     if (tag) {
         // A condition that pins the order's own key to a range lets the cursor start and stop
         // there instead of walking the whole tag past records outside the set.
@@ -172,8 +173,16 @@ std::string WorkArea::tagName(size_t number) const
     return index_->tag(number).name();
 }
 
+void WorkArea::setExternalOrder(RecordOrder* order)
+{
+    table_->commit();
+    externalOrder_ = order;
+    installOrderAndFilter();
+}
+
 void WorkArea::setOrder(size_t number)
 {
+    externalOrder_ = nullptr;
     if (number == 0 && !index_) {
         installOrderAndFilter();
         return;

@@ -63,6 +63,11 @@ public:
     // 0 = record order. The record set's filter stays in force.
     void setOrder(size_t number);
     size_t order() const { return index_ ? index_->orderNumber() : 0; }
+    // An order from outside the structural index (a result set's single index) that takes the
+    // place of the tag order until cleared with nullptr or replaced by setOrder(). The record
+    // set's filter stays in force. The caller keeps it alive while installed.
+    void setExternalOrder(RecordOrder* order);
+    RecordOrder* externalOrder() const { return externalOrder_; }
     void setExact(bool exact);
     bool exact() const { return exact_; }
     void setSoftSeek(bool soft) { soft_ = soft; }
@@ -112,6 +117,7 @@ private:
     std::unique_ptr<PeekView> peekView_;
     std::unique_ptr<Query> query_;
     std::string indexProblem_;
+    RecordOrder* externalOrder_ = nullptr;
     bool exact_ = false;
     bool soft_ = false;
 };

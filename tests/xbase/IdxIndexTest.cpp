@@ -2,6 +2,7 @@
 #include "TestKeyCompiler.h"
 
 #include "xbase/IdxIndex.h"
+#include "xbase/IndexRecordSource.h"
 #include "xbase/InvalidIndexError.h"
 #include "xbase/MemoryFileSystem.h"
 
@@ -73,4 +74,31 @@ TEST_F(IdxIndexTest, EditsMoveListedRecordsOnlyAndPackEmptiesIt)
     EXPECT_EQ((std::vector<uint32_t>{1, 4}), walk(idx->order()));
     idx->tableRewritten();
     EXPECT_EQ(std::vector<uint32_t>{}, walk(idx->order()));
+}
+
+// A large result set is built in one sorted pass; it then behaves like one filled key by key.
+TEST_F(IdxIndexTest, BuiltFromListedRecordsLikeAddedOnes)
+{
+    struct Listed final : IndexRecordSource {
+        FakeTable& t;
+        std::vector<uint32_t> recnos;
+        Listed(FakeTable& table, std::vector<uint32_t> r) : t(table), recnos(std::move(r)) {}
+        const RecordView& layout() const override { return t; }
+        uint32_t recordCount() const override { return static_cast<uint32_t>(recnos.size()); }
+        void forEachRecord(const std::function<void(const RecordView&)>& visit) override
+        {
+            for (uint32_t r : recnos) {
+                t.go(r);
+                visit(t);
+            }
+        }
+    } listed(table, {1, 2, 3, 6});
+    auto idx = IdxIndex::build(fs, "_chkdup.idx", "upper(LNAME-FNAME)", compiler, listed);
+    EXPECT_EQ((std::vector<uint32_t>{2, 6, 1, 3}), walk(idx->order()));
+    table.go(5);
+    EXPECT_TRUE(idx->addKey(table));
+    EXPECT_EQ((std::vector<uint32_t>{2, 6, 5, 1, 3}), walk(idx->order()));
+    idx.reset();
+    idx = IdxIndex::open(fs, "_chkdup.idx", compiler, table);
+    EXPECT_EQ(5u, walk(idx->order()).size());
 }

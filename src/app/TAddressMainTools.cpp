@@ -1,0 +1,107 @@
+// The main window's side of the list tools: what it sets up before each tool's window and puts
+// back afterwards (record set, order, current record), with display updates suspended while
+// the tool posts records.
+#include "TAddressMain.h"
+#include "app/TTaggingForm.h"
+#include "data/TAddressTable.h"
+#include "settings/TProgramFolder.h"
+#include "tools/TConvertToUpper.h"
+#include "tools/TCopyOut.h"
+#include "tools/TDupCheck.h"
+#include "tools/TDupFinder.h"
+#include "tools/TSearchAndReplace.h"
+#include "tools/TStateZipCheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+
+namespace {
+// The shared "Tagging" window, without its own question (the tools ask theirs).
+uint32_t TagInWindow(QWidget* parent, TAddressTable& table) { return TTaggingForm::TagInWindow(parent, table); }
+} // namespace
+
+void TAddressMain::ExportClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const uint32_t record = Table->Table().recordNumber();
+    const QString folder = QDir::currentPath();
+    const QString tag = OrderTag;
+    TCopyOut::Execute(this, *Table);
+    QDir::setCurrent(folder);
+    SetCurrentOrder(tag);
+    Table->Table().go(record);
+    ShowRecord();
+}
+
+void TAddressMain::StateZipCheckClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    if (!TStateZipCheck::StateTablePresent()) {
+        TStateZipCheck::Execute(this, *Table); // says that CSZ.DBF is gone
+        return;
+    }
+    const QString tag = OrderTag;
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    Table->SetFilterText(QString()); // "!ISDEL"
+    TStateZipCheck::Execute(this, *Table, TagInWindow);
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    ApplyFilter();
+    SetCurrentOrder(tag);
+    Table->Table().goTop();
+    ShowRecord();
+}
+
+void TAddressMain::DupCheckClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const QString tag = OrderTag;
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    Table->SetFilterText(QString()); // "!ISDEL"
+    TDupCheck::Execute(this, *Table, TagInWindow);
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    ApplyFilter();
+    QFile::remove(TDupFinder::ResultPath());
+    SetCurrentOrder(tag);
+    Table->Table().goTop();
+    ShowRecord();
+}
+
+void TAddressMain::ConvertCaseClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const uint32_t record = Table->Table().recordNumber();
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    TConvertToUpper::Execute(this, *Table, AddressFilter.IsSet());
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    CachedCount.reset();
+    if (record > 0)
+        Table->Table().go(record);
+    ShowRecord();
+}
+
+void TAddressMain::SearchReplaceClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const QString tag = OrderTag;
+    UpdatesSuspended = true;
+    BatchRunning = true;
+    TSearchAndReplace::Execute(this, *Table, AddressFilter.FilterText());
+    BatchRunning = false;
+    UpdatesSuspended = false;
+    ApplyFilter();
+    SetCurrentOrder(tag);
+    Table->Table().goTop();
+    ShowRecord();
+}

@@ -1,0 +1,306 @@
+#include "TToolCommands.h"
+
+#include "TCommandLine.h"
+#include "TConsolePrompts.h"
+#include "TRecordSetOptions.h"
+
+#include "data/TAddressTable.h"
+#include "data/TTagger.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
+#include "tools/TCaseConverter.h"
+#include "tools/TCopyOutWriter.h"
+#include "tools/TDupFinder.h"
+#include "tools/TFieldReplacer.h"
+#include "tools/TResultIndex.h"
+#include "tools/TSimilarKey.h"
+#include "tools/TStateZipChecker.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+// The record set of a tool command: the shared options plus --order.
+struct TToolRecordSet {
+    TRecordSetOptions Set;
+    QString Order;
+
+    bool Take(const QString& command, const QStringList& arguments, int& i)
+    {
+        if (arguments[i] != QLatin1String("--order"))
+            return Set.Take(command, arguments, i);
+        if (i + 1 >= arguments.size())
+            throw TUsageError((command + ": --order needs a value").toStdString());
+        Order = arguments[++i];
+        return true;
+    }
+    std::unique_ptr<TAddressTable> Open(const QString&, QTextStream& out, QString* filterText = nullptr) const
+    {
+        return Set.Open(out, Order, filterText);
+    }
+};
+
+// The words of one tool command: TABLE, the record-set options and the tool's own options,
+// which `own` takes (returning false for an argument it does not know).
+template <typename TOwn>
+QString Parse(const QString& command, const QStringList& arguments, TToolRecordSet& set, TOwn own)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+            return arguments[++i];
+        };
+        if (set.Take(command, arguments, i) || own(argument, value))
+            continue;
+        throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
+    }
+    set.Set.Check(command);
+    return set.Set.Table;
+}
+
+// Tags the records the table now visits with the current tag id (a new one when none is set).
+void TagListed(TAddressTable& table)
+{
+    if (TAddressTable::GlobalTagId().isEmpty()) {
+        TIniFile settings(TProgramFolder::SettingsFile());
+        TTagger::ClearTags(settings);
+    }
+    TTagger::TagAll(table);
+}
+
+void PrintListed(TAddressTable& table, QTextStream& out)
+{
+    QStringList columns = AddressColumns({});
+    columns.prepend(QStringLiteral("RECNO"));
+    table.Table().goTop();
+    WriteAddressRows(table, columns, out);
+}
+
+int Dupes(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    TDupOptions options;
+    bool tag = false;
+    const QString path = Parse(QStringLiteral("dupes"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--kind")) {
+            const QString kind = value();
+            if (kind == QLatin1String("name"))
+                options.Kind = TDupKind::dkLastFirst;
+            else if (kind == QLatin1String("initial"))
+                options.Kind = TDupKind::dkLastInitial;
+            else if (kind == QLatin1String("street"))
+                options.Kind = TDupKind::dkStreet;
+            else if (kind == QLatin1String("similar"))
+                options.Kind = TDupKind::dkSimilar;
+            else
+                throw TUsageError(("dupes: --kind is name, initial, street or similar, not " + kind).toStdString());
+        } else if (argument == QLatin1String("--street-chars")) {
+            bool ok = false;
+            options.StreetChars = value().toInt(&ok);
+            if (!ok || options.StreetChars < 1 || options.StreetChars > TDupFinder::MaxStreetChars)
+                throw TUsageError("dupes: --street-chars takes 1 to 30");
+        } else if (argument == QLatin1String("--tag")) {
+            tag = true;
+        } else {
+            return false;
+        }
+        return true;
+    });
+    auto table = set.Open(path, err);
+    TSimilarKey words;
+    words.LoadWords(TProgramFolder::SysdataFolder() + QLatin1String(TSimilarKey::WordsFileName));
+    TResultIndex result(*table, TDupFinder::ResultPath(), TDupFinder::KeyExpression(options.Kind));
+    const uint32_t count = TDupFinder::Run(*table, result, options, {}, &words);
+    result.Install();
+    if (tag)
+        TagListed(*table);
+    PrintListed(*table, out);
+    err << "Found " << count << " possible duplicates\n";
+    return 0;
+}
+
+int ZipCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    bool blanks = false;
+    bool tag = false;
+    const QString path = Parse(QStringLiteral("zipcheck"), arguments, set, [&](const QString& argument, auto) {
+        if (argument == QLatin1String("--blanks"))
+            blanks = true;
+        else if (argument == QLatin1String("--tag"))
+            tag = true;
+        else
+            return false;
+        return true;
+    });
+    if (!QFileInfo::exists(TProgramFolder::SysdataFolder() + QStringLiteral("CSZ.DBF")))
+        throw std::runtime_error("The file CSZ.DBF has been removed from the SYSDATA directory. Unable to continue.");
+    auto table = set.Open(path, err);
+    TStateZipChecker checker;
+    if (!checker.LoadStates())
+        return 2; // its message is on stderr
+    TResultIndex result(*table, TStateZipChecker::ResultPath(*table), QLatin1String(TStateZipChecker::KeyExpression));
+    const uint32_t count = checker.Run(*table, result, blanks);
+    result.Install();
+    if (tag)
+        TagListed(*table);
+    PrintListed(*table, out);
+    err << "Found " << count << " records with questionable state or zipcodes\n";
+    return 0;
+}
+
+int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    std::optional<TCaseConversion> conversion;
+    QStringList fields;
+    const QString path = Parse(QStringLiteral("case"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--to")) {
+            const QString to = value();
+            if (to == QLatin1String("upper"))
+                conversion = TCaseConversion::ccUpper;
+            else if (to == QLatin1String("lower"))
+                conversion = TCaseConversion::ccLower;
+            else if (to == QLatin1String("capitalized"))
+                conversion = TCaseConversion::ccCapitalized;
+            else
+                throw TUsageError(("case: --to is upper, lower or capitalized, not " + to).toStdString());
+        } else if (argument == QLatin1String("--fields")) {
+            for (const QString& wanted : value().split(u',', Qt::SkipEmptyParts)) {
+                QString name;
+                for (const auto& field : TCaseConverter::Fields())
+                    if (wanted.compare(QLatin1String(field.Name), Qt::CaseInsensitive) == 0 ||
+                        wanted.compare(QLatin1String(field.Caption), Qt::CaseInsensitive) == 0)
+                        name = QLatin1String(field.Name);
+                if (name.isEmpty())
+                    throw TUsageError(("case: " + wanted + " is not one of the fields case conversion works on").toStdString());
+                fields << name;
+            }
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (!conversion)
+        throw TUsageError("case: give --to upper, lower or capitalized");
+    if (fields.isEmpty())
+        for (const auto& field : TCaseConverter::Fields())
+            fields << QLatin1String(field.Name);
+    QString filterText;
+    auto table = set.Open(path, err, &filterText);
+    const auto result = TCaseConverter::Run(*table, filterText.isEmpty() ? TCaseRecords::crAll : TCaseRecords::crMatchingFilter,
+                                            *conversion, fields);
+    out << result.Changed << "\n";
+    return 0;
+}
+
+int Export(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    QString target;
+    TCopyKind kind = TCopyKind::ckText;
+    bool utf8 = false;
+    bool force = false;
+    const QString path = Parse(QStringLiteral("export"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--csv") || argument == QLatin1String("--dbf")) {
+            if (!target.isEmpty())
+                throw TUsageError("export: give one of --csv FILE and --dbf FILE");
+            kind = argument == QLatin1String("--csv") ? TCopyKind::ckText : TCopyKind::ckDbf;
+            target = QFileInfo(value()).absoluteFilePath();
+        } else if (argument == QLatin1String("--utf8-header")) {
+            utf8 = true;
+        } else if (argument == QLatin1String("--force")) {
+            force = true;
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (target.isEmpty())
+        throw TUsageError("export: give --csv FILE or --dbf FILE");
+    if (utf8 && kind == TCopyKind::ckDbf)
+        throw TUsageError("export: --utf8-header is for --csv");
+    auto table = set.Open(path, err);
+    if (table->Count() == 0)
+        throw std::runtime_error("No active records for current filter. Nothing to copy");
+    if (QFileInfo::exists(target) && !force && QFileInfo(target) != QFileInfo(table->Path()))
+        throw std::runtime_error((target + " already exists (--force overwrites it)").toStdString());
+    if (!TCopyOutWriter::AcceptTarget(kind, target, table->Path(), force))
+        return 2; // the refusal is on stderr
+    const uint32_t copied = kind == TCopyKind::ckDbf ? TCopyOutWriter::CopyToDbf(*table, target)
+                                                     : TCopyOutWriter::CopyToText(*table, target, utf8);
+    out << copied << "\n";
+    return 0;
+}
+
+int Replace(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    TReplaceOptions options;
+    bool field = false, find = false, with = false;
+    const QString path = Parse(QStringLiteral("replace"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--field")) {
+            const QString named = value();
+            options.Field = TFieldReplacer::FieldNamed(named);
+            if (options.Field.isEmpty())
+                throw TUsageError(("replace: " + named + " is not one of the fields search and replace offers").toStdString());
+            field = true;
+        } else if (argument == QLatin1String("--find")) {
+            options.Search = value();
+            find = true;
+        } else if (argument == QLatin1String("--with")) {
+            options.Replacement = value();
+            with = true;
+        } else if (argument == QLatin1String("--contains")) {
+            options.Contains = true;
+        } else if (argument == QLatin1String("--ignore-case")) {
+            options.CaseSensitive = false;
+        } else if (argument == QLatin1String("--matching-only")) {
+            options.MatchingTextOnly = true;
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (!field || !find || !with)
+        throw TUsageError("replace: give --field, --find and --with (see --help)");
+    QString filterText;
+    auto table = set.Open(path, err, &filterText);
+    // Both texts are cut to the field's width, as the window's entries are.
+    const int width = table->FieldWidth(options.Field);
+    options.Search = options.Search.left(width);
+    options.Replacement = options.Replacement.left(width);
+    options.RecordCondition = filterText;
+    out << TFieldReplacer::Run(*table, options) << "\n";
+    return 0;
+}
+
+using THandlerBody = int (*)(const QStringList&, QTextStream&, QTextStream&);
+
+void RegisterTool(const QString& command, THandlerBody body)
+{
+    TCommandLine::Register(command, [command, body](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+        TConsolePrompts prompts(err);
+        try {
+            return body(arguments, out, err);
+        } catch (const std::exception& error) {
+            out.flush();
+            err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
+            return 2;
+        }
+    });
+}
+
+} // namespace
+
+void TToolCommands::Register()
+{
+    RegisterTool(QStringLiteral("dupes"), Dupes);
+    RegisterTool(QStringLiteral("zipcheck"), ZipCheck);
+    RegisterTool(QStringLiteral("case"), Case);
+    RegisterTool(QStringLiteral("export"), Export);
+    RegisterTool(QStringLiteral("replace"), Replace);
+}
