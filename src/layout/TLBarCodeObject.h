@@ -1,13 +1,26 @@
-// The placeholder look of the postal barcode objects: a dashed outline on screen and nothing on
-// paper, until their bars come from the barcode encoders.
+// What the postal barcode objects share: the mapping of their stored types onto the encoders'
+// kinds, the text of the ZIP and address fields of the current record, and the dashed outline
+// an object shows on screen when it has nothing better to show.
 #pragma once
 
 #include "TLGraphicControl.h"
+#include "TFimEncoder.h"
+#include "TRoutingDigits.h"
 
 class TLBarCodeObject : public TLGraphicControl {
 public:
     void Paint(QPainter& painter) override;
 
+    static TRoutingDigits RoutingOf(TPostNetBarCodeType type);
+    static TRoutingDigits RoutingOf(TIMbRoutingType type);
+    static TFimKind KindOf(TFIMBarCodeType type);
+
 protected:
     using TLGraphicControl::TLGraphicControl;
+
+    // The field's text in the current record of the panel's data set; empty when there is no
+    // data set, the field is missing or cannot be read.
+    QString FieldText(const QString& fieldName) const;
+    // Where the barcode's top-left corner lands on the page when the panel prints at (x, y).
+    TInchPoint PrintOrigin(TInches x, TInches y) const;
 };

@@ -20,6 +20,7 @@
 #include <vector>
 
 class TBaseReport;
+class TIMbSerialRun;
 class TLBasePanel;
 
 enum class TLabelShapeType { lsRectangle, lsRoundRect, lsEllipse };
@@ -49,6 +50,9 @@ public:
     TLPicture Picture;
     TLPicture ColorPicture;
     bool Printing = false;
+    // Set by a print run that numbers Intelligent Mail barcodes: their serials come from it while
+    // printing (the run outlives the printing and writes the serials back when it finishes).
+    TIMbSerialRun* SerialRun = nullptr;
     TLabelShapeType Shape = TLabelShapeType::lsRoundRect;
     TGridSize GridSize = TGridSize::gs4x4;
     bool ShowGrid = false;

@@ -1,7 +1,25 @@
 #include "TLFIMBarCode.h"
 
+#include "TBarcodeBitmap.h"
+#include "TBarcodePrint.h"
 #include "TLStreamWriter.h"
+#include "TLayoutUnits.h"
 #include "TLValueRead.h"
+
+#include <QPainter>
+
+void TLFIMBarCode::Paint(QPainter& painter)
+{
+    const double ppi = TLayoutUnits::PixelsPerInch();
+    const int side = TBarcodeBitmap::FimScreenSide(ppi, Zoom());
+    painter.fillRect(QRect(0, 0, side, side), Qt::white);
+    TBarcodeBitmap::PaintFim(painter, KindOf(FIMType), ppi, Zoom());
+}
+
+void TLFIMBarCode::Print(TBaseReport& report, TInches x, TInches y)
+{
+    TBarcodePrint::Print(report, TFimEncoder::Encode(KindOf(FIMType)), PrintOrigin(x, y));
+}
 
 void TLFIMBarCode::WriteProperties(TLStreamWriter& writer) const
 {

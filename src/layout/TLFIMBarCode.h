@@ -10,6 +10,9 @@ public:
 
     TFIMBarCodeType FIMType = TFIMBarCodeType::fimTypeA;
 
+    void Paint(QPainter& painter) override;
+    void Print(TBaseReport& report, TInches x, TInches y) override;
+
     void WriteProperties(TLStreamWriter& writer) const override;
     bool ReadProperty(const QByteArray& name, const TLValue& value) override;
 };

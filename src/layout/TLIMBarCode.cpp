@@ -1,7 +1,73 @@
 #include "TLIMBarCode.h"
 
+#include "TBarcodeBitmap.h"
+#include "TBarcodePrint.h"
+#include "TIMbEncoder.h"
+#include "TIMbSerialStore.h"
+#include "TLBasePanel.h"
 #include "TLStreamWriter.h"
+#include "TLayoutUnits.h"
 #include "TLValueRead.h"
+
+#include <QPainter>
+
+long long TLIMBarCode::Serial() const
+{
+    if (Printing() && Panel()->SerialRun)
+        return Panel()->SerialRun->Serial(MailerId, SerialStart);
+    return SerialStart;
+}
+
+TBarList TLIMBarCode::Bars() const
+{
+    std::string reason;
+    const std::string tracking = TIMbEncoder::TrackingCode(BarcodeId.toStdString(), ServiceTypeId.toStdString(),
+                                                           MailerId.toStdString(), Serial(), &reason);
+    if (tracking.empty())
+        return TBarList::None(reason);
+    return TIMbEncoder::EncodeRecord(tracking, ZipText.toStdString(), StreetText.toStdString(), RoutingOf(RoutingType));
+}
+
+void TLIMBarCode::ShowData()
+{
+    ZipText = FieldText(ZipCodeField);
+    StreetText = FieldText(AddressField);
+}
+
+void TLIMBarCode::ClearData()
+{
+    ZipText.clear();
+    StreetText.clear();
+}
+
+void TLIMBarCode::AdvanceCounter()
+{
+    if (Panel() && Panel()->SerialRun)
+        Panel()->SerialRun->AdvanceCounter(MailerId);
+}
+
+void TLIMBarCode::Paint(QPainter& painter)
+{
+    const TBarList bars = Bars();
+    if (!bars.Empty()) {
+        TBarcodeBitmap::PaintBars(painter, bars, QPointF(0, 0), TLayoutUnits::PixelsPerInch() * Zoom());
+        return;
+    }
+    TLBarCodeObject::Paint(painter);
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(std::max(6, int(9 * Zoom())));
+    painter.setFont(font);
+    painter.setPen(Qt::darkGray);
+    painter.drawText(QRectF(2, 0, Width() * Zoom() - 4, Height() * Zoom()), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(bars.Reason));
+    painter.restore();
+}
+
+void TLIMBarCode::Print(TBaseReport& report, TInches x, TInches y)
+{
+    TBarcodePrint::Print(report, Bars(), PrintOrigin(x, y));
+}
 
 void TLIMBarCode::WriteProperties(TLStreamWriter& writer) const
 {

@@ -1,7 +1,11 @@
 // The Intelligent Mail barcode object: the ZIP and address fields, the routing code digits and
-// the tracking code parts (barcode id, service type, mailer id, first serial number).
+// the tracking code parts (barcode id, service type, mailer id, first serial number). While a
+// print run with a serial run on the panel prints, each piece takes its serial from that run;
+// otherwise (screen, preview without a run) the object shows SerialStart. An object whose fields
+// do not make a barcode shows the reason on screen and prints nothing.
 #pragma once
 
+#include "TBarList.h"
 #include "TLBarCodeObject.h"
 
 class TLIMBarCode : public TLBarCodeObject {
@@ -16,6 +20,20 @@ public:
     QString ServiceTypeId;
     QString MailerId;
     int SerialStart = 0;
+
+    // The ZIP and address line of the current record (empty when a field is missing).
+    QString ZipText;
+    QString StreetText;
+    // The serial the current piece carries.
+    long long Serial() const;
+    // The bars of the current record, or an empty list with the reason.
+    TBarList Bars() const;
+
+    void ShowData() override;
+    void ClearData() override;
+    void AdvanceCounter() override;
+    void Paint(QPainter& painter) override;
+    void Print(TBaseReport& report, TInches x, TInches y) override;
 
     void WriteProperties(TLStreamWriter& writer) const override;
     bool ReadProperty(const QByteArray& name, const TLValue& value) override;

@@ -1,7 +1,39 @@
 #include "TLPostNetBarCode.h"
 
+#include "TBarcodeBitmap.h"
+#include "TBarcodePrint.h"
 #include "TLStreamWriter.h"
+#include "TPostNetEncoder.h"
 #include "TLValueRead.h"
+
+#include <QPainter>
+
+TBarList TLPostNetBarCode::Bars() const
+{
+    return TPostNetEncoder::Encode(ZipText.toStdString(), StreetText.toStdString(), RoutingOf(BarCodeType));
+}
+
+void TLPostNetBarCode::ShowData()
+{
+    ZipText = FieldText(ZipCodeField);
+    StreetText = FieldText(AddressField);
+}
+
+void TLPostNetBarCode::ClearData()
+{
+    ZipText.clear();
+    StreetText.clear();
+}
+
+void TLPostNetBarCode::Paint(QPainter& painter)
+{
+    painter.drawImage(QRect(QPoint(0, 0), TBarcodeBitmap::PostNetScreenSize(Zoom())), TBarcodeBitmap::PostNet());
+}
+
+void TLPostNetBarCode::Print(TBaseReport& report, TInches x, TInches y)
+{
+    TBarcodePrint::Print(report, Bars(), PrintOrigin(x, y));
+}
 
 void TLPostNetBarCode::WriteProperties(TLStreamWriter& writer) const
 {

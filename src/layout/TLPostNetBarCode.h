@@ -1,7 +1,9 @@
 // The POSTNET barcode object: which fields hold the ZIP code and the delivery address line, and
-// which digits are encoded.
+// which digits are encoded. On screen it shows the BARCODEBITMAP picture at the zoom; on paper the
+// record's real bars, at true size from the object's top-left corner.
 #pragma once
 
+#include "TBarList.h"
 #include "TLBarCodeObject.h"
 
 class TLPostNetBarCode : public TLBarCodeObject {
@@ -12,6 +14,16 @@ public:
     QString ZipCodeField;
     QString AddressField;
     TPostNetBarCodeType BarCodeType = TPostNetBarCodeType::pnbc11Digit;
+
+    // The ZIP and address line of the current record (empty when a field is missing).
+    QString ZipText;
+    QString StreetText;
+    TBarList Bars() const;
+
+    void ShowData() override;
+    void ClearData() override;
+    void Paint(QPainter& painter) override;
+    void Print(TBaseReport& report, TInches x, TInches y) override;
 
     void WriteProperties(TLStreamWriter& writer) const override;
     bool ReadProperty(const QByteArray& name, const TLValue& value) override;

@@ -12,6 +12,7 @@
 #include "layout/TLPLabel.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -130,4 +131,74 @@ TEST_F(LayoutCommandsEndToEnd, RenderWritesAPdfAndAPreviewForARecord)
     EXPECT_TRUE(QFile::exists(Folder.filePath("png/page1.png")));
     EXPECT_EQ(Quorvane({"layout", "render", layout, "--size", "4", "--pdf", "x.pdf"}).Status, 2);
     EXPECT_EQ(Quorvane({"layout", "render", layout}).Status, 2);
+}
+
+namespace {
+
+// How many pixels in `area` of the image are dark.
+int InkIn(const QImage& image, const QRect& area)
+{
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+} // namespace
+
+TEST_F(LayoutCommandsEndToEnd, RenderPrintsThePostalBarcodesOfTheRecord)
+{
+    const QString table = Folder.filePath("ADD0001.DBF");
+    ASSERT_EQ(Quorvane({"create", table}).Status, 0);
+    {
+        auto address = TAddressTable::Open(table);
+        ASSERT_TRUE(address);
+        address->Table().appendBlank();
+        address->SetFieldText(QStringLiteral("ZIP"), QStringLiteral("12345-6789"));
+        address->SetFieldText(QStringLiteral("STREET"), QStringLiteral("123 MAIN ST"));
+        address->Table().commit();
+        address->Table().appendBlank();   // record 2: no ZIP, so no routing
+        address->Table().commit();
+    }
+    TLBasePanel panel;
+    auto fim = std::make_unique<TLFIMBarCode>();
+    fim->Name = QStringLiteral("Fim1");
+    fim->SetBounds(0, 0, 60, 60);
+    panel.Adopt(std::move(fim));
+    auto postnet = std::make_unique<TLPostNetBarCode>();
+    postnet->Name = QStringLiteral("PostNet1");
+    postnet->ZipCodeField = QStringLiteral("ZIP");
+    postnet->AddressField = QStringLiteral("STREET");
+    postnet->SetBounds(0, 96, 300, 16);
+    panel.Adopt(std::move(postnet));
+    auto imb = std::make_unique<TLIMBarCode>();
+    imb->Name = QStringLiteral("IMb1");
+    imb->BarcodeId = QStringLiteral("00");
+    imb->ServiceTypeId = QStringLiteral("270");
+    imb->MailerId = QStringLiteral("123456");
+    imb->SetBounds(0, 144, 300, 16);
+    panel.Adopt(std::move(imb));
+    const QString layout = Folder.filePath("BIN00003.L");
+    TLLabelObjectFiler().WritePanel(panel, layout);
+
+    auto render = [&](const char* recno) {
+        const QString folder = Folder.filePath(QStringLiteral("png%1").arg(recno));
+        const TRun run = Quorvane({"layout", "render", layout, "--table", table, "--recno", recno, "--size", "4x2",
+                                   "--preview-png", folder});
+        EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+        return QImage(folder + "/page1.png");
+    };
+    const QImage full = render("1");
+    ASSERT_EQ(full.size(), QSize(384, 192));
+    const QRect fimArea(0, 0, 60, 60), postnetArea(0, 96, 300, 16), imbArea(0, 140, 330, 24);
+    EXPECT_GT(InkIn(full, fimArea), 5 * 3 * 50);            // five bars of 3 x 54 pixels
+    EXPECT_GT(InkIn(full, postnetArea), 62 * 4);            // 62 bars, each at least half height
+    EXPECT_GT(InkIn(full, imbArea), 65 * 3);                // 65 bars, each at least the tracker
+    EXPECT_EQ(InkIn(full, QRect(0, 60, 384, 30)), 0);       // nothing between them
+
+    const QImage empty = render("2");
+    EXPECT_EQ(InkIn(empty, fimArea), InkIn(full, fimArea)); // the FIM needs no record
+    EXPECT_EQ(InkIn(empty, postnetArea), 0);
+    EXPECT_EQ(InkIn(empty, imbArea), 0);
 }
