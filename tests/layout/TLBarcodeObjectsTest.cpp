@@ -13,6 +13,8 @@
 #include "output/TPageStream.h"
 #include "output/TReportFiler.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,6 +46,26 @@ void ExpectBarsAt(const std::vector<TRectOp>& rects, const TBarList& bars, TInch
         EXPECT_NEAR(rects[i].Rect.Right.Value(), origin.X.Value() + bar.Left + bar.Width, 1e-9) << i;
         EXPECT_NEAR(rects[i].Rect.Bottom.Value(), origin.Y.Value() + bar.Top + bar.Height, 1e-9) << i;
     }
+}
+
+// The object painted on white at its zoom, with room to spare.
+QImage OnScreen(TLGraphicControl& object)
+{
+    QImage image(600, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    object.Paint(painter);
+    return image;
+}
+
+// The right-most column with a dark pixel, -1 when there is none.
+int RightMostInk(const QImage& image)
+{
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                return x;
+    return -1;
 }
 
 } // namespace
@@ -162,4 +184,29 @@ TEST(TLBarcodeObjects, IntelligentMailWithIncompleteFieldsPrintsNothing)
     EXPECT_TRUE(Printed(panel).OfKind<TRectOp>().empty());
     imb->RoutingType = TIMbRoutingType::imbrNone;   // ... unless the barcode carries none
     EXPECT_EQ(Printed(panel).OfKind<TRectOp>().size(), 65u);
+}
+
+TEST(TLBarcodeObjects, ScreenShowsThePictureTheBarsOrTheReason)
+{
+    TLRecordDataSource record;
+    record.SetValue("ZIP", "12345-6789");
+    TLDataPanel panel;
+    panel.DataSet = &record;
+    auto* postnet = static_cast<TLPostNetBarCode*>(panel.AddObject(std::make_unique<TLPostNetBarCode>(), QRect(0, 0, 270, 16)));
+    postnet->SetZoom(2.0);
+    const int postnetRight = RightMostInk(OnScreen(*postnet));   // BARCODEBITMAP stretched to 540 x 32
+    EXPECT_GT(postnetRight, 500);
+    EXPECT_LT(postnetRight, 540);
+
+    auto* imb = static_cast<TLIMBarCode*>(panel.AddObject(std::make_unique<TLIMBarCode>(), QRect(0, 0, 300, 16)));
+    imb->BarcodeId = QStringLiteral("00");
+    imb->ServiceTypeId = QStringLiteral("270");
+    panel.RefreshData();
+    const QImage hint = OnScreen(*imb);   // no Mailer ID: the outline and the reason
+    EXPECT_EQ(RightMostInk(hint), 299);
+    imb->MailerId = QStringLiteral("123456");
+    const TBarList bars = imb->Bars();
+    ASSERT_FALSE(bars.Empty());
+    const TBar& last = bars.Bars.back();   // the record's real bars: ink ends at the last bar
+    EXPECT_NEAR(RightMostInk(OnScreen(*imb)), (last.Left + last.Width) * 96, 1.5);
 }
