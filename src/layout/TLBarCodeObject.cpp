@@ -58,6 +58,18 @@ QString TLBarCodeObject::FieldText(const QString& fieldName) const
     }
 }
 
+void TLBarCodeObject::ShowAddress(const QString& zipField, const QString& streetField)
+{
+    ZipText = FieldText(zipField);
+    StreetText = FieldText(streetField);
+}
+
+void TLBarCodeObject::ClearData()
+{
+    ZipText.clear();
+    StreetText.clear();
+}
+
 TInchPoint TLBarCodeObject::PrintOrigin(TInches x, TInches y) const
 {
     return TBarcodePrint::Origin(QPoint(Left(), Top()), TLayoutUnits::PixelsPerInch(), {x, y});

@@ -11,6 +11,12 @@ class TLBarCodeObject : public TLGraphicControl {
 public:
     void Paint(QPainter& painter) override;
 
+    // The ZIP and address line of the current record, read by ShowAddress (empty when a field is
+    // missing); ClearData empties them.
+    QString ZipText;
+    QString StreetText;
+    void ClearData() override;
+
     static TRoutingDigits RoutingOf(TPostNetBarCodeType type);
     static TRoutingDigits RoutingOf(TIMbRoutingType type);
     static TFimKind KindOf(TFIMBarCodeType type);
@@ -21,6 +27,7 @@ protected:
     // The field's text in the current record of the panel's data set; empty when there is no
     // data set, the field is missing or cannot be read.
     QString FieldText(const QString& fieldName) const;
+    void ShowAddress(const QString& zipField, const QString& streetField);
     // Where the barcode's top-left corner lands on the page when the panel prints at (x, y).
     TInchPoint PrintOrigin(TInches x, TInches y) const;
 };

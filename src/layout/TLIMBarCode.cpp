@@ -30,14 +30,7 @@ TBarList TLIMBarCode::Bars() const
 
 void TLIMBarCode::ShowData()
 {
-    ZipText = FieldText(ZipCodeField);
-    StreetText = FieldText(AddressField);
-}
-
-void TLIMBarCode::ClearData()
-{
-    ZipText.clear();
-    StreetText.clear();
+    ShowAddress(ZipCodeField, AddressField);
 }
 
 void TLIMBarCode::AdvanceCounter()

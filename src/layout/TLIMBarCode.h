@@ -21,16 +21,12 @@ public:
     QString MailerId;
     int SerialStart = 0;
 
-    // The ZIP and address line of the current record (empty when a field is missing).
-    QString ZipText;
-    QString StreetText;
     // The serial the current piece carries.
     long long Serial() const;
     // The bars of the current record, or an empty list with the reason.
     TBarList Bars() const;
 
     void ShowData() override;
-    void ClearData() override;
     void AdvanceCounter() override;
     void Paint(QPainter& painter) override;
     void Print(TBaseReport& report, TInches x, TInches y) override;

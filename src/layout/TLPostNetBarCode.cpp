@@ -15,14 +15,7 @@ TBarList TLPostNetBarCode::Bars() const
 
 void TLPostNetBarCode::ShowData()
 {
-    ZipText = FieldText(ZipCodeField);
-    StreetText = FieldText(AddressField);
-}
-
-void TLPostNetBarCode::ClearData()
-{
-    ZipText.clear();
-    StreetText.clear();
+    ShowAddress(ZipCodeField, AddressField);
 }
 
 void TLPostNetBarCode::Paint(QPainter& painter)

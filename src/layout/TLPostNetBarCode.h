@@ -15,13 +15,9 @@ public:
     QString AddressField;
     TPostNetBarCodeType BarCodeType = TPostNetBarCodeType::pnbc11Digit;
 
-    // The ZIP and address line of the current record (empty when a field is missing).
-    QString ZipText;
-    QString StreetText;
     TBarList Bars() const;
 
     void ShowData() override;
-    void ClearData() override;
     void Paint(QPainter& painter) override;
     void Print(TBaseReport& report, TInches x, TInches y) override;
 

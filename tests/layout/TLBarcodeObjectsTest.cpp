@@ -18,21 +18,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+#include "PrintedPanel.h"
 
-TDisplayList Printed(TLBasePanel& panel, TInches x = {}, TInches y = {})
-{
-    TPageStream pages;
-    TReportFiler job(pages);
-    job.OnPrint = [&](TBaseReport& report) {
-        panel.Printing = true;
-        panel.RefreshData();
-        panel.PrintObjects(report, x, y);
-        panel.Printing = false;
-    };
-    job.Execute();
-    return pages.Page(1);
-}
+namespace {
 
 // The page's rectangles are exactly `bars` moved to `origin`.
 void ExpectBarsAt(const std::vector<TRectOp>& rects, const TBarList& bars, TInchPoint origin)

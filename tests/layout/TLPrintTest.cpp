@@ -19,22 +19,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "PrintedPanel.h"
 
-// The operations one panel prints at (x, y) inches.
-TDisplayList Printed(TLBasePanel& panel, TInches x = {}, TInches y = {})
-{
-    TPageStream pages;
-    TReportFiler job(pages);
-    job.OnPrint = [&](TBaseReport& report) {
-        panel.Printing = true;
-        panel.RefreshData();
-        panel.PrintObjects(report, x, y);
-        panel.Printing = false;
-    };
-    job.Execute();
-    return pages.Page(1);
-}
+namespace {
 
 TInches Px(double pixels) { return TInches(pixels / 96.0); }
 
