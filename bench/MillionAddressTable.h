@@ -96,4 +96,18 @@ inline void MakeSource()
     table->Close();
 }
 
+// A scratch copy of the table for benchmarks that change it.
+inline const QString kWork = kFolder + QStringLiteral("/WORK.DBF");
+
+inline void CopySource()
+{
+    for (const char* extension : {".DBF", ".FPT", ".CDX"}) {
+        const QString from = kFolder + "/SOURCE" + extension;
+        const QString to = kFolder + "/WORK" + extension;
+        QFile::remove(to);
+        if (!QFile::copy(from, to))
+            throw std::runtime_error("cannot copy the benchmark table");
+    }
+}
+
 } // namespace million_table

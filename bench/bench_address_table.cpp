@@ -22,18 +22,8 @@ namespace {
 using million_table::kFolder;
 using million_table::kSource;
 using million_table::MakeSource;
-const QString kWork = kFolder + QStringLiteral("/WORK.DBF");
-
-void CopySource()
-{
-    for (const char* extension : {".DBF", ".FPT", ".CDX"}) {
-        const QString from = kFolder + "/SOURCE" + extension;
-        const QString to = kFolder + "/WORK" + extension;
-        QFile::remove(to);
-        if (!QFile::copy(from, to))
-            throw std::runtime_error("cannot copy the benchmark table");
-    }
-}
+using million_table::kWork;
+using million_table::CopySource;
 
 // Times `work` on a fresh copy of the source table, the copying and opening left out.
 void TimeOnFreshCopy(benchmark::State& state, bool (*work)(TAddressTable&))

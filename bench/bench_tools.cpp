@@ -1,8 +1,8 @@
-// The list tools on the million-record benchmark table (BenchAddressSource.h): the duplicate
+// The list tools on the million-record benchmark table (MillionAddressTable.h): the duplicate
 // check by name and by similar names and addresses, the state/ZIP check against the delivered
 // CSZ.DBF, copy out to CSV and to DBF, and a search and replace that rewrites every record.
 // The checks include filling and installing their result index.
-#include "BenchAddressSource.h"
+#include "MillionAddressTable.h"
 #include "data/TAddressTable.h"
 #include "prompts/TScriptedUserPrompts.h"
 #include "settings/TProgramFolder.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace BenchAddressSource;
+using namespace million_table;
 
 const QString kHome = QStringLiteral("/tmp/quorvane_bench_tools/");
 
