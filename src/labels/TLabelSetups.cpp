@@ -1,0 +1,154 @@
+#include "TLabelSetups.h"
+
+#include "data/TAddressFiles.h"
+#include "data/TCp1252.h"
+#include "layout/TLLabelObjectFiler.h"
+#include "layout/TLLabelPanel.h"
+#include "layout/TLayoutUnits.h"
+#include "settings/TProgramFolder.h"
+#include "xbase/PaddedText.h"
+#include "xbase/WorkArea.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+constexpr int LastLayoutNumber = 99999;
+
+QString LayoutName(int number) { return QStringLiteral("BIN%1.L").arg(number, 5, 10, QLatin1Char('0')); }
+
+QString Field(const xbase::DbfTable& table, const char* name)
+{
+    return TCp1252::Decode(xbase::trimPadding(table.textView(table.fieldIndex(name))));
+}
+
+void PutField(xbase::DbfTable& table, const char* name, const QString& text, int width)
+{
+    table.setText(table.fieldIndex(name), TCp1252::Encode(text.left(width)));
+}
+
+} // namespace
+
+std::unique_ptr<TLabelSetups> TLabelSetups::Open()
+{
+    auto area = TAddressFiles::OpenSystemTable(TSystemTable::stLabel);
+    if (!area)
+        return nullptr;
+    return std::make_unique<TLabelSetups>(std::move(area));
+}
+
+TLabelSetups::TLabelSetups(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
+{
+    // Deleted setups wait for the next rebuild; the list never shows them.
+    Area->table().setFlaggedHidden(true);
+}
+
+TLabelSetups::~TLabelSetups() = default;
+
+TLabelSetup TLabelSetups::Current() const
+{
+    const xbase::DbfTable& table = Area->table();
+    return {table.recordNumber(), Field(table, "DESCRIPT"), TLabelStock::ReadRow(table), Field(table, "BINARY")};
+}
+
+std::vector<TLabelSetup> TLabelSetups::Setups()
+{
+    xbase::DbfTable& table = Area->table();
+    std::vector<TLabelSetup> setups;
+    const int deletedField = table.fieldIndex("DELETED");
+    for (table.goTop(); !table.eof(); table.skip())
+        if (deletedField < 0 || !table.logical(deletedField))
+            setups.push_back(Current());
+    return setups;
+}
+
+QSet<QString> TLabelSetups::UsedLayoutNames()
+{
+    // Rows whose file went missing still own their name: a new file must not take it.
+    QSet<QString> used;
+    xbase::DbfTable& table = Area->table();
+    table.setFlaggedHidden(false);
+    for (table.goTop(); !table.eof(); table.skip())
+        used.insert(Field(table, "BINARY").toUpper());
+    table.setFlaggedHidden(true);
+    return used;
+}
+
+bool TLabelSetups::Go(uint32_t recordNumber)
+{
+    xbase::DbfTable& table = Area->table();
+    if (recordNumber == 0 || recordNumber > table.recordCount())
+        return false;
+    table.go(recordNumber);
+    return !table.isFlaggedDeleted();
+}
+
+QString TLabelSetups::FirstFreeLayoutName(const QString& folder, const QSet<QString>& used)
+{
+    for (int number = 1; number <= LastLayoutNumber; ++number) {
+        const QString name = LayoutName(number);
+        if (!used.contains(name) && !QFile::exists(folder + name))
+            return name;
+    }
+    throw std::runtime_error("Every label layout name (BIN00001.L to BIN99999.L) is taken in " +
+                             folder.toStdString() + ": delete unused label setups first");
+}
+
+void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& path)
+{
+    const int ppi = TLayoutUnits::PixelsPerInch();
+    TLLabelPanel panel;
+    panel.SetSize(int(std::lround(stock.LabelWidth.Value() * ppi)), int(std::lround(stock.LabelHeight.Value() * ppi)));
+    const QRect area(5, 5, panel.Width - 15, panel.Height - 15);
+    panel.AddObject(panel.CreateObject(TLPanelState::psAddressLabel), area);
+    panel.SaveToFile(path);
+}
+
+TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& stock, const TLayoutWriter& writeLayout)
+{
+    const QString folder = TProgramFolder::SysdataFolder();
+    const QString name = FirstFreeLayoutName(folder, UsedLayoutNames());
+    writeLayout(folder + name); // throws before any row exists
+    xbase::DbfTable& table = Area->table();
+    table.appendBlank();
+    PutField(table, "DESCRIPT", description, DescriptionWidth);
+    stock.WriteRow(table);
+    PutField(table, "BINARY", name, 12);
+    table.commit();
+    return Current();
+}
+
+QString TLabelSetups::CloneDescription(const QString& description)
+{
+    return QStringLiteral("Clone of :") + description.left(CloneDescriptionWidth);
+}
+
+TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)
+{
+    if (!Go(recordNumber))
+        throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
+    const TLabelSetup original = Current();
+    QByteArray bytes;
+    const bool hasFile = !original.LayoutFile.isEmpty() &&
+                         TLLabelObjectFiler::ReadFile(TProgramFolder::SysdataFolder() + original.LayoutFile, bytes);
+    return Add(CloneDescription(original.Description), original.Stock, [&](const QString& path) {
+        if (hasFile)
+            TLLabelObjectFiler::WriteFile(path, bytes);
+        else
+            WriteNewLabelLayout(original.Stock, path);
+    });
+}
+
+void TLabelSetups::Delete(uint32_t recordNumber)
+{
+    if (!Go(recordNumber))
+        return;
+    const QString layout = Field(Area->table(), "BINARY");
+    Area->table().setDeleted(true);
+    Area->table().commit();
+    if (!layout.isEmpty())
+        QFile::remove(TProgramFolder::SysdataFolder() + layout);
+}
