@@ -40,12 +40,11 @@ std::optional<TLabelStock> TemplateStock(const QString& name)
     auto catalogue = TLabelCatalogue::Open();
     if (!catalogue)
         return std::nullopt;
-    for (const TLabelStock& row : catalogue->Rows())
-        if (row.TemplateName == name) {
-            TLabelStock stock = TLabelStock::NewStock();
-            stock.TakeTemplate(row);
-            return stock;
-        }
+    if (const std::optional<TLabelStock> row = catalogue->Find(name)) {
+        TLabelStock stock = TLabelStock::NewStock();
+        stock.TakeTemplate(*row);
+        return stock;
+    }
     throw std::runtime_error("No label template named \"" + name.toStdString() + "\"");
 }
 

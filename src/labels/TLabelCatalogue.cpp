@@ -34,3 +34,11 @@ std::vector<TLabelStock> TLabelCatalogue::Rows()
     table.goTop();
     return rows;
 }
+
+std::optional<TLabelStock> TLabelCatalogue::Find(const QString& description)
+{
+    for (const TLabelStock& row : Rows())
+        if (row.TemplateName == description)
+            return row;
+    return std::nullopt;
+}

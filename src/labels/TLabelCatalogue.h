@@ -5,6 +5,7 @@
 #include "TLabelStock.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     int SetQuery(const std::string& condition);
     // The matching rows in DESCRIPT order (a catalogue row's DESCRIPT is its TemplateName).
     std::vector<TLabelStock> Rows();
+    // The row whose DESCRIPT is `description` exactly, among the rows of the query in force.
+    std::optional<TLabelStock> Find(const QString& description);
     xbase::WorkArea& Area() { return *Table; }
 
 private:

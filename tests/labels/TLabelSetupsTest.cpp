@@ -24,13 +24,12 @@ protected:
     }
     static TLabelStock CatalogueStock(const QString& description)
     {
-        auto catalogue = TLabelCatalogue::Open();
-        for (const TLabelStock& row : catalogue->Rows())
-            if (row.TemplateName == description) {
-                TLabelStock stock = TLabelStock::NewStock();
-                stock.TakeTemplate(row);
-                return stock;
-            }
+        const std::optional<TLabelStock> row = TLabelCatalogue::Open()->Find(description);
+        if (row) {
+            TLabelStock stock = TLabelStock::NewStock();
+            stock.TakeTemplate(*row);
+            return stock;
+        }
         ADD_FAILURE() << "no template " << description.toStdString();
         return {};
     }
