@@ -110,6 +110,18 @@ public:
     int ReopenCount() const { return Reopens; } // closes-and-reopens so far (tests, status)
     bool BatchRunning = false;
     bool UpdatesSuspended = false;
+    // Holds display updates and aggressive saving off while a command posts records, and lets
+    // them go on every path, also when the command's window throws.
+    class TBatchGuard {
+    public:
+        explicit TBatchGuard(TAddressMain& window) : Window(window) { Window.UpdatesSuspended = Window.BatchRunning = true; }
+        ~TBatchGuard() { Window.UpdatesSuspended = Window.BatchRunning = false; }
+        TBatchGuard(const TBatchGuard&) = delete;
+        TBatchGuard& operator=(const TBatchGuard&) = delete;
+
+    private:
+        TAddressMain& Window;
+    };
 
     // --- navigation and display
     void FirstRecord();

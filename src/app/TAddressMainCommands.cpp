@@ -106,11 +106,10 @@ void TAddressMain::TagAllClick()
 {
     if (!Table || !AddressFilter.IsSet())
         return;
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    TTaggingForm::Run(this, *Table); // asks "Tag all records matching filter?" itself
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        TTaggingForm::Run(this, *Table); // asks "Tag all records matching filter?" itself
+    }
     CachedCount.reset();
     GuardedGoTop();
     ShowRecord();
@@ -178,11 +177,10 @@ void TAddressMain::DeleteRecordsClick()
     if (!Table || Editing())
         return;
     const QString tag = OrderTag;
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    TDeleteRecordsForm::Execute(this, *Table, AddressFilter);
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        TDeleteRecordsForm::Execute(this, *Table, AddressFilter);
+    }
     SetCurrentOrder(tag);
     ApplyFilter();
     GuardedGoTop();
@@ -200,27 +198,26 @@ void TAddressMain::ImportClick(TImportKind kind)
     const QString tag = OrderTag;
     const QString database = DatabasePath;
     const QString workingFolder = QDir::currentPath();
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    if (kind == TImportKind::ikRelease1 || kind == TImportKind::ikRelease2) {
-        Table->Area().setCondition({}); // the import sees the whole table, filter or not
-        TReleaseImportForm form(this, *Table, kind == TImportKind::ikRelease1 ? 1 : 2);
-        form.adjustSize();
-        TWindowPlacement::Centre(&form, this);
-        form.exec();
-    } else {
-        // The import opens the table for exclusive use in its own dialog.
-        Table->Close();
-        Table.reset();
-        if (kind == TImportKind::ikText)
-            TAsciiImportForm::Execute(this, database);
-        else
-            TDbfImportForm::Execute(this, database);
-        QDir::setCurrent(workingFolder);
-        OpenQVWDBF(database);
+    {
+        TBatchGuard batch(*this);
+        if (kind == TImportKind::ikRelease1 || kind == TImportKind::ikRelease2) {
+            Table->Area().setCondition({}); // the import sees the whole table, filter or not
+            TReleaseImportForm form(this, *Table, kind == TImportKind::ikRelease1 ? 1 : 2);
+            form.adjustSize();
+            TWindowPlacement::Centre(&form, this);
+            form.exec();
+        } else {
+            // The import opens the table for exclusive use in its own dialog.
+            Table->Close();
+            Table.reset();
+            if (kind == TImportKind::ikText)
+                TAsciiImportForm::Execute(this, database);
+            else
+                TDbfImportForm::Execute(this, database);
+            QDir::setCurrent(workingFolder);
+            OpenQVWDBF(database);
+        }
     }
-    BatchRunning = false;
-    UpdatesSuspended = false;
     QDir::setCurrent(workingFolder);
     CachedCount.reset();
     if (Table) {

@@ -44,12 +44,11 @@ void TAddressMain::StateZipCheckClick()
         return;
     }
     const QString tag = OrderTag;
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    Table->SetFilterText(QString()); // "!ISDEL"
-    TStateZipCheck::Execute(this, *Table, TagInWindow);
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        Table->SetFilterText(QString()); // "!ISDEL"
+        TStateZipCheck::Execute(this, *Table, TagInWindow);
+    }
     ApplyFilter();
     SetCurrentOrder(tag);
     Table->Table().goTop();
@@ -61,12 +60,11 @@ void TAddressMain::DupCheckClick()
     if (!OnRecord() || Editing())
         return;
     const QString tag = OrderTag;
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    Table->SetFilterText(QString()); // "!ISDEL"
-    TDupCheck::Execute(this, *Table, TagInWindow);
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        Table->SetFilterText(QString()); // "!ISDEL"
+        TDupCheck::Execute(this, *Table, TagInWindow);
+    }
     ApplyFilter();
     QFile::remove(TDupFinder::ResultPath());
     SetCurrentOrder(tag);
@@ -79,11 +77,10 @@ void TAddressMain::ConvertCaseClick()
     if (!OnRecord() || Editing())
         return;
     const uint32_t record = Table->Table().recordNumber();
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    TConvertToUpper::Execute(this, *Table, AddressFilter.IsSet());
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        TConvertToUpper::Execute(this, *Table, AddressFilter.IsSet());
+    }
     CachedCount.reset();
     if (record > 0)
         Table->Table().go(record);
@@ -95,11 +92,10 @@ void TAddressMain::SearchReplaceClick()
     if (!OnRecord() || Editing())
         return;
     const QString tag = OrderTag;
-    UpdatesSuspended = true;
-    BatchRunning = true;
-    TSearchAndReplace::Execute(this, *Table, AddressFilter.FilterText());
-    BatchRunning = false;
-    UpdatesSuspended = false;
+    {
+        TBatchGuard batch(*this);
+        TSearchAndReplace::Execute(this, *Table, AddressFilter.FilterText());
+    }
     ApplyFilter();
     SetCurrentOrder(tag);
     Table->Table().goTop();
