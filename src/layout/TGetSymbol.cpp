@@ -100,7 +100,8 @@ void TGetSymbol::Fill()
         item->setTextAlignment(Qt::AlignCenter);
         Characters->setItem(position / columns, position % columns, item);
     }
-    Characters->setMinimumWidth(columns * cell + 4 + Characters->verticalScrollBar()->sizeHint().width());
+    Characters->setMinimumWidth(Characters->horizontalHeader()->length() + 2 * Characters->frameWidth()
+                                + Characters->verticalScrollBar()->sizeHint().width());
     Characters->setMinimumHeight(std::min(8, Characters->rowCount()) * cell + 4);
     FontChoice->setText(QStringLiteral("Font: %1, %2 pt").arg(SymbolFont.Name).arg(SymbolFont.PointSize()));
     if (current >= 0 && current < kCount)
@@ -111,6 +112,7 @@ void TGetSymbol::Fill()
 void TGetSymbol::GridChange()
 {
     QFont shown = ShownFont(SymbolFont, 96);
+    shown.setPixelSize(std::clamp(shown.pixelSize() * 2, 40, 96));
     PreviewLabel->setFont(shown);
     PreviewLabel->setText(TLSymbolFonts::DrawingText(SymbolFont.Name, Caption()));
 }

@@ -87,10 +87,14 @@ TLImageBrowser::TLImageBrowser(bool stretch, bool autoSize, QWidget* parent) : Q
     Files->setMinimumSize(170, 220);
     View = new TPreviewView(Preview, this);
     grid->addWidget(new QLabel(QStringLiteral("Folders"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Files (%1)").arg(FileMask().join(QLatin1Char(';'))), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Files"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Preview"), this), 0, 2);
     grid->addWidget(Folders, 1, 0);
     grid->addWidget(Files, 1, 1);
     grid->addWidget(View, 1, 2, Qt::AlignTop);
+    auto* mask = new QLabel(QStringLiteral("Files of type: %1").arg(FileMask().join(QLatin1Char(';'))), this);
+    mask->setWordWrap(true);
+    grid->addWidget(mask, 2, 0, 1, 3);
     StretchOption = new QCheckBox(QStringLiteral("Stretch"), this);
     AutoSizeOption = new QCheckBox(QStringLiteral("AutoSize"), this);
     StretchOption->setChecked(stretch && !autoSize);

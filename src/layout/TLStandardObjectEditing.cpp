@@ -27,6 +27,7 @@
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 
+#include <QActionGroup>
 #include <QMenu>
 
 #include <memory>
@@ -87,12 +88,16 @@ public:
     // Entries of which the current one is ticked (none when `current` gives −1).
     void Choices(QMenu* into, const QStringList& texts, std::function<int()> current, std::function<void(int)> set)
     {
+        // One of a kind: shown as radio marks, and none marked for a value the entries lack.
+        auto* group = new QActionGroup(into);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
         for (int i = 0; i < texts.size(); ++i) {
             QAction* action = Item(texts[i], [set, i] {
                 set(i);
                 return true;
             }, into);
             action->setCheckable(true);
+            group->addAction(action);
             Refreshers->push_back([action, current, i] { action->setChecked(current() == i); });
         }
     }
