@@ -1,7 +1,7 @@
 #include "TAddressLayout.h"
 
 #include "TLDMultiLineAddressLabel.h"
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

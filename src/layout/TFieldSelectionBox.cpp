@@ -1,6 +1,6 @@
 #include "TFieldSelectionBox.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "TGetCounter.h"
 
 #include "TLCounterLabel.h"
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

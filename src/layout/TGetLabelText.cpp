@@ -1,6 +1,6 @@
 #include "TGetLabelText.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include <QLabel>
 #include <QLineEdit>

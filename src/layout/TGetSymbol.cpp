@@ -1,6 +1,6 @@
 #include "TGetSymbol.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 #include "TLSymbolFonts.h"
 
 #include "data/TCp1252.h"

@@ -1,6 +1,6 @@
 #include "TLFont3DEffects.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include "prompts/TUserPrompts.h"
 
@@ -26,9 +26,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        painter.setPen(Qt::gray);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        PaintSampleBox(painter, rect());
         auto& sample = const_cast<TLPLabel&>(Sample);
         painter.translate((width() - sample.Width()) / 2, (height() - sample.Height()) / 2);
         sample.DrawText(painter, 1.0);
@@ -37,6 +35,19 @@ protected:
 private:
     const TLPLabel& Sample;
 };
+
+// What the dialog edits: the font (for its colour) and the shadow and highlight.
+void CopyEffects(const TLBaseLabel& from, TLBaseLabel& to)
+{
+    to.Font = from.Font;
+    to.DepthShadow = from.DepthShadow;
+    to.DirectionShadow = from.DirectionShadow;
+    to.colorShadow = from.colorShadow;
+    to.DepthHighlight = from.DepthHighlight;
+    to.DirectionHighlight = from.DirectionHighlight;
+    to.colorHighlight = from.colorHighlight;
+    to.MarkStale();
+}
 
 QComboBox* DirectionBox(QWidget* parent, const QStringList& names, int current)
 {
@@ -60,13 +71,7 @@ TLFont3DEffects::TLFont3DEffects(const TLBaseLabel& label, QWidget* parent) : QD
 {
     setWindowTitle(QStringLiteral("Text 3D Effects"));
     SampleText.SetCaption(label.Caption.trimmed().isEmpty() ? QStringLiteral("Sample") : label.Caption);
-    SampleText.Font = label.Font;
-    SampleText.DepthShadow = label.DepthShadow;
-    SampleText.DirectionShadow = label.DirectionShadow;
-    SampleText.colorShadow = label.colorShadow;
-    SampleText.DepthHighlight = label.DepthHighlight;
-    SampleText.DirectionHighlight = label.DirectionHighlight;
-    SampleText.colorHighlight = label.colorHighlight;
+    CopyEffects(label, SampleText);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -130,12 +135,5 @@ void TLFont3DEffects::ColorButtonClick(int which)
 
 void TLFont3DEffects::ApplyTo(TLBaseLabel& label) const
 {
-    label.Font = SampleText.Font;
-    label.DepthShadow = SampleText.DepthShadow;
-    label.DirectionShadow = SampleText.DirectionShadow;
-    label.colorShadow = SampleText.colorShadow;
-    label.DepthHighlight = SampleText.DepthHighlight;
-    label.DirectionHighlight = SampleText.DirectionHighlight;
-    label.colorHighlight = SampleText.colorHighlight;
-    label.MarkStale();
+    CopyEffects(SampleText, label);
 }

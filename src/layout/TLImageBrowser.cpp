@@ -1,6 +1,6 @@
 #include "TLImageBrowser.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include "prompts/TUserPrompts.h"
 
@@ -33,9 +33,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        painter.setPen(Qt::gray);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        PaintSampleBox(painter, rect());
         QSize size = Picture.IsBitmap() ? Picture.Image().size() : Picture.Size();
         if (Picture.Empty() || size.isEmpty())
             return;

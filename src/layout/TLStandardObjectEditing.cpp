@@ -342,12 +342,23 @@ bool TLStandardObjectEditing::EditIMbSettings(TLIMBarCode& barcode, QWidget* par
     return true;
 }
 
+namespace {
+
+// The font dialog on `font`; the font keeps its colour.
+bool ChooseFont(TLFont& font)
+{
+    const std::optional<QFont> chosen = TUserPrompts::Current().ChooseFont(font.DialogFont());
+    if (chosen)
+        font = TLFont::FromQFont(*chosen, font.Color);
+    return chosen.has_value();
+}
+
+} // namespace
+
 bool TLStandardObjectEditing::EditFont(TLBaseLabel& label)
 {
-    const std::optional<QFont> chosen = TUserPrompts::Current().ChooseFont(label.Font.DialogFont());
-    if (!chosen)
+    if (!ChooseFont(label.Font))
         return false;
-    label.Font = TLFont::FromQFont(*chosen, label.Font.Color);
     label.MarkStale();
     if (dynamic_cast<TLPLabel*>(&label))
         label.SizeToText();
@@ -357,10 +368,8 @@ bool TLStandardObjectEditing::EditFont(TLBaseLabel& label)
 
 bool TLStandardObjectEditing::EditFont(TLMultiLineBaseLabel& text)
 {
-    const std::optional<QFont> chosen = TUserPrompts::Current().ChooseFont(text.Font.DialogFont());
-    if (!chosen)
+    if (!ChooseFont(text.Font))
         return false;
-    text.Font = TLFont::FromQFont(*chosen, text.Font.Color);
     text.ShowData();
     text.Rewrap();
     text.NotifyChanged();

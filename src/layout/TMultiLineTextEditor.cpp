@@ -1,6 +1,6 @@
 #include "TMultiLineTextEditor.h"
 
-#include "TLDialogButtons.h"
+#include "TLDialogParts.h"
 
 #include <QPlainTextEdit>
 #include <QSignalBlocker>

@@ -1,13 +1,16 @@
-// The "Ok" / "Cancel" row every object dialog ends with. "Ok" runs `ok` when given (a dialog
-// that checks its fields first), else accepts; "Cancel" rejects.
+// What the object dialogs share: the "Ok" / "Cancel" row they end with, and the white framed
+// box their samples and previews are drawn in.
 #pragma once
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QPainter>
 #include <QPushButton>
 
 #include <functional>
 
+// "Ok" runs `ok` when given (a dialog that checks its fields first), else accepts; "Cancel"
+// rejects.
 inline QDialogButtonBox* AddOkCancelButtons(QDialog* dialog, std::function<void()> ok = {})
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
@@ -19,4 +22,12 @@ inline QDialogButtonBox* AddOkCancelButtons(QDialog* dialog, std::function<void(
         QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+// A sample or preview box: white, with a grey frame.
+inline void PaintSampleBox(QPainter& painter, const QRect& box)
+{
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::gray);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
 }
