@@ -710,12 +710,9 @@ TEST_F(ObjectEditingTest, SetUpConfirmedFillsTheNewObject)
     Panel.SetPanelState(TLPanelState::psDataLabel);
     Panel.DropObject(QRect(20, 60, 3, 3));
     auto& data = dynamic_cast<TLPDLabel&>(*Panel.Objects().back());
-    Fill = [](QDialog& dialog) {
+    Fill = [this](QDialog& dialog) {
         auto& box = dynamic_cast<TFieldSelectionBox&>(dialog);
-        for (int i = 0; i < box.List()->count(); ++i)
-            if (box.List()->item(i)->text() == TLRecordDataSource().Fields()[0].DisplayLabel)
-                box.List()->setCurrentRow(i);
-        const auto fields = TLRecordDataSource().Fields();
+        const auto& fields = Data.Fields();
         const auto lname = std::find_if(fields.begin(), fields.end(), [](auto& f) { return f.Name == "LNAME"; });
         box.List()->setCurrentItem(box.List()->findItems(lname->DisplayLabel, Qt::MatchExactly).value(0));
     };
