@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -18,23 +19,26 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const QFont
     Editor->setMinimumSize(380, 200);
     layout->addWidget(Editor);
     layout->addWidget(AddOkCancelButtons(this));
+    connect(Editor->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { ChangeEnd = position + added; });
     connect(Editor, &QPlainTextEdit::textChanged, this, &TMultiLineTextEditor::MemoChange);
 }
 
 void TMultiLineTextEditor::MemoChange()
 {
-    const QString text = Editor->toPlainText();
-    if (text.size() <= kTypingLimit || text.size() <= Kept.size()) {
-        Kept = text;
-        return;
+    const int length = int(Editor->toPlainText().size());
+    const int limit = std::max(kTypingLimit, int(Kept.size()));
+    if (length > limit) {
+        // Only as much of what was typed or pasted as fits stays, as in any length-limited box.
+        const int overflow = length - limit;
+        QTextCursor cursor(Editor->document());
+        cursor.setPosition(std::clamp(ChangeEnd - overflow, 0, length));
+        cursor.setPosition(std::clamp(ChangeEnd, 0, length), QTextCursor::KeepAnchor);
+        const QSignalBlocker blocker(Editor);
+        cursor.removeSelectedText();
+        Editor->setTextCursor(cursor);
     }
-    const int grown = int(text.size() - Kept.size());
-    const int position = std::clamp(Editor->textCursor().position() - grown, 0, int(Kept.size()));
-    const QSignalBlocker blocker(Editor);
-    Editor->setPlainText(Kept);
-    QTextCursor cursor = Editor->textCursor();
-    cursor.setPosition(position);
-    Editor->setTextCursor(cursor);
+    Kept = Editor->toPlainText();
 }
 
 QStringList TMultiLineTextEditor::Lines() const

@@ -1,6 +1,6 @@
-// "Multi-line Text Editor": the lines of a multi-line text in the object's font. Typing stops
-// at 254 characters, but a text stored longer (from an older layout or another tool) is kept
-// whole on "Ok" and may still be shortened.
+// "Multi-line Text Editor": the lines of a multi-line text in the object's font. Typing and
+// pasting stop at 254 characters, but a text stored longer (from an older layout or another
+// tool) is kept whole on "Ok" and may still be shortened.
 #pragma once
 
 #include <QDialog>
@@ -17,9 +17,10 @@ public:
     QPlainTextEdit* Memo() const { return Editor; }
 
 private:
-    // Undoes an edit that made a text over the limit longer still.
+    // Cuts what an edit added beyond the limit (or beyond a longer stored text's length).
     void MemoChange();
 
     QPlainTextEdit* Editor;
     QString Kept;
+    int ChangeEnd = 0;   // where the last edit's added text ends
 };

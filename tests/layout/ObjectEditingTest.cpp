@@ -364,13 +364,14 @@ TEST_F(ObjectEditingTest, MultiLineEditorLimitsTypingButKeepsALongerStoredText)
     ASSERT_TRUE(Editing.EditLines(text, nullptr));
     EXPECT_EQ(text.Items, QStringList({longLine, "secon"}));
 
-    // A short text takes typing up to the limit and no further.
+    // A short text takes typing and pasting up to the limit and no further.
     TMultiLineTextEditor editor({"ab"}, QFont(), nullptr);
-    editor.Memo()->moveCursor(QTextCursor::End);
+    editor.Memo()->moveCursor(QTextCursor::Start);
     editor.Memo()->insertPlainText(QString(260, 'y'));
-    EXPECT_EQ(editor.Memo()->toPlainText(), "ab");
-    editor.Memo()->insertPlainText(QString(252, 'y'));
-    EXPECT_EQ(editor.Lines().join("").size(), TMultiLineTextEditor::kTypingLimit);
+    EXPECT_EQ(editor.Lines(), QStringList(QString(252, 'y') + "ab"));
+    editor.Memo()->insertPlainText("z");
+    EXPECT_EQ(editor.Memo()->toPlainText().size(), TMultiLineTextEditor::kTypingLimit);
+    EXPECT_FALSE(editor.Memo()->toPlainText().contains('z'));
     EXPECT_EQ(editor.windowTitle(), "Multi-line Text Editor");
 
     Confirm = false;
