@@ -121,6 +121,33 @@ TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& sto
     return Current();
 }
 
+std::optional<TLabelSetup> TLabelSetups::Find(uint32_t recordNumber)
+{
+    if (!Go(recordNumber))
+        return std::nullopt;
+    return Current();
+}
+
+TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
+                                 const TLayoutWriter& writeLayout)
+{
+    if (!Go(recordNumber))
+        throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
+    const QString folder = TProgramFolder::SysdataFolder();
+    QString name = Field(Area->table(), "BINARY");
+    if (name.isEmpty() || !QFile::exists(folder + name)) {
+        name = FirstFreeLayoutName(folder, UsedLayoutNames());
+        Go(recordNumber);
+    }
+    writeLayout(folder + name); // throws before the row changes
+    xbase::DbfTable& table = Area->table();
+    PutField(table, "DESCRIPT", description, DescriptionWidth);
+    stock.WriteRow(table);
+    PutField(table, "BINARY", name, 12);
+    table.commit();
+    return Current();
+}
+
 QString TLabelSetups::CloneDescription(const QString& description)
 {
     return QStringLiteral("Clone of :") + description.left(CloneDescriptionWidth);
