@@ -211,8 +211,7 @@ void TLabelDesignScreen::Activate()
 
 void TLabelDesignScreen::AddNewLabelObject()
 {
-    const QRect area(5, 5, Surface.Width - 15, Surface.Height - 15);
-    Surface.AddObject(Surface.CreateObject(TLPanelState::psAddressLabel), area);
+    TLabelSetups::AddNewLabelObject(Surface);
     Surface.RefreshData();
     DesignerWidget->SetTool(0);
     DesignerWidget->PanelsReset();

@@ -102,9 +102,14 @@ void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& 
     const int ppi = TLayoutUnits::PixelsPerInch();
     TLLabelPanel panel;
     panel.SetSize(int(std::lround(stock.LabelWidth.Value() * ppi)), int(std::lround(stock.LabelHeight.Value() * ppi)));
+    AddNewLabelObject(panel);
+    panel.SaveToFile(path);
+}
+
+void TLabelSetups::AddNewLabelObject(TLLabelPanel& panel)
+{
     const QRect area(5, 5, panel.Width - 15, panel.Height - 15);
     panel.AddObject(panel.CreateObject(TLPanelState::psAddressLabel), area);
-    panel.SaveToFile(path);
 }
 
 TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& stock, const TLayoutWriter& writeLayout)

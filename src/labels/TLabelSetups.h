@@ -21,6 +21,7 @@
 namespace xbase {
 class WorkArea;
 }
+class TLLabelPanel;
 
 struct TLabelSetup {
     uint32_t RecordNumber = 0;
@@ -66,6 +67,8 @@ public:
     // The layout a new label starts with: one Database Mailing Address object covering the
     // label from 5 pixels inside its top-left corner to 10 pixels inside its bottom-right one.
     static void WriteNewLabelLayout(const TLabelStock& stock, const QString& path);
+    // Puts that Database Mailing Address object on a panel already sized to its label.
+    static void AddNewLabelObject(TLLabelPanel& panel);
 
 private:
     TLabelSetup Current() const;
