@@ -1,10 +1,13 @@
 #include "LabelsTestEnvironment.h"
 
+#include "data/TAddressFiles.h"
+#include "data/TAddressTable.h"
 #include "labels/TLabelCatalogue.h"
 #include "labels/TLabelDesignRules.h"
 #include "labels/TLabelDesignScreen.h"
 #include "layout/TLDMultiLineAddressLabel.h"
 #include "layout/TLDesignView.h"
+#include "layout/TLMultiLineBaseLabel.h"
 #include "layout/TLayoutDesigner.h"
 #include "layout/TLayoutUnits.h"
 #include "settings/TIniFile.h"
@@ -289,6 +292,40 @@ TEST_F(TLabelDesignScreenTest, SaveRewritesTheLayoutThroughRenameAndCancelLeaves
     EXPECT_EQ(after->Description, saved->Description);
     EXPECT_EQ(after->LayoutFile, stored.LayoutFile);
     EXPECT_TRUE(QDir(Sysdata()).entryList({"BIN*"}).isEmpty());
+}
+
+TEST_F(TLabelDesignScreenTest, RecordButtonsMoveTheAddressTableAndStopAtItsEnds)
+{
+    QDir().mkpath(TProgramFolder::DataFolder());
+    const QString path = TProgramFolder::DataFolder() + "ADD0001.DBF";
+    ASSERT_TRUE(TAddressFiles::CreateAddressFile(path, TFieldLengths()));
+    std::unique_ptr<TAddressTable> table = TAddressTable::Open(path);
+    ASSERT_TRUE(table);
+    for (const char* city : {"Aurora", "Boston", "Chicago"}) {
+        table->Table().appendBlank();
+        table->SetFieldText("LNAME", "Smith");
+        table->SetFieldText("CITY", city);
+    }
+    table->Table().commit();
+    table->Table().goTop();
+
+    TLabelSetup setup;
+    setup.Stock = TLabelStock::NewStock();
+    TLabelDesignScreen screen(setup, true, table.get());
+    screen.show();
+    const auto* address = dynamic_cast<const TLMultiLineBaseLabel*>(screen.Panel().Objects().front().get());
+    ASSERT_TRUE(address);
+    // The table's city after the move, and whether the address object shows it.
+    const auto step = [&](TLRecordStep move) {
+        screen.Designer().MoveRecord(move);
+        const QString city = table->FieldText("CITY");
+        return city + (address->Lines().join(' ').contains(city, Qt::CaseInsensitive) ? " shown" : " not shown");
+    };
+    EXPECT_EQ(step(TLRecordStep::Last), "Chicago shown");
+    EXPECT_EQ(step(TLRecordStep::Next), "Chicago shown"); // stays on the last record
+    EXPECT_EQ(step(TLRecordStep::Previous), "Boston shown");
+    EXPECT_EQ(step(TLRecordStep::First), "Aurora shown");
+    EXPECT_EQ(step(TLRecordStep::Previous), "Aurora shown"); // stays on the first record
 }
 
 TEST_F(TLabelDesignScreenTest, DefaultFontIsWrittenToTheLabelSectionAndCaptioned)
