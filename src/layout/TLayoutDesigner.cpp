@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -393,8 +394,9 @@ void TLayoutDesigner::keyPressEvent(QKeyEvent* event)
 {
     if (DesignerKey(event->key(), event->modifiers()))
         return;
-    if (Active && event->key() != Qt::Key_Tab) {
-        // Every other key goes to the panel.
+    // Every other key goes to the panel, unless it came from there.
+    if (Active && !ForwardingKey && !Active->hasFocus() && event->key() != Qt::Key_Tab) {
+        const QScopedValueRollback guard(ForwardingKey, true);
         QApplication::sendEvent(Active, event);
         return;
     }

@@ -159,6 +159,7 @@ private:
     int ZoomMaximum = 160;
     QPointer<QMenu> Menu;
     TLDesignView* Active = nullptr;
+    bool ForwardingKey = false;
 
     QScrollArea* Scroller = nullptr;
     QWidget* Column = nullptr;
