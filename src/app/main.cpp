@@ -95,7 +95,9 @@ int main(int argc, char** argv)
     const QStringList arguments = RawArguments(argc, argv);
     const TCommandLineOptions options = TCommandLine::Parse(arguments);
     const bool headless = !options.Command.isEmpty() || options.Help || options.Version || !options.Error.isEmpty();
-    if (headless)
+    // The layout workbench is a command with a window of its own.
+    const bool windowed = options.Command == QLatin1String("layout") && options.Arguments.value(0) == QLatin1String("edit");
+    if (headless && !windowed)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     EnsureRuntimeFolder();
     QApplication application(argc, argv);

@@ -8,7 +8,9 @@
 #include "layout/TLStreamError.h"
 #include "layout/TLayoutDescription.h"
 #include "layout/TLayoutRender.h"
+#include "layout/TLayoutWorkbench.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -97,6 +99,66 @@ int Render(const QStringList& arguments, QTextStream& out)
     return 0;
 }
 
+// WxH in inches, each above 0 and at most 100.
+std::pair<double, double> InchSize(const QString& text, const char* command)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]*\\.?[0-9]+)[xX]([0-9]*\\.?[0-9]+)$"));
+    const auto match = pattern.match(text);
+    const double width = match.captured(1).toDouble(), height = match.captured(2).toDouble();
+    if (!match.hasMatch() || width <= 0 || height <= 0 || width > 100 || height > 100)
+        throw std::invalid_argument(std::string(command) + ": --size needs WxH in inches, e.g. 4x2.5");
+    return {width, height};
+}
+
+// Opens the workbench window on FILE and runs until it is closed.
+int Edit(const QStringList& arguments)
+{
+    QString file, table, kindName;
+    QSize size;
+    for (int i = 0; i < arguments.size(); ++i) {
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw std::invalid_argument(("layout edit: " + arguments[i] + " needs a value").toStdString());
+            return arguments[++i];
+        };
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--kind")) {
+            kindName = value();
+            if (kindName != QLatin1String("label") && kindName != QLatin1String("envelope") &&
+                kindName != QLatin1String("report"))
+                throw std::invalid_argument("layout edit: --kind is label, envelope or report");
+        } else if (argument == QLatin1String("--table")) {
+            table = value();
+        } else if (argument == QLatin1String("--size")) {
+            const auto [width, height] = InchSize(value(), "layout edit");
+            size = QSize(int(std::lround(width * 96)), int(std::lround(height * 96)));
+        } else if (argument.startsWith(QLatin1String("--")) || !file.isEmpty()) {
+            throw std::invalid_argument(("layout edit: unexpected " + argument + " (see --help)").toStdString());
+        } else {
+            file = argument;
+        }
+    }
+    if (file.isEmpty())
+        throw std::invalid_argument("layout edit: give FILE (see --help)");
+    const TLDesignerKind kind = kindName == QLatin1String("label")      ? TLDesignerKind::Label
+                                : kindName == QLatin1String("envelope") ? TLDesignerKind::Envelope
+                                : kindName == QLatin1String("report")   ? TLDesignerKind::Report
+                                                                        : TLayoutWorkbench::KindOf(file);
+    std::unique_ptr<TAddressTable> address;
+    if (!table.isEmpty()) {
+        QString error;
+        address = TAddressTable::Open(QFileInfo(table).absoluteFilePath(), &error);
+        if (!address)
+            throw std::runtime_error(error.toStdString());
+        address->SetExtraFields(true);
+        address->Table().goTop();
+    }
+    TLayoutWorkbench bench(QFileInfo(file).absoluteFilePath(), kind, size);
+    bench.SetTable(address.get());
+    bench.show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 void TLayoutCommands::Register()
@@ -109,7 +171,9 @@ void TLayoutCommands::Register()
                 return Show(arguments.mid(1), out);
             if (sub == QLatin1String("render"))
                 return Render(arguments.mid(1), out);
-            throw std::invalid_argument("layout: give show or render (see --help)");
+            if (sub == QLatin1String("edit"))
+                return Edit(arguments.mid(1));
+            throw std::invalid_argument("layout: give show, render or edit (see --help)");
         } catch (const TLStreamError& error) {
             out.flush();
             err << "quorvane: layout " << sub << ": " << QString::fromStdString(error.what()) << "\n";

@@ -108,6 +108,26 @@ TEST_F(LayoutCommandsEndToEnd, DamagedOrMissingFilesFailWithTheReadersMessage)
     }
 }
 
+TEST_F(LayoutCommandsEndToEnd, EditRefusesBadArgumentsAndDamagedFilesBeforeOpeningAWindow)
+{
+    const QString damaged = Folder.filePath("BIN00003.L");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x01TPF0\x05TLFoo\x01X\x00\x00\x00", 15));
+    file.close();
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"layout", "edit"}, "give FILE"},
+        {{"layout", "edit", "a.L", "--kind", "poster"}, "--kind is label, envelope or report"},
+        {{"layout", "edit", "a.L", "--size", "0x2"}, "--size needs WxH"},
+        {{"layout", "edit", damaged}, "Class TLFoo not found"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const TRun run = Quorvane(arguments);
+        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.contains(QString::fromLatin1(message))) << run.Err.toStdString();
+    }
+}
+
 TEST_F(LayoutCommandsEndToEnd, RenderWritesAPdfAndAPreviewForARecord)
 {
     const QString table = Folder.filePath("ADD0001.DBF");
