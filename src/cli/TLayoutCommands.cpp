@@ -11,6 +11,7 @@
 #include "layout/TLayoutWorkbench.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -155,6 +156,8 @@ int Edit(const QStringList& arguments)
     }
     TLayoutWorkbench bench(QFileInfo(file).absoluteFilePath(), kind, size);
     bench.SetTable(address.get());
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        throw std::runtime_error("layout edit: needs a display (DISPLAY or WAYLAND_DISPLAY)");
     bench.show();
     return QApplication::exec();
 }

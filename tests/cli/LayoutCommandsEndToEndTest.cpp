@@ -120,6 +120,7 @@ TEST_F(LayoutCommandsEndToEnd, EditRefusesBadArgumentsAndDamagedFilesBeforeOpeni
         {{"layout", "edit", "a.L", "--kind", "poster"}, "--kind is label, envelope or report"},
         {{"layout", "edit", "a.L", "--size", "0x2"}, "--size needs WxH"},
         {{"layout", "edit", damaged}, "Class TLFoo not found"},
+        {{"layout", "edit", Folder.filePath("new.L")}, "needs a display"}, // no display in the tests
     };
     for (const auto& [arguments, message] : cases) {
         const TRun run = Quorvane(arguments);
