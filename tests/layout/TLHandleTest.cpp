@@ -92,6 +92,28 @@ TEST_F(TLHandleTest, ALockedFrameAndTheDoubleClickDelay)
     EXPECT_EQ(box->Left(), 70);
 }
 
+TEST_F(TLHandleTest, CursorsShowWhatAPressWouldDo)
+{
+    TLGraphicControl* a = AddBox({50, 50, 40, 20});
+    AddBox({150, 50, 40, 20});
+    Frame().Select(a);
+    struct TCase {
+        QPoint At;
+        Qt::CursorShape Cursor;
+    };
+    const TCase cases[] = {{{160, 60}, Qt::PointingHandCursor}, {{70, 60}, Qt::OpenHandCursor},
+                           {{49, 49}, Qt::SizeFDiagCursor},     {{92, 49}, Qt::SizeBDiagCursor},
+                           {{70, 48}, Qt::SizeVerCursor},       {{92, 60}, Qt::SizeHorCursor},
+                           {{250, 150}, Qt::ArrowCursor}};
+    for (const TCase& c : cases) {
+        Send(QEvent::MouseMove, c.At, Qt::NoButton, Qt::NoButton);
+        EXPECT_EQ(View->cursor().shape(), c.Cursor) << c.At.x() << "," << c.At.y();
+    }
+    Frame().Locked = true;
+    Send(QEvent::MouseMove, {70, 60}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(View->cursor().shape(), Qt::ForbiddenCursor);
+}
+
 TEST_F(TLHandleTest, ShiftClickInsideTheFrameDropsTheObjectsUnderIt)
 {
     TLGraphicControl* a = AddBox({10, 10, 40, 20});

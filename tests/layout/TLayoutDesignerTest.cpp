@@ -7,6 +7,8 @@
 
 #include "prompts/TScriptedUserPrompts.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolBar>
 
@@ -110,6 +112,25 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
     // Objects keep their layout bounds; the mouse is scaled.
     Click({20, 20});
     EXPECT_EQ(Frame().Selection(), std::vector{a});
+}
+
+TEST_F(TLayoutDesignerTest, PageKeysScrollAndOtherKeysReachThePanel)
+{
+    Panel.SetSize(300, 3000);
+    Designer->PanelsReset();
+    QApplication::processEvents();
+    QScrollBar* bar = Designer->ScrollArea()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->pageStep());
+    Key(Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    Key(Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    // Keys the designer itself receives go on to the panel.
+    Frame().Select(AddBox({10, 10, 20, 20}));
+    QTest::keyClick(Designer.get(), Qt::Key_Delete);
+    EXPECT_TRUE(Panel.Objects().empty());
 }
 
 TEST_F(TLayoutDesignerTest, RecordButtonsRefreshThenResetOrAdvanceCounters)

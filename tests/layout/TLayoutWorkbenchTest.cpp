@@ -89,6 +89,7 @@ TEST_F(TLayoutWorkbenchTest, AReportKeepsItsBandsAndSettings)
         EXPECT_EQ(designer.Panel(2).Height, 40);
         designer.SetTool(QStringLiteral("Date Time Tool"));
         Drag(designer.View(0), {10, 5}, {90, 25});
+        Snapshot(bench, "designer-report");
         ASSERT_TRUE(bench.SaveLayout());
     }
     TLOwner owner;
