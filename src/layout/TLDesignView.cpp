@@ -403,8 +403,21 @@ void TLDesignView::keyReleaseEvent(QKeyEvent* event)
         TLPanelWidget::keyReleaseEvent(event);
         return;
     }
+    ApplyNudge();
+}
+
+void TLDesignView::ApplyNudge()
+{
     Nudging = false;
     Frame->MoveSelectionTo(NudgeBox);
     Designer.Commit();
     SelectionUpdated();
+}
+
+void TLDesignView::focusOutEvent(QFocusEvent* event)
+{
+    // A key released elsewhere still ends the nudge where the outline shows it.
+    if (Nudging)
+        ApplyNudge();
+    TLPanelWidget::focusOutEvent(event);
 }

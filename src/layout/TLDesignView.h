@@ -47,6 +47,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; } // arrow and tab keys stay here
 
 private:
@@ -58,6 +59,7 @@ private:
     void DragReleased();
     void Hover(QPoint view);
     bool Nudge(int key, bool shift);
+    void ApplyNudge();
     QPoint Travel(QPoint view) const;
     void PaintSelection(QPainter& painter) const;
     void PaintOutline(QPainter& painter, const QRect& layout) const;

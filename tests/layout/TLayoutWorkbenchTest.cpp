@@ -15,13 +15,7 @@ namespace {
 
 class TLayoutWorkbenchTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        TScreenMetrics::SetPixelsPerInch(96);
-        SavedClock = TLHandle::Clock();
-        TLHandle::Clock() = [this] { return Now; };
-    }
-    void TearDown() override { TLHandle::Clock() = SavedClock; }
+    void SetUp() override { TScreenMetrics::SetPixelsPerInch(96); }
     void Drag(QWidget* view, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}, bool release = true)
     {
         auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -43,8 +37,8 @@ protected:
     }
 
     QTemporaryDir Folder;
-    qint64 Now = 1'000'000;
-    std::function<qint64()> SavedClock;
+    TTestClock Clock;
+    qint64& Now = Clock.Now;
 };
 
 TEST_F(TLayoutWorkbenchTest, AMissingLabelStartsEmptyAndSavesWhatWasDrawn)
