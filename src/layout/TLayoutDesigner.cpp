@@ -511,14 +511,14 @@ QMenu* TLayoutDesigner::OpenPanelMenu(TLDesignView& view, QPoint where)
     const bool selection = handle.Visible();
     const bool objects = !panel.Objects().empty();
     auto* menu = new QMenu(this);
+    TLDesignView* v = &view;
     auto add = [&](const QString& caption, bool enabled, auto action) {
-        QAction* entry = menu->addAction(caption, this, [this, &view, action] {
+        QAction* entry = menu->addAction(caption, this, [v, action] {
             action();
-            view.SelectionUpdated();
+            v->SelectionUpdated();
         });
         entry->setEnabled(enabled);
     };
-    TLDesignView* v = &view;
     add(QStringLiteral("Undo"), CanUndo() || History.Commit(), [this] { Undo(); });
     add(QStringLiteral("Redo"), CanRedo(), [this] { Redo(); });
     menu->addSeparator();

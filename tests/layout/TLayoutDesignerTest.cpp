@@ -92,6 +92,7 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
 {
     TLGraphicControl* a = AddBox({10, 10, 40, 20});
     Frame().Select(a);
+    const int changes = ChangedCount;
     for (int i = 0; i < 5; ++i)
         Key(Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_EQ(Designer->ZoomPercent(), 50);
@@ -103,6 +104,7 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
     EXPECT_EQ(Designer->ZoomSpinner()->text(), QStringLiteral("40%"));
     EXPECT_DOUBLE_EQ(Panel.Zoom(), 0.4);
     EXPECT_EQ(View->size(), QSize(120, 80));
+    EXPECT_EQ(ChangedCount, changes) << "zooming is no change to the layout";
 
     Designer->SetZoomRange(50, 150);
     EXPECT_EQ(Designer->ZoomPercent(), 50);
