@@ -69,9 +69,16 @@ TLGraphicControl* TLDesignView::ObjectAt(QPoint layout) const
 
 QRect TLDesignView::FrameView() const { return TLHandle::FrameOf(ToView(Frame->SelectionBox())); }
 
+void TLDesignView::FitToSelection()
+{
+    // The frame is computed from the selected objects, so re-fitting is dropping the freed ones.
+    Frame->Prune();
+    update();
+}
+
 void TLDesignView::SelectionUpdated()
 {
-    update();
+    FitToSelection();
     emit Designer.SelectionChanged();
 }
 

@@ -37,6 +37,9 @@ public:
                          QPoint view, QPoint global);
     // Sizes the widget to the panel at the current zoom and repaints.
     void Fit();
+    // The frame re-fitted to the selected objects (after they moved or were freed) and repainted.
+    void FitToSelection();
+    // FitToSelection, then the designer's SelectionChanged.
     void SelectionUpdated();
 
 protected:

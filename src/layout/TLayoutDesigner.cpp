@@ -210,10 +210,8 @@ void TLayoutDesigner::PanelChanged()
 
 void TLayoutDesigner::Refresh()
 {
-    for (TLDesignView* view : Views) {
-        view->Handle().Prune();
-        view->update();
-    }
+    for (TLDesignView* view : Views)
+        view->FitToSelection();
 }
 
 // ---- tools

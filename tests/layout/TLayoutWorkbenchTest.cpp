@@ -6,6 +6,10 @@
 
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLineShape.h"
+#include "layout/TLPDLabel.h"
+
+#include "data/TAddressFiles.h"
+#include "data/TAddressTable.h"
 #include "layout/TLayoutWorkbench.h"
 
 #include <QDir>
@@ -94,6 +98,45 @@ TEST_F(TLayoutWorkbenchTest, AReportKeepsItsBandsAndSettings)
     EXPECT_EQ(footer.Objects().size(), 1u);
     EXPECT_TRUE(settings.UseFooter);
     EXPECT_EQ(settings.FooterHeight, 40);
+}
+
+TEST_F(TLayoutWorkbenchTest, RecordButtonsStepThroughTheTableAndStopAtItsEnds)
+{
+    const QString path = Folder.filePath(QStringLiteral("ADD0001.DBF"));
+    ASSERT_TRUE(TAddressFiles::CreateAddressFile(path, TFieldLengths()));
+    std::unique_ptr<TAddressTable> table = TAddressTable::Open(path);
+    ASSERT_NE(table, nullptr);
+    for (const char* last : {"Adams", "Baker", "Cole"}) {
+        table->Table().appendBlank();
+        table->SetFieldText(QStringLiteral("LNAME"), QString::fromLatin1(last));
+    }
+    table->Table().commit();
+    table->Table().goTop();
+
+    const QString file = Folder.filePath(QStringLiteral("BIN00003.L"));
+    {
+        TLLabelPanel panel;
+        auto field = std::make_unique<TLPDLabel>();
+        field->DataFieldDescript = QStringLiteral("Last Name");
+        panel.AddObject(std::move(field), {5, 5, 100, 20});
+        panel.SaveToFile(file);
+    }
+    TLayoutWorkbench bench(file, TLDesignerKind::Label, QSize(300, 100));
+    TLayoutDesigner& designer = bench.Designer();
+    auto* name = static_cast<TLPDLabel*>(designer.Panel(0).Objects()[0].get());
+    bench.SetTable(table.get());
+    EXPECT_EQ(name->Caption, QStringLiteral("Adams"));
+    const std::pair<TLRecordStep, const char*> steps[] = {
+        {TLRecordStep::Previous, "Adams"}, {TLRecordStep::Next, "Baker"}, {TLRecordStep::Last, "Cole"},
+        {TLRecordStep::Next, "Cole"},      {TLRecordStep::First, "Adams"},
+    };
+    for (const auto& [step, expected] : steps) {
+        designer.MoveRecord(step);
+        EXPECT_EQ(name->Caption, QString::fromLatin1(expected));
+    }
+    designer.SetShowFieldNames(true);
+    EXPECT_EQ(name->Caption, QStringLiteral("[Last Name]"));
+    EXPECT_FALSE(bench.SaveButton()->isVisibleTo(&bench)) << "neither records nor field names are edits";
 }
 
 // Pictures for a look (the checks are light: that something was drawn where expected).
