@@ -168,6 +168,7 @@ void TLDesignView::ObjectMouseDown(TLGraphicControl& object, Qt::MouseButton but
     if (!(modifiers & Qt::ShiftModifier))
         Frame->ClearSelection();
     Frame->Select(&object);
+    setCursor(Qt::OpenHandCursor); // HANDGRAB
     SelectionUpdated();
     if (button == Qt::RightButton && Frame->Count() == 1)
         Designer.OpenObjectMenu(*this, object, global);
@@ -213,7 +214,7 @@ void TLDesignView::FramePress(QMouseEvent* event)
     }
     const bool passOn = event->button() == Qt::MiddleButton || !Panel().Pointing;
     if (passOn || event->button() != Qt::LeftButton) {
-        if (beneath && event->button() != Qt::MiddleButton)
+        if (beneath)
             ObjectMouseDown(*beneath, event->button(), event->modifiers(), view, event->globalPosition().toPoint());
         else
             BackgroundPress(event);
