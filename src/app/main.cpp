@@ -95,7 +95,11 @@ int main(int argc, char** argv)
     const QStringList arguments = RawArguments(argc, argv);
     const TCommandLineOptions options = TCommandLine::Parse(arguments);
     const bool headless = !options.Command.isEmpty() || options.Help || options.Version || !options.Error.isEmpty();
-    if (headless)
+    // The layout workbench is a command with a window of its own, given a display.
+    const bool windowed = options.Command == QLatin1String("layout") &&
+                          options.Arguments.value(0) == QLatin1String("edit") &&
+                          (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+    if (headless && !windowed)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     EnsureRuntimeFolder();
     QApplication application(argc, argv);

@@ -94,6 +94,8 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] layout show FILE     what a layout file (.L, .E, .R, Clipbrd.tmp) holds\n"
         "  quorvane [--home DIR] layout render FILE [--table TABLE --recno N] [--size WxH] (--pdf OUT | --preview-png DIR)\n"
         "                                             one page of the layout (for record N), size in inches\n"
+        "  quorvane [--home DIR] layout edit FILE [--kind label|envelope|report] [--table TABLE] [--size WxH]\n"
+        "                                             the layout workbench: the designer on FILE, with Save\n"
         "  quorvane [--home DIR] presort TABLE [record-set options] [--out FILE]\n"
         "                                             bulk-mail presort list (default PRESORT.PSL in the\n"
         "                                             program folder) and a summary per level\n"

@@ -8,7 +8,10 @@
 #include "layout/TLStreamError.h"
 #include "layout/TLayoutDescription.h"
 #include "layout/TLayoutRender.h"
+#include "layout/TLayoutWorkbench.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -26,17 +29,42 @@ int Show(const QStringList& arguments, QTextStream& out)
     return 0;
 }
 
+// The address table at `path`, or the reason it could not be opened (thrown).
+std::unique_ptr<TAddressTable> OpenTable(const QString& path)
+{
+    QString error;
+    std::unique_ptr<TAddressTable> address = TAddressTable::Open(QFileInfo(path).absoluteFilePath(), &error);
+    if (!address)
+        throw std::runtime_error(error.toStdString());
+    return address;
+}
+
+// The value after option arguments[i] (i moves on to it).
+QString OptionValue(const QStringList& arguments, int& i, const char* command)
+{
+    if (i + 1 >= arguments.size())
+        throw std::invalid_argument((QString::fromLatin1(command) + ": " + arguments[i] + " needs a value").toStdString());
+    return arguments[++i];
+}
+
+// WxH in inches, each above 0 and at most 100.
+std::pair<double, double> InchSize(const QString& text, const char* command)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]*\\.?[0-9]+)[xX]([0-9]*\\.?[0-9]+)$"));
+    const auto match = pattern.match(text);
+    const double width = match.captured(1).toDouble(), height = match.captured(2).toDouble();
+    if (!match.hasMatch() || width <= 0 || height <= 0 || width > 100 || height > 100)
+        throw std::invalid_argument(std::string(command) + ": --size needs WxH in inches, e.g. 4x2.5");
+    return {width, height};
+}
+
 int Render(const QStringList& arguments, QTextStream& out)
 {
     QString file, table, pdf, pngFolder;
     long recno = 0;
     std::optional<std::pair<double, double>> size;
     for (int i = 0; i < arguments.size(); ++i) {
-        auto value = [&]() -> QString {
-            if (i + 1 >= arguments.size())
-                throw std::invalid_argument(("layout render: " + arguments[i] + " needs a value").toStdString());
-            return arguments[++i];
-        };
+        auto value = [&] { return OptionValue(arguments, i, "layout render"); };
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--table")) {
             table = value();
@@ -46,12 +74,7 @@ int Render(const QStringList& arguments, QTextStream& out)
             if (!ok || recno < 1)
                 throw std::invalid_argument("layout render: --recno needs a record number from 1 on");
         } else if (argument == QLatin1String("--size")) {
-            static const QRegularExpression pattern(QStringLiteral("^([0-9]*\\.?[0-9]+)[xX]([0-9]*\\.?[0-9]+)$"));
-            const auto match = pattern.match(value());
-            if (!match.hasMatch() || match.captured(1).toDouble() <= 0 || match.captured(2).toDouble() <= 0 ||
-                match.captured(1).toDouble() > 100 || match.captured(2).toDouble() > 100)
-                throw std::invalid_argument("layout render: --size needs WxH in inches, e.g. 4x2.5");
-            size = std::make_pair(match.captured(1).toDouble(), match.captured(2).toDouble());
+            size = InchSize(value(), "layout render");
         } else if (argument == QLatin1String("--pdf")) {
             pdf = value();
         } else if (argument == QLatin1String("--preview-png")) {
@@ -73,10 +96,7 @@ int Render(const QStringList& arguments, QTextStream& out)
     std::unique_ptr<TAddressTable> address;
     std::unique_ptr<TLAddressDataSource> data;
     if (!table.isEmpty()) {
-        QString error;
-        address = TAddressTable::Open(QFileInfo(table).absoluteFilePath(), &error);
-        if (!address)
-            throw std::runtime_error(error.toStdString());
+        address = OpenTable(table);
         if (static_cast<uint32_t>(recno) > address->Table().recordCount())
             throw std::runtime_error(("the table has no record " + QString::number(recno)).toStdString());
         address->Table().go(static_cast<uint32_t>(recno));
@@ -97,6 +117,50 @@ int Render(const QStringList& arguments, QTextStream& out)
     return 0;
 }
 
+// Opens the workbench window on FILE and runs until it is closed.
+int Edit(const QStringList& arguments)
+{
+    QString file, table, kindName;
+    QSize size;
+    for (int i = 0; i < arguments.size(); ++i) {
+        auto value = [&] { return OptionValue(arguments, i, "layout edit"); };
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--kind")) {
+            kindName = value();
+            if (kindName != QLatin1String("label") && kindName != QLatin1String("envelope") &&
+                kindName != QLatin1String("report"))
+                throw std::invalid_argument("layout edit: --kind is label, envelope or report");
+        } else if (argument == QLatin1String("--table")) {
+            table = value();
+        } else if (argument == QLatin1String("--size")) {
+            const auto [width, height] = InchSize(value(), "layout edit");
+            size = QSize(int(std::lround(width * 96)), int(std::lround(height * 96)));
+        } else if (argument.startsWith(QLatin1String("--")) || !file.isEmpty()) {
+            throw std::invalid_argument(("layout edit: unexpected " + argument + " (see --help)").toStdString());
+        } else {
+            file = argument;
+        }
+    }
+    if (file.isEmpty())
+        throw std::invalid_argument("layout edit: give FILE (see --help)");
+    const TLDesignerKind kind = kindName == QLatin1String("label")      ? TLDesignerKind::Label
+                                : kindName == QLatin1String("envelope") ? TLDesignerKind::Envelope
+                                : kindName == QLatin1String("report")   ? TLDesignerKind::Report
+                                                                        : TLayoutWorkbench::KindOf(file);
+    std::unique_ptr<TAddressTable> address;
+    if (!table.isEmpty()) {
+        address = OpenTable(table);
+        address->SetExtraFields(true);
+        address->Table().goTop();
+    }
+    TLayoutWorkbench bench(QFileInfo(file).absoluteFilePath(), kind, size);
+    bench.SetTable(address.get());
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        throw std::runtime_error("layout edit: needs a display (DISPLAY or WAYLAND_DISPLAY)");
+    bench.show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 void TLayoutCommands::Register()
@@ -109,7 +173,9 @@ void TLayoutCommands::Register()
                 return Show(arguments.mid(1), out);
             if (sub == QLatin1String("render"))
                 return Render(arguments.mid(1), out);
-            throw std::invalid_argument("layout: give show or render (see --help)");
+            if (sub == QLatin1String("edit"))
+                return Edit(arguments.mid(1));
+            throw std::invalid_argument("layout: give show, render or edit (see --help)");
         } catch (const TLStreamError& error) {
             out.flush();
             err << "quorvane: layout " << sub << ": " << QString::fromStdString(error.what()) << "\n";

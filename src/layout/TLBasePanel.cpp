@@ -232,6 +232,8 @@ void TLBasePanel::PaintBackground(QPainter& painter, double scale) const
         const int step = GridSize == TGridSize::gs4x4 ? 4 : 8;
         painter.save();
         painter.setClipPath(shape);
+        // Combined by AND, so the points darken a background picture instead of hiding it.
+        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         painter.setPen(QPen(QColor(0x00, 0x80, 0x00), 1));
         for (int y = 0; y < Height; y += step)
             for (int x = 0; x < Width; x += step)

@@ -69,9 +69,16 @@ TLGraphicControl* TLDesignView::ObjectAt(QPoint layout) const
 
 QRect TLDesignView::FrameView() const { return TLHandle::FrameOf(ToView(Frame->SelectionBox())); }
 
+void TLDesignView::FitToSelection()
+{
+    // The frame is computed from the selected objects, so re-fitting is dropping the freed ones.
+    Frame->Prune();
+    update();
+}
+
 void TLDesignView::SelectionUpdated()
 {
-    update();
+    FitToSelection();
     emit Designer.SelectionChanged();
 }
 
@@ -161,6 +168,7 @@ void TLDesignView::ObjectMouseDown(TLGraphicControl& object, Qt::MouseButton but
     if (!(modifiers & Qt::ShiftModifier))
         Frame->ClearSelection();
     Frame->Select(&object);
+    setCursor(Qt::OpenHandCursor); // HANDGRAB
     SelectionUpdated();
     if (button == Qt::RightButton && Frame->Count() == 1)
         Designer.OpenObjectMenu(*this, object, global);
@@ -206,7 +214,7 @@ void TLDesignView::FramePress(QMouseEvent* event)
     }
     const bool passOn = event->button() == Qt::MiddleButton || !Panel().Pointing;
     if (passOn || event->button() != Qt::LeftButton) {
-        if (beneath && event->button() != Qt::MiddleButton)
+        if (beneath)
             ObjectMouseDown(*beneath, event->button(), event->modifiers(), view, event->globalPosition().toPoint());
         else
             BackgroundPress(event);
@@ -403,8 +411,21 @@ void TLDesignView::keyReleaseEvent(QKeyEvent* event)
         TLPanelWidget::keyReleaseEvent(event);
         return;
     }
+    ApplyNudge();
+}
+
+void TLDesignView::ApplyNudge()
+{
     Nudging = false;
     Frame->MoveSelectionTo(NudgeBox);
     Designer.Commit();
     SelectionUpdated();
+}
+
+void TLDesignView::focusOutEvent(QFocusEvent* event)
+{
+    // A key released elsewhere still ends the nudge where the outline shows it.
+    if (Nudging)
+        ApplyNudge();
+    TLPanelWidget::focusOutEvent(event);
 }

@@ -37,6 +37,9 @@ public:
                          QPoint view, QPoint global);
     // Sizes the widget to the panel at the current zoom and repaints.
     void Fit();
+    // The frame re-fitted to the selected objects (after they moved or were freed) and repainted.
+    void FitToSelection();
+    // FitToSelection, then the designer's SelectionChanged.
     void SelectionUpdated();
 
 protected:
@@ -47,6 +50,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; } // arrow and tab keys stay here
 
 private:
@@ -58,6 +62,7 @@ private:
     void DragReleased();
     void Hover(QPoint view);
     bool Nudge(int key, bool shift);
+    void ApplyNudge();
     QPoint Travel(QPoint view) const;
     void PaintSelection(QPainter& painter) const;
     void PaintOutline(QPainter& painter, const QRect& layout) const;

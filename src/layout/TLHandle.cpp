@@ -91,6 +91,12 @@ QPoint TLHandle::Clamped(int zone, QPoint travel) const
     const QRect box = SelectionBox();
     const int right = box.left() + box.width(), bottom = box.top() + box.height();
     int dx = travel.x(), dy = travel.y();
+    if (zone == 0) {
+        // A move keeps the whole selection on the panel.
+        dx = std::clamp(dx, -box.left(), std::max(-box.left(), Owner.Width - right));
+        dy = std::clamp(dy, -box.top(), std::max(-box.top(), Owner.Height - bottom));
+        return {dx, dy};
+    }
     if (MovesLeft(zone))
         dx = std::clamp(dx, -box.left(), Owner.Width - box.left());
     else if (MovesRight(zone))

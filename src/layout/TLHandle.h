@@ -57,7 +57,8 @@ public:
     // pixels); only a single selection has resize zones.
     int ZoneAt(QPoint point, QSize size) const;
     static int Zone(QPoint point, QSize size);
-    // The mouse travel (layout pixels) clamped so the edges a zone moves stay on the panel.
+    // The mouse travel (layout pixels) clamped so a moved selection stays on the panel and the
+    // edges a resize moves stay within it.
     QPoint Clamped(int zone, QPoint travel) const;
     // Where a drag of `travel` in `zone` puts the selection box: the edges the zone moves
     // follow the mouse and land on the grid; sizes stay at least 5 × 5.

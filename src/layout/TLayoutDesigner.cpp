@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -209,10 +210,8 @@ void TLayoutDesigner::PanelChanged()
 
 void TLayoutDesigner::Refresh()
 {
-    for (TLDesignView* view : Views) {
-        view->Handle().Prune();
-        view->update();
-    }
+    for (TLDesignView* view : Views)
+        view->FitToSelection();
 }
 
 // ---- tools
@@ -393,8 +392,9 @@ void TLayoutDesigner::keyPressEvent(QKeyEvent* event)
 {
     if (DesignerKey(event->key(), event->modifiers()))
         return;
-    if (Active && event->key() != Qt::Key_Tab) {
-        // Every other key goes to the panel.
+    // Every other key goes to the panel, unless it came from there.
+    if (Active && !ForwardingKey && !Active->hasFocus() && event->key() != Qt::Key_Tab) {
+        const QScopedValueRollback guard(ForwardingKey, true);
         QApplication::sendEvent(Active, event);
         return;
     }
@@ -509,14 +509,14 @@ QMenu* TLayoutDesigner::OpenPanelMenu(TLDesignView& view, QPoint where)
     const bool selection = handle.Visible();
     const bool objects = !panel.Objects().empty();
     auto* menu = new QMenu(this);
+    TLDesignView* v = &view;
     auto add = [&](const QString& caption, bool enabled, auto action) {
-        QAction* entry = menu->addAction(caption, this, [this, &view, action] {
+        QAction* entry = menu->addAction(caption, this, [v, action] {
             action();
-            view.SelectionUpdated();
+            v->SelectionUpdated();
         });
         entry->setEnabled(enabled);
     };
-    TLDesignView* v = &view;
     add(QStringLiteral("Undo"), CanUndo() || History.Commit(), [this] { Undo(); });
     add(QStringLiteral("Redo"), CanRedo(), [this] { Redo(); });
     menu->addSeparator();

@@ -53,8 +53,8 @@ public:
     TLBasePanel& Panel(int index) const;
     TLDesignView* View(int index) const { return Views.at(size_t(index)); }
     TLHandle& Handle(int index) const;
-    // After the host changed a panel's size or loaded a layout: views resized, selections
-    // checked, undo history started afresh.
+    // After the host loaded or cleared a layout: views resized, selections checked, undo
+    // history started afresh. After a size change alone, View(i)->Fit() keeps the history.
     void PanelsReset();
     QScrollArea* ScrollArea() const { return Scroller; }
 
@@ -159,6 +159,7 @@ private:
     int ZoomMaximum = 160;
     QPointer<QMenu> Menu;
     TLDesignView* Active = nullptr;
+    bool ForwardingKey = false;
 
     QScrollArea* Scroller = nullptr;
     QWidget* Column = nullptr;

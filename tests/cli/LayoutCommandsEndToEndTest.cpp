@@ -23,6 +23,16 @@ protected:
     QTemporaryDir Folder;
     TRun Quorvane(const QStringList& arguments) { return RunQuorvane(Folder.filePath("home"), arguments); }
 
+    // A layout file naming a class no reader knows.
+    QString DamagedFile(const char* name)
+    {
+        const QString damaged = Folder.filePath(QString::fromLatin1(name));
+        QFile file(damaged);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x01TPF0\x05TLFoo\x01X\x00\x00\x00", 15));
+        return damaged;
+    }
+
     QString LabelFile()
     {
         TLBasePanel panel;
@@ -88,11 +98,7 @@ TEST_F(LayoutCommandsEndToEnd, ShowReportListsBandsAndSettings)
 
 TEST_F(LayoutCommandsEndToEnd, DamagedOrMissingFilesFailWithTheReadersMessage)
 {
-    const QString damaged = Folder.filePath("BIN00002.L");
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x01TPF0\x05TLFoo\x01X\x00\x00\x00", 15));
-    file.close();
+    const QString damaged = DamagedFile("BIN00002.L");
     for (const QString& sub : {QStringLiteral("show"), QStringLiteral("render")}) {
         QStringList arguments{"layout", sub, damaged};
         if (sub == QLatin1String("render"))
@@ -105,6 +111,23 @@ TEST_F(LayoutCommandsEndToEnd, DamagedOrMissingFilesFailWithTheReadersMessage)
         run = Quorvane(arguments);
         EXPECT_EQ(run.Status, 2);
         EXPECT_TRUE(run.Err.contains("Cannot open file")) << run.Err.toStdString();
+    }
+}
+
+TEST_F(LayoutCommandsEndToEnd, EditRefusesBadArgumentsAndDamagedFilesBeforeOpeningAWindow)
+{
+    const QString damaged = DamagedFile("BIN00003.L");
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"layout", "edit"}, "give FILE"},
+        {{"layout", "edit", "a.L", "--kind", "poster"}, "--kind is label, envelope or report"},
+        {{"layout", "edit", "a.L", "--size", "0x2"}, "--size needs WxH"},
+        {{"layout", "edit", damaged}, "Class TLFoo not found"},
+        {{"layout", "edit", Folder.filePath("new.L")}, "needs a display"}, // no display in the tests
+    };
+    for (const auto& [arguments, message] : cases) {
+        const TRun run = Quorvane(arguments);
+        EXPECT_EQ(run.Status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.contains(QString::fromLatin1(message))) << run.Err.toStdString();
     }
 }
 

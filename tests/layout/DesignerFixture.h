@@ -38,13 +38,21 @@ public:
     }
 };
 
+// The frame's clock, moved by hand while a test runs.
+struct TTestClock {
+    qint64 Now = 1'000'000;
+    std::function<qint64()> Saved = TLHandle::Clock();
+    TTestClock() { TLHandle::Clock() = [this] { return Now; }; }
+    ~TTestClock() { TLHandle::Clock() = Saved; }
+    TTestClock(const TTestClock&) = delete;
+    TTestClock& operator=(const TTestClock&) = delete;
+};
+
 class DesignerFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
         TScreenMetrics::SetPixelsPerInch(96);
-        SavedClock = TLHandle::Clock();
-        TLHandle::Clock() = [this] { return Now; };
         TLPanelEditing::SetClipboardFile(Folder.filePath(QStringLiteral("Clipbrd.tmp")));
         Panel.SetSize(300, 200);
         Designer = std::make_unique<TLayoutDesigner>(TLDesignerKind::Label);
@@ -54,11 +62,7 @@ protected:
         Designer->resize(900, 600);
         Designer->show();
     }
-    void TearDown() override
-    {
-        Designer.reset();
-        TLHandle::Clock() = SavedClock;
-    }
+    void TearDown() override { Designer.reset(); }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
               Qt::KeyboardModifiers modifiers = {}, TLDesignView* view = nullptr)
@@ -119,8 +123,8 @@ protected:
     }
 
     QTemporaryDir Folder;
-    qint64 Now = 1'000'000;
-    std::function<qint64()> SavedClock;
+    TTestClock Clock;
+    qint64& Now = Clock.Now;
     TFakeObjectEditing Editing;
     TLLabelPanel Panel;
     std::unique_ptr<TLayoutDesigner> Designer;

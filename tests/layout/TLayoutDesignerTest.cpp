@@ -7,6 +7,8 @@
 
 #include "prompts/TScriptedUserPrompts.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolBar>
 
@@ -90,6 +92,7 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
 {
     TLGraphicControl* a = AddBox({10, 10, 40, 20});
     Frame().Select(a);
+    const int changes = ChangedCount;
     for (int i = 0; i < 5; ++i)
         Key(Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_EQ(Designer->ZoomPercent(), 50);
@@ -101,6 +104,7 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
     EXPECT_EQ(Designer->ZoomSpinner()->text(), QStringLiteral("40%"));
     EXPECT_DOUBLE_EQ(Panel.Zoom(), 0.4);
     EXPECT_EQ(View->size(), QSize(120, 80));
+    EXPECT_EQ(ChangedCount, changes) << "zooming is no change to the layout";
 
     Designer->SetZoomRange(50, 150);
     EXPECT_EQ(Designer->ZoomPercent(), 50);
@@ -110,6 +114,25 @@ TEST_F(TLayoutDesignerTest, ZoomStepsWithinTheRangeAndDropsTheSelection)
     // Objects keep their layout bounds; the mouse is scaled.
     Click({20, 20});
     EXPECT_EQ(Frame().Selection(), std::vector{a});
+}
+
+TEST_F(TLayoutDesignerTest, PageKeysScrollAndOtherKeysReachThePanel)
+{
+    Panel.SetSize(300, 3000);
+    Designer->PanelsReset();
+    QApplication::processEvents();
+    QScrollBar* bar = Designer->ScrollArea()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->pageStep());
+    Key(Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    Key(Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    // Keys the designer itself receives go on to the panel.
+    Frame().Select(AddBox({10, 10, 20, 20}));
+    QTest::keyClick(Designer.get(), Qt::Key_Delete);
+    EXPECT_TRUE(Panel.Objects().empty());
 }
 
 TEST_F(TLayoutDesignerTest, RecordButtonsRefreshThenResetOrAdvanceCounters)
