@@ -49,16 +49,6 @@ const QString kDefaultFontNote = QStringLiteral(
     "Note: the default font is used for NEW objects only.\nTo change the font of an existing object, click it\n"
     "with the RIGHT MOUSE BUTTON and select FONT");
 
-TLFont FontOf(const QFont& font)
-{
-    unsigned style = 0;
-    if (font.bold())
-        style |= fsBold;
-    if (font.italic())
-        style |= fsItalic;
-    return TLFont::Make(font.family(), std::max(1, int(std::lround(font.pointSizeF()))), style);
-}
-
 // The caught error of a failed store, in the user's words.
 QString Reason(const std::exception& error) { return QString::fromStdString(error.what()); }
 
@@ -112,6 +102,7 @@ void TLabelDesignScreen::BuildWindow()
 
     DesignerWidget = new TLayoutDesigner(TLDesignerKind::Label, this);
     DesignerWidget->SetZoomRange(TLabelDesignRules::ZoomMinimum, TLabelDesignRules::ZoomMaximum);
+    DesignerWidget->SetObjectEditing(&ObjectEditing);
     DesignerWidget->AddPanel(Surface);
     BuildCommands();
     layout->addWidget(DesignerWidget, 1);
@@ -294,10 +285,10 @@ void TLabelDesignScreen::DefaultFontClick()
 {
     TUserPrompts& prompts = TUserPrompts::Current();
     prompts.Information(kDefaultFontNote);
-    const std::optional<QFont> chosen = prompts.ChooseFont(Surface.PanelFont.ToQFont());
+    const std::optional<QFont> chosen = prompts.ChooseFont(Surface.PanelFont.DialogFont());
     if (!chosen)
         return;
-    Surface.PanelFont = FontOf(*chosen);
+    Surface.PanelFont = TLFont::FromQFont(*chosen, Surface.PanelFont.Color);
     TIniFile settings(TProgramFolder::SettingsFile());
     TSettingsSave::Guarded(settings, [&] { TLabelDesignRules::WriteDefaultFont(settings, Surface.PanelFont); });
     DefaultFontAction->setText(TLabelDesignRules::DefaultFontCaption(Surface.PanelFont));

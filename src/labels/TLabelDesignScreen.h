@@ -13,6 +13,8 @@
 #include "TLabelDesignPanel.h"
 #include "TLabelSetups.h"
 
+#include "layout/TLStandardObjectEditing.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -104,6 +106,7 @@ private:
     TAddressTable* Table;
     std::unique_ptr<TLDataSource> DataSource;
     TLabelDesignPanel Surface;
+    TLStandardObjectEditing ObjectEditing;
     TLayoutDesigner* DesignerWidget = nullptr;
     bool Activated = false;
 };

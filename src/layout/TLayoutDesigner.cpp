@@ -27,16 +27,6 @@
 
 namespace {
 
-TLFont FontOf(const QFont& font)
-{
-    unsigned style = 0;
-    if (font.bold()) style |= fsBold;
-    if (font.italic()) style |= fsItalic;
-    if (font.underline()) style |= fsUnderline;
-    if (font.strikeOut()) style |= fsStrikeOut;
-    return TLFont::Make(font.family(), std::max(1, int(std::lround(font.pointSizeF()))), style);
-}
-
 TLFont PanelFontOf(const TLBasePanel& panel)
 {
     if (const auto* label = dynamic_cast<const TLLabelPanel*>(&panel))
@@ -557,9 +547,9 @@ QMenu* TLayoutDesigner::OpenPanelMenu(TLDesignView& view, QPoint where)
 
 void TLayoutDesigner::ChooseFont(TLDesignView& view)
 {
-    const std::optional<QFont> font = TUserPrompts::Current().ChooseFont(PanelFontOf(view.Panel()).ToQFont());
+    const std::optional<QFont> font = TUserPrompts::Current().ChooseFont(PanelFontOf(view.Panel()).DialogFont());
     if (font)
-        TLPanelEditing::ApplyFont(view.Handle(), FontOf(*font));
+        TLPanelEditing::ApplyFont(view.Handle(), TLFont::FromQFont(*font, PanelFontOf(view.Panel()).Color));
 }
 
 QMenu* TLayoutDesigner::OpenObjectMenu(TLDesignView& view, TLGraphicControl& object, QPoint where)

@@ -1,5 +1,7 @@
 #include "TLayoutWorkbench.h"
 
+#include "TLStandardObjectEditing.h"
+
 #include "TLAddressDataSource.h"
 #include "TLLabelObjectFiler.h"
 #include "TLObjectEditing.h"
@@ -20,8 +22,7 @@
 
 namespace {
 
-// ---- The object dialogs and class menu entries: the one place they are wired in. ----
-std::unique_ptr<TLObjectEditing> MakeObjectEditing() { return nullptr; }
+std::unique_ptr<TLObjectEditing> MakeObjectEditing() { return std::make_unique<TLStandardObjectEditing>(); }
 
 int Pixels(double inches) { return int(std::lround(inches * TLayoutUnits::PixelsPerInch())); }
 
