@@ -123,7 +123,7 @@ TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& sto
 
 QString TLabelSetups::CloneDescription(const QString& description)
 {
-    return QStringLiteral("Clone of :") + description.left(CloneDescriptionWidth);
+    return (QStringLiteral("Clone of :") + description).left(CloneDescriptionWidth);
 }
 
 TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)
@@ -140,6 +140,24 @@ TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)
         else
             WriteNewLabelLayout(original.Stock, path);
     });
+}
+
+TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
+                                 const TLayoutWriter& writeLayout)
+{
+    if (!Go(recordNumber))
+        throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
+    QString name = Field(Area->table(), "BINARY");
+    if (name.isEmpty())
+        name = FirstFreeLayoutName(TProgramFolder::SysdataFolder(), UsedLayoutNames());
+    writeLayout(TProgramFolder::SysdataFolder() + name); // throws before the row changes
+    Go(recordNumber);
+    xbase::DbfTable& table = Area->table();
+    PutField(table, "DESCRIPT", description, CloneDescriptionWidth);
+    stock.WriteRow(table);
+    PutField(table, "BINARY", name, 12);
+    table.commit();
+    return Current();
 }
 
 void TLabelSetups::Delete(uint32_t recordNumber)

@@ -45,8 +45,13 @@ public:
     // appends and posts the row. A writer that throws leaves no row. Answers the new setup.
     using TLayoutWriter = std::function<void(const QString& path)>;
     TLabelSetup Add(const QString& description, const TLabelStock& stock, const TLayoutWriter& writeLayout);
-    // "Clone of :" + the description cut to 50, the layout copied byte for byte to a new file.
+    // "Clone of :" + the description, cut to 50 characters; the layout copied byte for byte.
     TLabelSetup Clone(uint32_t recordNumber);
+    // Takes back a setup edited in the design window: the description (first 50 characters)
+    // and every stock column; the layout is written first through `writeLayout` to the
+    // setup's file (a new name when the row has none), then the row is posted.
+    TLabelSetup Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
+                       const TLayoutWriter& writeLayout);
     // The row is deleted and its layout file removed.
     void Delete(uint32_t recordNumber);
 
