@@ -26,7 +26,7 @@ TCalibratePrinter::TCalibratePrinter(const QString& printerName, const TLabelSto
         auto* edit = new QDoubleSpinBox(this);
         edit->setRange(-TPrinterCalibration::MaximumOffset, TPrinterCalibration::MaximumOffset);
         edit->setSingleStep(1.0 / 32.0);
-        edit->setDecimals(4);
+        edit->setDecimals(5); // 1/32 inch is 0.03125
         edit->setSuffix(QStringLiteral(" in"));
         return edit;
     };

@@ -43,8 +43,8 @@ void TPrinterCalibration::Save(const QString& settingsFile, const QString& print
     }
     settings.WriteString(QLatin1String(Section), printerName,
                          QStringLiteral("%1,%2,%3")
-                             .arg(kept.OffsetX.Value(), 0, 'f', 4)
-                             .arg(kept.OffsetY.Value(), 0, 'f', 4)
+                             .arg(kept.OffsetX.Value(), 0, 'f', 5)
+                             .arg(kept.OffsetY.Value(), 0, 'f', 5)
                              .arg(kept.ScalePercent, 0, 'f', 2));
 }
 

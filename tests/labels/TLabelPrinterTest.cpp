@@ -1,6 +1,10 @@
 #include "LabelsPrintTable.h"
 
+#include "labels/TCalibratePrinter.h"
+#include "labels/TLabelCalibrationSheet.h"
 #include "labels/TLabelPositionMask.h"
+#include "settings/TProgramFolder.h"
+#include <QDoubleSpinBox>
 #include "output/TPrinterCalibration.h"
 #include "output/TPrintStatusWindow.h"
 #include "output/TReportPrinter.h"
@@ -296,6 +300,40 @@ TEST_F(TLabelPrinterTest, AnErrorEndsTheJobAsFailedAndRemovesTheHalfWrittenPdf)
     EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_FALSE(Panel.Printing);
     EXPECT_EQ(Panel.SerialRun, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TLabelPrinterTest, CalibrationSheetOutlinesEveryPositionAndTheDialogKeepsTheOffsets)
+{
+    const TLabelStock stock = TLabelStock::NewStock();
+    TPageStream pages;
+    TReportFiler job(pages);
+    TLabelPrinter::SetUpPaper(job, stock);
+    job.OnPrint = [&](TBaseReport& report) { TLabelCalibrationSheet::Draw(report, stock); };
+    ASSERT_TRUE(job.Execute());
+    const auto outlines = pages.Page(1).OfKind<TRectOp>();
+    ASSERT_EQ(outlines.size(), 30u);
+    EXPECT_EQ(outlines[4].Rect, stock.Placement(1, 1));
+    // The rulers' zero marks stand on the left edge of each label.
+    int zeroMarks = 0;
+    for (const TLineOp& line : pages.Page(1).OfKind<TLineOp>())
+        if (line.From.X == stock.Placement(0, 0).Left && line.From.X == line.To.X && Near(line.To.Y - line.From.Y, 0.12_in))
+            ++zeroMarks;
+    EXPECT_EQ(zeroMarks, 10);
+
+    TCalibratePrinter dialog("Office Laser", stock);
+    dialog.OffsetXEdit->setValue(3.0 / 32.0);
+    dialog.OffsetYEdit->setValue(-1.0 / 32.0);
+    dialog.ScaleEdit->setValue(101.5);
+    dialog.OkButtonClick();
+    const TPrinterCalibration kept = TPrinterCalibration::Load(TProgramFolder::SettingsFile(), "Office Laser");
+    EXPECT_DOUBLE_EQ(kept.OffsetX.Value(), 0.09375);
+    EXPECT_DOUBLE_EQ(kept.OffsetY.Value(), -0.03125);
+    EXPECT_DOUBLE_EQ(kept.ScalePercent, 101.5);
+    EXPECT_EQ(TCalibratePrinter("Office Laser", stock).Calibration(), kept);
 }
 
 } // namespace
