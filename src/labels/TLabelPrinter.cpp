@@ -1,6 +1,7 @@
 #include "TLabelPrinter.h"
 
 #include "data/TAddressTable.h"
+#include "data/TCp1252.h"
 #include "data/TRecordChoice.h"
 #include "layout/TIMbSerialStore.h"
 #include "layout/TLLabelPanel.h"
@@ -144,7 +145,7 @@ bool TLabelPrinter::PrintEntry(TBaseReport& report, const QString& zip)
     xbase::WorkArea& area = Table.Area();
     xbase::DbfTable& rows = Table.Table();
     const QString key = zip.toUpper();
-    area.seek(key.toStdString());
+    area.seek(TCp1252::Encode(key)); // keys are stored in the table's code page
     if (!rows.eof() && !InRecordSet())
         rows.skip();
     while (!rows.eof() && !Stopped) {
