@@ -2,6 +2,7 @@
 // presort switches, and Print/Preview through the real loop with the table put back after.
 #include "LabelsPrintTable.h"
 
+#include "labels/TLabelLayoutView.h"
 #include "labels/TLabelSetupScreen.h"
 #include "labels/TSelectSpecificLabels.h"
 #include "output/TPreviewForm.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -209,6 +211,51 @@ TEST_F(TLabelSetupScreenTest, OptionsDialogFlipsPositionsAndWantsAtLeastOne)
     TSelectSpecificLabels presorted(stock, mask, {"PDF file"}, "PDF file", true);
     EXPECT_TRUE(presorted.CountEdit->isHidden());
     EXPECT_EQ(presorted.LabelsPerRecord(), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TLabelSetupScreenTest, ModifyAndNewStoreWhatSaveTakesBackAndCancelLeavesRowAndFile)
+{
+    AddSetup("Club");
+    OpenScreen();
+    const QString file = TProgramFolder::SysdataFolder() + Screen->CurrentSetup()->LayoutFile;
+    auto bytes = [&] {
+        QFile layout(file);
+        return layout.open(QIODevice::ReadOnly) ? layout.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+
+    Screen->RunDesign = [](QDialog& design) {
+        static_cast<TLabelLayoutView&>(design).DescriptionEdit->setText("Changed but cancelled");
+        return false;
+    };
+    Screen->ModifyButtonClick();
+    EXPECT_EQ(Screen->CurrentSetup()->Description, "Club");
+    EXPECT_EQ(bytes(), before);
+
+    Screen->RunDesign = [](QDialog& design) {
+        auto& view = static_cast<TLabelLayoutView&>(design);
+        EXPECT_EQ(view.Layout().Objects().size(), 1u);
+        view.DescriptionEdit->setText(QString(55, u'x'));
+        return true;
+    };
+    Screen->ModifyButtonClick();
+    ASSERT_EQ(Screen->SetupCount(), 1);
+    EXPECT_EQ(Screen->CurrentSetup()->Description, QString(50, u'x')); // 50 kept
+    EXPECT_TRUE(QFile::exists(file));
+
+    Screen->RunDesign = [](QDialog& design) {
+        EXPECT_EQ(static_cast<TLabelLayoutView&>(design).Description(), TLabelLayoutView::NewLabelDescription);
+        return true;
+    };
+    Screen->NewButtonClick();
+    ASSERT_EQ(Screen->SetupCount(), 2);
+    EXPECT_EQ(Screen->CurrentSetup()->Description, TLabelLayoutView::NewLabelDescription);
+    EXPECT_EQ(Screen->CurrentSetup()->Stock, TLabelStock::NewStock());
+    EXPECT_TRUE(QFile::exists(TProgramFolder::SysdataFolder() + Screen->CurrentSetup()->LayoutFile));
 }
 
 } // namespace
