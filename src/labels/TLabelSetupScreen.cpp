@@ -1,7 +1,7 @@
 #include "TLabelSetupScreen.h"
 
 #include "TCalibratePrinter.h"
-#include "TLabelLayoutView.h"
+#include "TLabelDesignScreen.h"
 #include "TLabelPrinter.h"
 #include "TSelectSpecificLabels.h"
 
@@ -56,7 +56,8 @@ TLabelSetupScreen::TLabelSetupScreen(TAddressTable& table, std::unique_ptr<TLabe
     RunStatus = [](TPrintStatusWindow& status) { status.exec(); };
     RunPreview = [](TPreviewForm& preview) { preview.exec(); };
     RunPresort = [this](TAddressTable& records) { return TSortBulkMail::Execute(this, records); };
-    RunDesign = [](QDialog& design) { return design.exec() == QDialog::Accepted; };
+    RunModify = &TLabelDesignScreen::Modify;
+    RunNew = &TLabelDesignScreen::New;
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -213,24 +214,11 @@ void TLabelSetupScreen::RecordChoiceClicked()
 
 // ---- managing setups
 
-void TLabelSetupScreen::EditSetup(const TLabelSetup& setup, bool isNew)
+void TLabelSetupScreen::Design(const std::function<std::optional<TLabelSetup>()>& run)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    TLabelLayoutView design(setup, isNew, &Data, this);
-    QApplication::restoreOverrideCursor();
-    if (!RunDesign(design)) {
-        Refresh();
-        return;
-    }
     try {
-        auto writeLayout = [&](const QString& path) {
-            design.Layout().PullObjectsInside();
-            design.Layout().DeleteObjectsOutside();
-            design.Layout().SaveToFile(path);
-        };
-        const TLabelSetup saved = isNew ? Setups->Add(design.Description(), design.Stock(), writeLayout)
-                                        : Setups->Update(setup.RecordNumber, design.Description(), design.Stock(), writeLayout);
-        Refresh(saved.RecordNumber);
+        const std::optional<TLabelSetup> stored = run();
+        Refresh(stored ? stored->RecordNumber : 0);
     } catch (const std::exception& error) {
         TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
         Refresh();
@@ -239,15 +227,15 @@ void TLabelSetupScreen::EditSetup(const TLabelSetup& setup, bool isNew)
 
 void TLabelSetupScreen::ModifyButtonClick()
 {
-    if (const TLabelSetup* setup = CurrentSetup())
-        EditSetup(*setup, false);
+    if (const TLabelSetup* setup = CurrentSetup()) {
+        const uint32_t record = setup->RecordNumber;
+        Design([&] { return RunModify(*Setups, record, &Table, this); });
+    }
 }
 
 void TLabelSetupScreen::NewButtonClick()
 {
-    TLabelSetup fresh;
-    fresh.Stock = TLabelStock::NewStock();
-    EditSetup(fresh, true);
+    Design([&] { return RunNew(*Setups, &Table, this); });
 }
 
 void TLabelSetupScreen::CloneButtonClick()

@@ -22,6 +22,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -71,7 +72,9 @@ public:
     std::function<void(TPrintStatusWindow&)> RunStatus;
     std::function<void(TPreviewForm&)> RunPreview;
     std::function<bool(TAddressTable&)> RunPresort;
-    std::function<bool(QDialog&)> RunDesign;
+    // The design screen for a saved setup (Modify) and a new one (New); nothing after Cancel.
+    std::function<std::optional<TLabelSetup>(TLabelSetups&, uint32_t, TAddressTable*, QWidget*)> RunModify;
+    std::function<std::optional<TLabelSetup>(TLabelSetups&, TAddressTable*, QWidget*)> RunNew;
     // The PDF file the "PDF file" printer writes (tests, scripted runs); empty: ask each time.
     QString PdfFileName;
 
@@ -89,7 +92,7 @@ private:
     void ShowCurrent();
     void SetButtons();
     void RecordChoiceClicked();
-    void EditSetup(const TLabelSetup& setup, bool isNew);
+    void Design(const std::function<std::optional<TLabelSetup>()>& run);
     bool EnsureMask(const TLabelStock& stock);
 
     TAddressTable& Table;

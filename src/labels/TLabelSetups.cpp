@@ -102,9 +102,14 @@ void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& 
     const int ppi = TLayoutUnits::PixelsPerInch();
     TLLabelPanel panel;
     panel.SetSize(int(std::lround(stock.LabelWidth.Value() * ppi)), int(std::lround(stock.LabelHeight.Value() * ppi)));
+    AddNewLabelObject(panel);
+    panel.SaveToFile(path);
+}
+
+void TLabelSetups::AddNewLabelObject(TLLabelPanel& panel)
+{
     const QRect area(5, 5, panel.Width - 15, panel.Height - 15);
     panel.AddObject(panel.CreateObject(TLPanelState::psAddressLabel), area);
-    panel.SaveToFile(path);
 }
 
 TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& stock, const TLayoutWriter& writeLayout)
@@ -114,6 +119,33 @@ TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& sto
     writeLayout(folder + name); // throws before any row exists
     xbase::DbfTable& table = Area->table();
     table.appendBlank();
+    PutField(table, "DESCRIPT", description, DescriptionWidth);
+    stock.WriteRow(table);
+    PutField(table, "BINARY", name, 12);
+    table.commit();
+    return Current();
+}
+
+std::optional<TLabelSetup> TLabelSetups::Find(uint32_t recordNumber)
+{
+    if (!Go(recordNumber))
+        return std::nullopt;
+    return Current();
+}
+
+TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
+                                 const TLayoutWriter& writeLayout)
+{
+    if (!Go(recordNumber))
+        throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
+    const QString folder = TProgramFolder::SysdataFolder();
+    QString name = Field(Area->table(), "BINARY");
+    if (name.isEmpty() || !QFile::exists(folder + name)) {
+        name = FirstFreeLayoutName(folder, UsedLayoutNames());
+        Go(recordNumber);
+    }
+    writeLayout(folder + name); // throws before the row changes
+    xbase::DbfTable& table = Area->table();
     PutField(table, "DESCRIPT", description, DescriptionWidth);
     stock.WriteRow(table);
     PutField(table, "BINARY", name, 12);
@@ -140,24 +172,6 @@ TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)
         else
             WriteNewLabelLayout(original.Stock, path);
     });
-}
-
-TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
-                                 const TLayoutWriter& writeLayout)
-{
-    if (!Go(recordNumber))
-        throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
-    QString name = Field(Area->table(), "BINARY");
-    if (name.isEmpty())
-        name = FirstFreeLayoutName(TProgramFolder::SysdataFolder(), UsedLayoutNames());
-    writeLayout(TProgramFolder::SysdataFolder() + name); // throws before the row changes
-    Go(recordNumber);
-    xbase::DbfTable& table = Area->table();
-    PutField(table, "DESCRIPT", description, CloneDescriptionWidth);
-    stock.WriteRow(table);
-    PutField(table, "BINARY", name, 12);
-    table.commit();
-    return Current();
 }
 
 void TLabelSetups::Delete(uint32_t recordNumber)

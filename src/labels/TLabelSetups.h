@@ -3,7 +3,7 @@
 // keep row and file together: a layout file is written (temporary file + rename) before the row
 // that names it is posted, so a crash never leaves a row pointing at a half-written file.
 //
-// Entry points: Open(), Setups(), Add(), Clone(), Delete(), FirstFreeLayoutName(),
+// Entry points: Open(), Setups(), Find(), Add(), Update(), Clone(), Delete(), FirstFreeLayoutName(),
 // WriteNewLabelLayout().
 #pragma once
 
@@ -15,11 +15,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace xbase {
 class WorkArea;
 }
+class TLLabelPanel;
 
 struct TLabelSetup {
     uint32_t RecordNumber = 0;
@@ -45,13 +47,16 @@ public:
     // appends and posts the row. A writer that throws leaves no row. Answers the new setup.
     using TLayoutWriter = std::function<void(const QString& path)>;
     TLabelSetup Add(const QString& description, const TLabelStock& stock, const TLayoutWriter& writeLayout);
-    // "Clone of :" + the description, cut to 50 characters; the layout copied byte for byte.
-    TLabelSetup Clone(uint32_t recordNumber);
-    // Takes back a setup edited in the design window: the description (first 50 characters)
-    // and every stock column; the layout is written first through `writeLayout` to the
-    // setup's file (a new name when the row has none), then the row is posted.
+    // The setup at `recordNumber`, read afresh; nothing for a deleted or missing row.
+    std::optional<TLabelSetup> Find(uint32_t recordNumber);
+    // A designed setup stored again: the layout written through `writeLayout` to the row's file
+    // (temporary file + rename), or to the first free name when the row's file is missing, then
+    // the description, every stock column and the file name posted. A writer that throws
+    // leaves the row as it was.
     TLabelSetup Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
                        const TLayoutWriter& writeLayout);
+    // "Clone of :" + the description, cut to 50 characters; the layout copied byte for byte.
+    TLabelSetup Clone(uint32_t recordNumber);
     // The row is deleted and its layout file removed.
     void Delete(uint32_t recordNumber);
 
@@ -62,6 +67,8 @@ public:
     // The layout a new label starts with: one Database Mailing Address object covering the
     // label from 5 pixels inside its top-left corner to 10 pixels inside its bottom-right one.
     static void WriteNewLabelLayout(const TLabelStock& stock, const QString& path);
+    // Puts that Database Mailing Address object on a panel already sized to its label.
+    static void AddNewLabelObject(TLLabelPanel& panel);
 
 private:
     TLabelSetup Current() const;

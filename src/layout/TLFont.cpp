@@ -48,6 +48,31 @@ QFont TLFont::ToQFont(double zoom) const
     return font;
 }
 
+QFont TLFont::DialogFont() const
+{
+    QFont font(Name);
+    font.setPointSize(std::max(1, PointSize()));
+    font.setBold(Style & fsBold);
+    font.setItalic(Style & fsItalic);
+    font.setUnderline(Style & fsUnderline);
+    font.setStrikeOut(Style & fsStrikeOut);
+    return font;
+}
+
+TLFont TLFont::FromQFont(const QFont& font, TColor color)
+{
+    const int points = font.pointSize() > 0
+        ? font.pointSize()
+        : TLayoutUnits::PointsFromFontHeight(-std::max(1, font.pixelSize()));
+    TLFont result = Make(font.family(), std::max(1, points),
+                         (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u)
+                             | (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u));
+    result.Color = color;
+    if (font.fixedPitch())
+        result.Pitch = TFontPitch::fpFixed;
+    return result;
+}
+
 void TLFont::ApplyTo(TBaseReport& report, const QFont& drawn) const
 {
     const TFontOp& current = report.Font();

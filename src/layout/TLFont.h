@@ -28,6 +28,10 @@ struct TLFont {
 
     // The font to draw with at `zoom`: trunc(points × zoom) points, as layout pixels.
     QFont ToQFont(double zoom = 1.0) const;
+    // The font as a font dialog shows it: the stored name at its point size.
+    QFont DialogFont() const;
+    // A font chosen in a font dialog, in `color` (the dialog does not choose colours).
+    static TLFont FromQFont(const QFont& font, TColor color);
     QColor QtColor() const { return TLNames::ToQColor(Color); }
 
     // Makes `drawn` (this font as laid out) and this colour the report's font, issuing only

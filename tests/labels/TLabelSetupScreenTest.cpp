@@ -2,7 +2,6 @@
 // presort switches, and Print/Preview through the real loop with the table put back after.
 #include "LabelsPrintTable.h"
 
-#include "labels/TLabelLayoutView.h"
 #include "labels/TLabelSetupScreen.h"
 #include "labels/TSelectSpecificLabels.h"
 #include "output/TPreviewForm.h"
@@ -14,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,45 +215,30 @@ TEST_F(TLabelSetupScreenTest, OptionsDialogFlipsPositionsAndWantsAtLeastOne)
 
 namespace {
 
-TEST_F(TLabelSetupScreenTest, ModifyAndNewStoreWhatSaveTakesBackAndCancelLeavesRowAndFile)
+TEST_F(TLabelSetupScreenTest, ModifyAndNewOpenTheDesignScreenAndTheListShowsWhatWasStored)
 {
     AddSetup("Club");
+    AddSetup("Another");
     OpenScreen();
-    const QString file = TProgramFolder::SysdataFolder() + Screen->CurrentSetup()->LayoutFile;
-    auto bytes = [&] {
-        QFile layout(file);
-        return layout.open(QIODevice::ReadOnly) ? layout.readAll() : QByteArray();
-    };
-    const QByteArray before = bytes();
-
-    Screen->RunDesign = [](QDialog& design) {
-        static_cast<TLabelLayoutView&>(design).DescriptionEdit->setText("Changed but cancelled");
-        return false;
-    };
-    Screen->ModifyButtonClick();
-    EXPECT_EQ(Screen->CurrentSetup()->Description, "Club");
-    EXPECT_EQ(bytes(), before);
-
-    Screen->RunDesign = [](QDialog& design) {
-        auto& view = static_cast<TLabelLayoutView&>(design);
-        EXPECT_EQ(view.Layout().Objects().size(), 1u);
-        view.DescriptionEdit->setText(QString(55, u'x'));
-        return true;
+    Screen->SetupList->setCurrentRow(1); // "Club"
+    const uint32_t club = Screen->CurrentSetup()->RecordNumber;
+    uint32_t designed = 0;
+    Screen->RunModify = [&](TLabelSetups& setups, uint32_t record, TAddressTable* table, QWidget*) -> std::optional<TLabelSetup> {
+        designed = record;
+        EXPECT_EQ(table, Table.get());
+        return setups.Update(record, "Aardvark club", TLabelStock::NewStock(), [](const QString& path) {
+            TLabelSetups::WriteNewLabelLayout(TLabelStock::NewStock(), path);
+        });
     };
     Screen->ModifyButtonClick();
-    ASSERT_EQ(Screen->SetupCount(), 1);
-    EXPECT_EQ(Screen->CurrentSetup()->Description, QString(50, u'x')); // 50 kept
-    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(designed, club);
+    EXPECT_EQ(Screen->SetupList->currentRow(), 0); // the stored setup, in its new place
+    EXPECT_EQ(Screen->CurrentSetup()->Description, "Aardvark club");
 
-    Screen->RunDesign = [](QDialog& design) {
-        EXPECT_EQ(static_cast<TLabelLayoutView&>(design).Description(), TLabelLayoutView::NewLabelDescription);
-        return true;
-    };
-    Screen->NewButtonClick();
-    ASSERT_EQ(Screen->SetupCount(), 2);
-    EXPECT_EQ(Screen->CurrentSetup()->Description, TLabelLayoutView::NewLabelDescription);
-    EXPECT_EQ(Screen->CurrentSetup()->Stock, TLabelStock::NewStock());
-    EXPECT_TRUE(QFile::exists(TProgramFolder::SysdataFolder() + Screen->CurrentSetup()->LayoutFile));
+    Screen->RunNew = [](TLabelSetups&, TAddressTable*, QWidget*) { return std::optional<TLabelSetup>(); };
+    Screen->NewButtonClick(); // cancelled: nothing added, the same setup current
+    EXPECT_EQ(Screen->SetupCount(), 2);
+    EXPECT_EQ(Screen->CurrentSetup()->Description, "Aardvark club");
 }
 
 } // namespace
