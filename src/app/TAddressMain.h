@@ -64,6 +64,8 @@ struct TAddressMainDialogs {
     std::function<void(TAddressTable&, QWidget*)> CountZipCodes;
 };
 
+class TLabelSetupScreen;
+
 class TAddressMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -165,6 +167,10 @@ public:
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
     void CountZipCodesClick();
+    // "Print &Labels" / "Labels": the label setup screen over the table (TAddressMainLabels.cpp).
+    void PrintLabelsClick();
+    // How the label setup screen runs (tests replace it to drive the screen).
+    static std::function<void(TLabelSetupScreen&)>& LabelScreenRunner();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();

@@ -1,13 +1,30 @@
 #include "TLabelCommands.h"
 #include "TCommandLine.h"
 #include "TConsolePrompts.h"
+#include "TRecordSetOptions.h"
 
 #include "data/TCsv.h"
 #include "labels/TLabelCatalogue.h"
 #include "labels/TLabelSetups.h"
 #include "labels/TLabelStockRules.h"
 #include "labels/TLabelTemplateQuery.h"
+#include "labels/TLabelPrinter.h"
+#include "layout/TLAddressDataSource.h"
 #include "layout/TLLabelPanel.h"
+#include "data/TAddressTable.h"
+#include "output/TFilePrinter.h"
+#include "output/TPagePainter.h"
+#include "output/TPrinterCalibration.h"
+#include "output/TReportFiler.h"
+#include "output/TReportPrinter.h"
+#include "settings/TProgramFolder.h"
+#include "tools/TAdcTable.h"
+#include "tools/TBulkMailPresort.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -116,10 +133,223 @@ int AddLabelSetup(const QStringList& arguments, QTextStream& out, QTextStream& e
     return 0;
 }
 
+// ---- quorvane labels
+
+struct TLabelsArguments {
+    TRecordSetOptions Records;
+    QString SetupName, SetupFile, TemplateName, Mask, CalibrationPrinter, Pdf, Printer, PngFolder;
+    bool Presort = false;
+    int Skip = 0;
+    int PerRecord = 1;
+    int FromPage = 0, ToPage = 0;
+};
+
+int Number(const QString& option, const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        throw TUsageError(QStringLiteral("labels: %1 takes a number from %2 to %3").arg(option).arg(low).arg(high).toStdString());
+    return value;
+}
+
+TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
+{
+    const QString command = QStringLiteral("labels");
+    TLabelsArguments a;
+    bool skipGiven = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (a.Records.Take(command, arguments, i))
+            continue;
+        const QString& option = arguments[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TUsageError(("labels: " + option + " needs a value").toStdString());
+            return arguments[++i];
+        };
+        if (option == QLatin1String("--setup"))
+            a.SetupName = value();
+        else if (option == QLatin1String("--setup-file"))
+            a.SetupFile = value();
+        else if (option == QLatin1String("--template"))
+            a.TemplateName = value();
+        else if (option == QLatin1String("--presort"))
+            a.Presort = true;
+        else if (option == QLatin1String("--skip")) {
+            a.Skip = Number(option, value(), 0, TLabelPositionMask::MaximumPositions - 1);
+            skipGiven = true;
+        } else if (option == QLatin1String("--mask"))
+            a.Mask = value();
+        else if (option == QLatin1String("--per-record"))
+            a.PerRecord = Number(option, value(), 1, 99);
+        else if (option == QLatin1String("--calibration"))
+            a.CalibrationPrinter = value();
+        else if (option == QLatin1String("--pdf"))
+            a.Pdf = QFileInfo(value()).absoluteFilePath();
+        else if (option == QLatin1String("--printer"))
+            a.Printer = value();
+        else if (option == QLatin1String("--preview-png"))
+            a.PngFolder = value();
+        else if (option == QLatin1String("--pages")) {
+            const QStringList range = value().split(u'-');
+            if (range.size() != 2)
+                throw TUsageError("labels: --pages takes A-B");
+            a.FromPage = Number(option, range[0], 1, 1 << 30);
+            a.ToPage = Number(option, range[1], a.FromPage, 1 << 30);
+        } else
+            throw TUsageError(("labels: unknown option " + option + " (see --help)").toStdString());
+    }
+    a.Records.Check(command);
+    if (a.SetupName.isEmpty() == (a.SetupFile.isEmpty() && a.TemplateName.isEmpty()) ||
+        a.SetupFile.isEmpty() != a.TemplateName.isEmpty())
+        throw TUsageError("labels: give --setup DESC, or --setup-file FILE.L with --template TEMPLATE");
+    if (skipGiven && !a.Mask.isEmpty())
+        throw TUsageError("labels: give --skip or --mask, not both");
+    if (a.Pdf.isEmpty() == a.Printer.isEmpty())
+        throw TUsageError("labels: give one of --pdf FILE or --printer NAME");
+    return a;
+}
+
+// The stock and the layout file the run prints with.
+std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
+{
+    if (!a.SetupName.isEmpty()) {
+        auto setups = TLabelSetups::Open();
+        if (!setups)
+            throw std::runtime_error("Unable to Open LABEL.DBF");
+        for (const TLabelSetup& setup : setups->Setups()) {
+            if (setup.Description.trimmed().compare(a.SetupName.trimmed(), Qt::CaseInsensitive) != 0)
+                continue;
+            const QString file = TProgramFolder::SysdataFolder() + setup.LayoutFile.trimmed();
+            if (setup.LayoutFile.trimmed().isEmpty() || !QFileInfo::exists(file))
+                throw std::runtime_error("Label definition file has been removed from the sysdata directory");
+            return {setup.Stock, file};
+        }
+        throw std::runtime_error(("No label setup named \"" + a.SetupName + "\"").toStdString());
+    }
+    if (!QFileInfo(a.SetupFile).isFile())
+        throw std::runtime_error(("No layout file " + a.SetupFile).toStdString());
+    const std::optional<TLabelStock> stock = TemplateStock(a.TemplateName);
+    if (!stock)
+        throw std::runtime_error("Unable to Open LBLTPL.DBF");
+    return {*stock, a.SetupFile};
+}
+
+void WritePagePngs(const TPageStream& pages, int from, int to, const QString& folder)
+{
+    constexpr double dotsPerInch = 96.0;
+    QDir().mkpath(folder);
+    for (int number = from; number <= to; ++number) {
+        const TDisplayList& page = pages.Page(number);
+        QImage image(std::max(1, page.PageWidth().ToPixels(dotsPerInch)), std::max(1, page.PageHeight().ToPixels(dotsPerInch)),
+                     QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(page, true);
+        }
+        const QString path = QDir(folder).filePath(QStringLiteral("page%1.png").arg(number));
+        if (!image.save(path, "PNG"))
+            throw std::runtime_error(("Cannot write the file " + path).toStdString());
+    }
+}
+
+// Sets up and runs one job over the chosen records; false when it did not finish.
+bool RunLabelJob(TBaseReport& job, TLabelPrinter& printer, const TLabelStock& stock, QString* error)
+{
+    TLabelPrinter::SetUpPaper(job, stock);
+    job.OnPrint = [&printer](TBaseReport& report) { printer.Print(report); };
+    try {
+        if (job.Execute())
+            return true;
+        *error = job.ErrorText();
+    } catch (const std::exception& failure) {
+        *error = QString::fromLocal8Bit(failure.what());
+    }
+    return false;
+}
+
+int Labels(const QStringList& arguments, QTextStream& out)
+{
+    const TLabelsArguments a = ReadLabelsArguments(arguments);
+    const auto [stock, layoutFile] = LabelsSetup(a);
+    if (a.Skip >= stock.Positions())
+        throw TUsageError("labels: --skip leaves no position of the first sheet");
+
+    std::unique_ptr<TAddressTable> table = a.Records.Open(out);
+    table->SetExtraFields(true);
+    TLAddressDataSource data(*table);
+    TLLabelPanel panel;
+    panel.DataSet = &data;
+    panel.LoadFromFile(layoutFile);
+
+    TLabelPrintOptions options;
+    options.Stock = stock;
+    options.Mask = a.Mask.isEmpty() ? TLabelPositionMask(stock) : TLabelPositionMask::FromText(stock, a.Mask);
+    options.SkipPositions = a.Skip;
+    options.LabelsPerRecord = a.PerRecord;
+    QTemporaryDir presortFolder;
+    if (a.Presort) {
+        // The run's own list, so the window's PRESORT.PSL is left alone.
+        options.Presort = true;
+        options.PresortListPath = presortFolder.filePath(QLatin1String(TBulkMailPresort::ListFileName));
+        TBulkMailPresort::Run(*table, TAdcTable::Load(), options.PresortListPath);
+    }
+    table->Table().goTop();
+    TLabelPrinter printer(panel, *table, options);
+
+    const QString target = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
+    const QString calibrationPrinter = !a.CalibrationPrinter.isEmpty() ? a.CalibrationPrinter : a.Printer;
+    const TPrinterCalibration calibration = calibrationPrinter.isEmpty()
+        ? TPrinterCalibration()
+        : TPrinterCalibration::Load(TProgramFolder::SettingsFile(), calibrationPrinter);
+    QString error;
+    int sheets = 0;
+    if (a.FromPage == 0 && a.PngFolder.isEmpty()) {
+        // Pages go to the document as they are finished: memory stays flat on any run.
+        TCalibrated<TReportPrinter> job;
+        job.Calibration = calibration;
+        job.Title = QStringLiteral("Labels");
+        if (!job.SelectPrinter(target))
+            throw std::runtime_error(("No printer named " + target).toStdString());
+        if (!a.Pdf.isEmpty())
+            job.Printers().SetPdfFileName(a.Pdf);
+        if (!RunLabelJob(job, printer, stock, &error))
+            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        sheets = printer.Sheets();
+    } else {
+        TPageStream pages;
+        TCalibrated<TReportFiler> job(pages);
+        job.Calibration = calibration;
+        if (!job.SelectPrinter(target))
+            throw std::runtime_error(("No printer named " + target).toStdString());
+        if (!RunLabelJob(job, printer, stock, &error))
+            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        const int from = a.FromPage == 0 ? 1 : std::min(a.FromPage, pages.PageCount());
+        const int to = a.FromPage == 0 ? pages.PageCount() : std::min(a.ToPage, pages.PageCount());
+        if (!a.PngFolder.isEmpty())
+            WritePagePngs(pages, from, to, a.PngFolder);
+        TFilePrinter file;
+        file.Printers().SelectPrinter(target);
+        if (!a.Pdf.isEmpty())
+            file.Printers().SetPdfFileName(a.Pdf);
+        if (!file.ExecuteRange(pages, QStringLiteral("Labels"), from, to))
+            throw std::runtime_error(file.Error().isEmpty() ? std::string("Label printing failed") : file.Error().toStdString());
+        sheets = to - from + 1;
+    }
+    out << "labels: " << printer.Labels() << ", sheets: " << sheets << "\n";
+    if (printer.NotPresorted() > 0)
+        out << printer.NotPresortedNote() << "\n";
+    return 0;
+}
+
 } // namespace
 
 void TLabelCommands::Register()
 {
+    TCommandLine::Register(QStringLiteral("labels"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
+        return RunCommand(QStringLiteral("labels"), o, e, [&] { return Labels(a, o); });
+    });
     TCommandLine::Register(QStringLiteral("stocks"), &TLabelCommands::Stocks);
     TCommandLine::Register(QStringLiteral("setups"), &TLabelCommands::Setups);
 }

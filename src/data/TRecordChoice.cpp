@@ -69,21 +69,20 @@ void TRecordChoice::Position(TPrintout printout, TRecords records, bool startFro
     }
     if (startFromCurrent) {
         rows.go(SavedRecord);
-        if (InRecordSet())
+        if (InRecordSet(Table))
             return;
         TUserPrompts::Current().Information(QLatin1String(OutOfRangeMessage));
     }
     rows.goTop();
 }
 
-// Going to a record by number lands on it whatever the set, so membership is asked for.
-bool TRecordChoice::InRecordSet()
+bool TRecordChoice::InRecordSet(TAddressTable& table)
 {
-    xbase::DbfTable& rows = Table.Table();
+    xbase::DbfTable& rows = table.Table();
     if (rows.eof())
         return false;
     if (rows.flaggedHidden() && rows.record()[0] == xbase::dbf::kDeletedFlag)
         return false;
-    const std::string& condition = Table.Area().condition();
-    return condition.empty() || Table.Area().test(condition);
+    const std::string& condition = table.Area().condition();
+    return condition.empty() || table.Area().test(condition);
 }

@@ -30,11 +30,13 @@ public:
     bool SingleRecord() const { return Single; }
     // The records the dialog preselects.
     static TRecords DefaultRecords(TPrintout printout);
+    // Whether the table's current record belongs to its record set (going to a record by
+    // number lands on it whatever the set).
+    static bool InRecordSet(TAddressTable& table);
 
 private:
     void Narrow(TPrintout printout, TRecords records);
     void Position(TPrintout printout, TRecords records, bool startFromCurrent);
-    bool InRecordSet();
 
     TAddressTable& Table;
     uint32_t SavedRecord = 0;

@@ -3,6 +3,8 @@
 // one leaves it blank. The mask is sized to the stock, so a 10 x 30 sheet has all 300 flags.
 #pragma once
 
+#include <QString>
+
 #include <vector>
 
 class TLabelStock;
@@ -21,6 +23,10 @@ public:
     void Set(int position, bool printed);
     void SetAll(bool printed);
     int CountSet() const;
+
+    // The positions named by `text` ("1,2,5-9", 1-based) set, all others clear. Throws
+    // std::runtime_error for text it cannot read or a position outside the sheet.
+    static TLabelPositionMask FromText(const TLabelStock& stock, const QString& text);
 
 private:
     std::vector<bool> Flags;

@@ -155,7 +155,7 @@ TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& descripti
 
 QString TLabelSetups::CloneDescription(const QString& description)
 {
-    return QStringLiteral("Clone of :") + description.left(CloneDescriptionWidth);
+    return (QStringLiteral("Clone of :") + description).left(CloneDescriptionWidth);
 }
 
 TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)

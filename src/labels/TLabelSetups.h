@@ -55,7 +55,7 @@ public:
     // leaves the row as it was.
     TLabelSetup Update(uint32_t recordNumber, const QString& description, const TLabelStock& stock,
                        const TLayoutWriter& writeLayout);
-    // "Clone of :" + the description cut to 50, the layout copied byte for byte to a new file.
+    // "Clone of :" + the description, cut to 50 characters; the layout copied byte for byte.
     TLabelSetup Clone(uint32_t recordNumber);
     // The row is deleted and its layout file removed.
     void Delete(uint32_t recordNumber);

@@ -1,8 +1,11 @@
 #include "TLDMultiLineAddressLabel.h"
 
 #include "TLDataPanel.h"
+#include "TLSymbolFonts.h"
 #include "TLStreamWriter.h"
 #include "TLValueRead.h"
+
+#include <QFontMetrics>
 
 QStringList TLDMultiLineAddressLabel::Compose(const std::function<QString(const QString&)>& value) const
 {
@@ -74,6 +77,48 @@ void TLDMultiLineAddressLabel::ShowData()
     Rewrap();
 }
 
+TLFont TLDMultiLineAddressLabel::FittedFont()
+{
+    const TLFont original = Font;
+    auto fits = [&] {
+        const QFontMetrics metrics(Font.ToQFont());
+        if (int(Lines().size()) * metrics.height() > Height())
+            return false;
+        for (const QString& line : Lines())
+            if (metrics.horizontalAdvance(TLSymbolFonts::DrawingText(Font.Name, line)) > Width())
+                return false;
+        return true;
+    };
+    TLFont fitted = original;
+    if (ShrinkToFit && !fits()) {
+        for (int points = original.PointSize() - 1; points >= MinimumShrinkPoints; --points) {
+            Font.SetPointSize(points);
+            Rewrap(); // wrapped lines depend on the font
+            fitted = Font;
+            if (fits())
+                break;
+        }
+        Font = original;
+        Rewrap();
+    }
+    return fitted;
+}
+
+void TLDMultiLineAddressLabel::Print(TBaseReport& report, TInches x, TInches y)
+{
+    const TLFont fitted = FittedFont();
+    if (fitted == Font) {
+        TLMultiLineBaseLabel::Print(report, x, y);
+        return;
+    }
+    const TLFont original = Font;
+    Font = fitted;
+    Rewrap();
+    TLMultiLineBaseLabel::Print(report, x, y);
+    Font = original;
+    Rewrap();
+}
+
 void TLDMultiLineAddressLabel::WriteProperties(TLStreamWriter& writer) const
 {
     TLMultiLineBaseLabel::WriteProperties(writer);
@@ -88,6 +133,9 @@ void TLDMultiLineAddressLabel::WriteProperties(TLStreamWriter& writer) const
     writer.Boolean("UseCountry", UseCountry);
     writer.Ident("ZipOptions", kZipOptionNames, int(ZipOptions));
     writer.Boolean("UpperCase", UpperCase);
+    // Written only when on, so a block without it is stored exactly as before.
+    if (ShrinkToFit)
+        writer.Boolean("ShrinkToFit", ShrinkToFit);
 }
 
 bool TLDMultiLineAddressLabel::ReadProperty(const QByteArray& name, const TLValue& value)
@@ -103,6 +151,7 @@ bool TLDMultiLineAddressLabel::ReadProperty(const QByteArray& name, const TLValu
         {"UsePhone", &TLDMultiLineAddressLabel::UsePhone},
         {"UseCountry", &TLDMultiLineAddressLabel::UseCountry},
         {"UpperCase", &TLDMultiLineAddressLabel::UpperCase},
+        {"ShrinkToFit", &TLDMultiLineAddressLabel::ShrinkToFit},
     };
     for (const auto& [flagName, member] : flags) {
         if (name == flagName) {

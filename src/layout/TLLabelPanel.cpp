@@ -75,6 +75,7 @@ std::unique_ptr<TLGraphicControl> TLLabelPanel::CreateObject(TLPanelState state)
     case psAddressLabel: {
         auto address = std::make_unique<TLDMultiLineAddressLabel>();
         address->Font = PanelFont;
+        address->ShrinkToFit = true; // a long address prints smaller rather than cut
         return address;
     }
     case psRectangle: return MakeShape(TShapeType::stRectangle, false);

@@ -1,11 +1,20 @@
 #include "TFilePrinter.h"
 
+#include <algorithm>
+
 bool TFilePrinter::Execute(const TPageStream& stream, const QString& title, int copies)
 {
+    return ExecuteRange(stream, title, 1, stream.PageCount(), copies);
+}
+
+bool TFilePrinter::ExecuteRange(const TPageStream& stream, const QString& title, int fromPage, int toPage, int copies)
+{
     ErrorText.clear();
-    if (stream.PageCount() == 0)
+    fromPage = std::max(1, fromPage);
+    toPage = std::min(stream.PageCount(), toPage);
+    if (stream.PageCount() == 0 || fromPage > toPage)
         return false;
-    const TDisplayList& first = stream.Page(1);
+    const TDisplayList& first = stream.Page(fromPage);
     TPrintSettings settings;
     settings.DocumentName = title;
     settings.Copies = copies;
@@ -19,7 +28,7 @@ bool TFilePrinter::Execute(const TPageStream& stream, const QString& title, int 
         ErrorText = session.Error();
         return false;
     }
-    for (int page = 1; page <= stream.PageCount(); ++page)
+    for (int page = fromPage; page <= toPage; ++page)
         session.PrintPage(stream.Page(page));
     if (!session.End()) {
         ErrorText = session.Error();

@@ -1,5 +1,7 @@
 #include "TPreviewForm.h"
 
+#include "TPrintPagesForm.h"
+
 #include "settings/TWindowPlacement.h"
 
 #include <QHBoxLayout>
@@ -39,6 +41,10 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent)
     for (QToolButton* button : NavigationButtons)
         bar->addWidget(button);
     bar->addStretch(1);
+    PrintButton = new QPushButton(QStringLiteral("Print"), this);
+    PrintButton->setVisible(false);
+    connect(PrintButton, &QPushButton::clicked, this, &TPreviewForm::PrintButtonClick);
+    bar->addWidget(PrintButton);
     auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
@@ -80,6 +86,7 @@ void TPreviewForm::FormActivate()
         Preview->ZoomPageWidth();
     else
         Preview->SetZoomFactor(InitialZoom);
+    PrintButton->setVisible(bool(OnPrintPages));
     const bool severalPages = Preview->PageCount() >= 2;
     for (QToolButton* button : NavigationButtons)
         button->setVisible(severalPages);
@@ -94,6 +101,13 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event)
         Preview->ScrollStep(event->key() == Qt::Key_Up ? -1 : 1);
     else
         QDialog::keyPressEvent(event);
+}
+
+void TPreviewForm::PrintButtonClick()
+{
+    int from = 1, to = 1;
+    if (OnPrintPages && Stream && TPrintPagesForm::Ask(this, Stream->PageCount(), &from, &to))
+        OnPrintPages(from, to);
 }
 
 bool TPreviewForm::NavigationVisible() const

@@ -40,6 +40,10 @@ public:
 
     // The Help command; the main window connects it to the help pages.
     std::function<void()> OnHelp;
+    // With a handler, a "Print" button asks "Pages from … to …" and hands the range over, so a
+    // jammed sheet is printed again without running the job again.
+    std::function<void(int fromPage, int toPage)> OnPrintPages;
+    void PrintButtonClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,4 +59,5 @@ private:
     int InitialZoom = izWholePage;
     bool Activated = false;
     QList<QToolButton*> NavigationButtons;
+    QPushButton* PrintButton = nullptr;
 };

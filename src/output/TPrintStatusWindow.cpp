@@ -42,20 +42,40 @@ TPrintOutcome TPrintStatusWindow::RunJob()
 {
     Job.StatusLabel = [this](const QString& text) { SetStatus(text); };
     Job.OnProcessEvents = [] { QApplication::processEvents(); };
-    Job.Execute();
+    Failure.clear();
+    try {
+        Job.Execute();
+    } catch (const std::exception& error) {
+        // The engine has aborted the document (a half-written PDF is removed); the job failed.
+        Failure = QString::fromLocal8Bit(error.what());
+        if (Failure.isEmpty())
+            Failure = QStringLiteral("The job failed");
+    }
     Job.StatusLabel = nullptr;
     Job.OnProcessEvents = nullptr;
-    if (Job.Aborted())
+    if (!Failure.isEmpty())
+        Result = TPrintOutcome::poFailed;
+    else if (Job.Aborted())
         Result = TPrintOutcome::poCanceled;
     else if (Job.StopRequested())
         Result = TPrintOutcome::poStopped;
     else
         Result = TPrintOutcome::poCompleted;
-    SetStatus(FinalText());
-    if (Job.Aborted() && !Job.ErrorText().isEmpty())
+    QString text = FinalText();
+    if (FinalNote && Result != TPrintOutcome::poFailed) {
+        const QString note = FinalNote();
+        if (!note.isEmpty())
+            text += u'\r' + note;
+    }
+    SetStatus(text);
+    if (Result == TPrintOutcome::poFailed)
+        TUserPrompts::Current().Information(Failure);
+    else if (Job.Aborted() && !Job.ErrorText().isEmpty())
         TUserPrompts::Current().Information(Job.ErrorText());
     CancelButton->setText(QStringLiteral("Ok"));
     CancelButton->setDefault(true);
+    if (IsPreview && Result == TPrintOutcome::poCompleted && ClosePreviewWhenDone)
+        QTimer::singleShot(0, this, &QDialog::accept);
     return Result;
 }
 
@@ -68,6 +88,8 @@ QString TPrintStatusWindow::FinalText() const
         return Job.StatusMessage(Texts.PreviewStopped);
     case TPrintOutcome::poCompleted:
         return Job.StatusMessage(IsPreview ? Texts.PreviewReady : Texts.PrintCompleted);
+    case TPrintOutcome::poFailed:
+        return Job.StatusMessage(IsPreview ? Texts.PreviewFailed : Texts.PrintFailed) + u'\r' + Failure;
     case TPrintOutcome::poNotRun:
         break;
     }

@@ -12,6 +12,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -22,11 +24,14 @@ struct TStatusTexts {
     QString PreviewStopped;
     QString PrintCompleted;
     QString PreviewReady;
+    // A job that failed (an engine error, a failing printer or file): the error follows.
+    QString PrintFailed = QStringLiteral("\rPrint Failed!");
+    QString PreviewFailed = QStringLiteral("\rPreview Failed!");
     QString CancelQuestion;
     QString CancelCaption = QStringLiteral("CANCEL");
 };
 
-enum class TPrintOutcome { poNotRun, poCompleted, poCanceled, poStopped };
+enum class TPrintOutcome { poNotRun, poCompleted, poCanceled, poStopped, poFailed };
 
 class TPrintStatusWindow : public QDialog {
     Q_OBJECT
@@ -42,6 +47,13 @@ public:
     // The status text as set, with "\r" between its lines.
     QString StatusText() const { return Status; }
     QString ButtonText() const;
+    // The error that ended a failed job.
+    QString FailureText() const { return Failure; }
+
+    // A preview that completed closes the window by itself.
+    bool ClosePreviewWhenDone = false;
+    // A line the caller adds to the final status (what the run counted).
+    std::function<QString()> FinalNote;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -57,6 +69,7 @@ private:
     QLabel* StatusLabel;
     QPushButton* CancelButton;
     QString Status;
+    QString Failure;
     bool Activated = false;
     TPrintOutcome Result = TPrintOutcome::poNotRun;
 };

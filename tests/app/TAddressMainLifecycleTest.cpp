@@ -7,6 +7,7 @@
 #include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
 #include "data/TFieldLengths.h"
+#include "labels/TLabelSetupScreen.h"
 #include "prompts/TScriptedUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -431,6 +432,38 @@ TEST(TAddressMainLifecycle, FilterCommandsSaveClearRestoreAndClearTags)
     started.Window.ClearTagsClick();
     EXPECT_FALSE(started.Window.TaggedCheck->isChecked());
     EXPECT_FALSE(started.Table().FieldText(QStringLiteral("TAG")).isEmpty()); // no record rewritten
+}
+
+TEST(TAddressMainLifecycle, PrintLabelsOpensTheSetupScreenWithDerivedFieldsAndPutsTheWindowBack)
+{
+    TStartedWindow started;
+    for (const char* name : {"Clark", "Adams", "Brown"})
+        AppendRecord(started.Table(), {{"FNAME", QStringLiteral("Pat")}, {"LNAME", QLatin1String(name)}, {"ZIP", QStringLiteral("60601")}});
+    started.Window.SetOrderTo(QStringLiteral("Last Name"));
+    started.Window.LastRecord();
+    QAction* command = started.Window.Action(QStringLiteral("Print &Labels"));
+    ASSERT_TRUE(command->isEnabled());
+    EXPECT_TRUE(started.Window.LabelsButton->isEnabled());
+
+    const std::string condition = started.Table().Area().condition();
+    int opened = 0;
+    auto runner = TAddressMain::LabelScreenRunner();
+    TAddressMain::LabelScreenRunner() = [&](TLabelSetupScreen&) {
+        ++opened;
+        EXPECT_TRUE(started.Table().ExtraFieldsOn());
+        EXPECT_EQ(started.Table().Value(QStringLiteral("FullName")), QStringLiteral("Pat Clark"));
+        started.Table().SetOrderTag(QString()); // what a print run could leave behind
+        started.Table().Area().setCondition("LNAME=\"A\"");
+        started.Table().Table().goTop();
+    };
+    command->trigger();
+    started.Window.LabelsButton->click();
+    TAddressMain::LabelScreenRunner() = runner;
+    EXPECT_EQ(opened, 2);
+    EXPECT_FALSE(started.Table().ExtraFieldsOn());
+    EXPECT_EQ(started.Table().Area().order(), started.Table().Area().tagNumber("LNAME"));
+    EXPECT_EQ(started.Table().Area().condition(), condition);
+    EXPECT_EQ(started.Field("LNAME"), QStringLiteral("Clark"));
 }
 
 TEST(TAddressMainLifecycle, CountZipCodesCountsTheRecordSetAndKeepsOrderAndRecord)

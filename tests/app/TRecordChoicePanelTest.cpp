@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "data/SmallAddressTable.h"
 
-#include "app/TRecordChoicePanel.h"
+#include "output/TRecordChoicePanel.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

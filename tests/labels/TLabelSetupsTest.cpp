@@ -118,7 +118,9 @@ TEST_F(TLabelSetupsTest, CloneCutsTheNameAndCopiesTheLayoutDeleteRemovesTheFile)
     EXPECT_EQ(original.Description, longName); // all 60 kept on the row
 
     const TLabelSetup clone = setups->Clone(original.RecordNumber);
-    EXPECT_EQ(clone.Description, "Clone of :" + QString(50, QLatin1Char('A')));
+    // The whole new name is cut to 50: "Clone of :" and the first 40 of the old one.
+    EXPECT_EQ(clone.Description, "Clone of :" + QString(40, QLatin1Char('A')));
+    EXPECT_EQ(TLabelSetups::CloneDescription("Short"), "Clone of :Short");
     EXPECT_EQ(clone.Stock, original.Stock);
     EXPECT_NE(clone.LayoutFile, original.LayoutFile);
     QByteArray originalBytes, cloneBytes;
