@@ -6,6 +6,7 @@
 #include "TPresortCommands.h"
 #include "TLetterCommands.h"
 #include "TLabelCommands.h"
+#include "TEnvelopeCommands.h"
 #include "TTableCommands.h"
 #include "TToolCommands.h"
 
@@ -31,6 +32,7 @@ void TCommandLine::RegisterStandardCommands()
     TPresortCommands::Register();
     TLetterCommands::Register();
     TLabelCommands::Register();
+    TEnvelopeCommands::Register(); // after the labels: it adds "setups envelopes"
     TToolCommands::Register();
 }
 
@@ -110,6 +112,12 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] setups labels\n"
         "  quorvane [--home DIR] setups labels add DESC (--template TEMPLATE |\n"
         "             --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER) [--layout FILE]\n"
+        "  quorvane [--home DIR] setups envelopes\n"
+        "  quorvane [--home DIR] envelopes TABLE (--setup DESC | --setup-file FILE [--size CODE|LxW])\n"
+        "             [--feed ORIENTATION,FACING,POSITION[,clockwise]] [--paper CODE|WxH]\n"
+        "             [--orientation portrait|landscape] [record-set options]\n"
+        "             [--choice all|filter|current|from-current] [--recno N]\n"
+        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
         "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
         "                                             [record-set options] [--tag]\n"
         "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
@@ -156,6 +164,11 @@ QString TCommandLine::HelpText()
         "across, down, paper code, layout file); add makes one from a template's DESCRIPT (exact) or from\n"
         "values in inches (PAPER: LTR, LTRL, A4, A4L, A5), its layout a copy of FILE or one address block,\n"
         "and prints the new layout file's name.\n"
+        "setups envelopes writes the envelope setups as CSV (DESCRIPT, NUMBER, SIZE, LENGTH, WIDTH, BINARY).\n"
+        "envelopes prints one envelope per record (default order LNAME) as the envelope window does: the\n"
+        "feed from the settings unless --feed (portrait|landscape,up|down,left|right|center[,clockwise]),\n"
+        "the setup's paper in the feed orientation unless --paper/--orientation; a page that differs from\n"
+        "the envelope by more than an inch is warned about on stderr.\n"
         "\n"
         "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
         "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"

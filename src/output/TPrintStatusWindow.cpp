@@ -56,6 +56,8 @@ TPrintOutcome TPrintStatusWindow::RunJob()
         TUserPrompts::Current().Information(Job.ErrorText());
     CancelButton->setText(QStringLiteral("Ok"));
     CancelButton->setDefault(true);
+    if (CloseWhenDone)
+        accept();
     return Result;
 }
 
@@ -82,7 +84,7 @@ void TPrintStatusWindow::CancelButtonClick()
         Job.Stop();
         return;
     }
-    if (TUserPrompts::Current().Question(Texts.CancelCaption, Texts.CancelQuestion))
+    if (Texts.CancelQuestion.isEmpty() || TUserPrompts::Current().Question(Texts.CancelCaption, Texts.CancelQuestion))
         Job.Abort();
 }
 

@@ -22,7 +22,7 @@ struct TStatusTexts {
     QString PreviewStopped;
     QString PrintCompleted;
     QString PreviewReady;
-    QString CancelQuestion;
+    QString CancelQuestion; // empty: Cancel aborts at once, without a question
     QString CancelCaption = QStringLiteral("CANCEL");
 };
 
@@ -42,6 +42,9 @@ public:
     // The status text as set, with "\r" between its lines.
     QString StatusText() const { return Status; }
     QString ButtonText() const;
+    // Closes the window by itself once the job has ended (the final text stays readable in the
+    // window until then, and in StatusText() afterwards).
+    bool CloseWhenDone = false;
 
 protected:
     void showEvent(QShowEvent* event) override;
