@@ -5,7 +5,12 @@
 
 namespace {
 
-long long Truncated(double value, double factor) { return static_cast<long long>(std::trunc(value * factor)); }
+// Sizes are decimal inches (10.51 is 10.50999... in binary), so a whole hundredth must not lose
+// one to the representation: a millionth of slack keeps 10.51 x 100 at 1051.
+long long Truncated(double value, double factor)
+{
+    return static_cast<long long>(std::trunc(value * factor + (value >= 0 ? 1e-6 : -1e-6)));
+}
 
 // The offset along one edge for a feed position: flush with the far side, centred, or at 0.
 double Along(TFeedPosition position, TFeedPosition farSide, double room)
