@@ -62,6 +62,8 @@ struct TAddressMainDialogs {
     std::function<void(const QString& number, QWidget*)> Dial;
     // "Count Zip Codes" over the table's record set; leaves order and record as they were.
     std::function<void(TAddressTable&, QWidget*)> CountZipCodes;
+    // "Print Envelope" over the table's record set (derived fields on while it is open).
+    std::function<void(TAddressTable&, QWidget*)> Envelopes;
 };
 
 class TAddressMain : public QMainWindow {
@@ -165,6 +167,7 @@ public:
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
     void CountZipCodesClick();
+    void PrintEnvelopesClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();
