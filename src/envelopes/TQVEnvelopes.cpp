@@ -61,8 +61,8 @@ TQVEnvelopes::TQVEnvelopes(TAddressTable& table, std::unique_ptr<TEnvelopeSetups
     setWindowTitle(QStringLiteral("Print Envelope"));
     Job.Title = QLatin1String(TEnvelopeForm::JobTitle);
     ThumbnailPanel.DataSet = Data.get();
-    DesignSetup = [this](TEnvelopeSetup& setup, bool isNew) {
-        return TEnvelopeDesignScreen::Design(*Setups, setup, isNew, Table, Job, this);
+    DesignSetup = [this](TEnvelopeSetups& setups, TEnvelopeSetup& setup, bool isNew) {
+        return TEnvelopeDesignScreen::Design(setups, setup, isNew, Table, Job, this);
     };
     ChooseSize = [this](const TEnvelopeSize& size) { return TChooseEnvelopeLayout::Choose(size, this); };
     ConfirmPrint = [this](TBaseReport& job, TEnvelopeForm& form) { return TEnvelopePrePrint::Confirm(job, form, this); };
@@ -294,7 +294,7 @@ void TQVEnvelopes::NewButtonClick()
     TEnvelopeSetup setup;
     setup.Description = QLatin1String(TEnvelopeSizes::DefaultDescription);
     setup.SetSize(*size);
-    if (DesignSetup(setup, true))
+    if (DesignSetup(*Setups, setup, true))
         FillList(setup.RecordNumber);
 }
 
@@ -303,7 +303,7 @@ void TQVEnvelopes::ModifyButtonClick()
     std::optional<TEnvelopeSetup> setup = CurrentSetup();
     if (!setup)
         return;
-    if (DesignSetup(*setup, false))
+    if (DesignSetup(*Setups, *setup, false))
         FillList(setup->RecordNumber);
 }
 

@@ -68,7 +68,7 @@ public:
 
     // Seams for tests: the design screen, the size dialog, the confirmation dialog, the status
     // and preview windows.
-    std::function<bool(TEnvelopeSetup&, bool isNew)> DesignSetup;
+    std::function<bool(TEnvelopeSetups&, TEnvelopeSetup&, bool isNew)> DesignSetup;
     std::function<std::optional<TEnvelopeSize>(const TEnvelopeSize&)> ChooseSize;
     std::function<bool(TBaseReport&, TEnvelopeForm&)> ConfirmPrint;
     std::function<void(TPrintStatusWindow&)> RunStatusWindow = [](TPrintStatusWindow& window) { window.exec(); };
