@@ -3,6 +3,7 @@
 #include "TCommandLine.h"
 #include "TConsolePrompts.h"
 #include "TLabelCommands.h"
+#include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TAddressTable.h"
@@ -56,11 +57,7 @@ struct TEnvelopeOptions {
     QString Feed;
     QString Paper;
     QString Orientation;
-    QString Choice = QStringLiteral("filter");
-    long RecordNumber = 0;
-    QString Pdf;
-    QString Printer;
-    QString PreviewFolder;
+    TPrintOptions Print;
 };
 
 TEnvelopeOptions Parse(const QStringList& arguments)
@@ -77,7 +74,7 @@ TEnvelopeOptions Parse(const QStringList& arguments)
             options.Order = value();
             continue;
         }
-        if (options.RecordSet.Take(QStringLiteral("envelopes"), arguments, i))
+        if (options.RecordSet.Take(QStringLiteral("envelopes"), arguments, i) || options.Print.Take(arguments, i))
             continue;
         if (argument == QLatin1String("--setup"))
             options.Setup = value();
@@ -93,22 +90,7 @@ TEnvelopeOptions Parse(const QStringList& arguments)
             options.Orientation = value().toLower();
             if (options.Orientation != QLatin1String("portrait") && options.Orientation != QLatin1String("landscape"))
                 throw Error(QStringLiteral("--orientation is portrait or landscape"));
-        } else if (argument == QLatin1String("--choice")) {
-            options.Choice = value();
-            if (!QStringList{"all", "filter", "current", "from-current"}.contains(options.Choice))
-                throw Error(QStringLiteral("--choice is all, filter, current or from-current"));
-        } else if (argument == QLatin1String("--recno")) {
-            bool ok = false;
-            options.RecordNumber = value().toLong(&ok);
-            if (!ok || options.RecordNumber < 1)
-                throw Error(QStringLiteral("--recno needs a record number from 1 on"));
-        } else if (argument == QLatin1String("--pdf"))
-            options.Pdf = value();
-        else if (argument == QLatin1String("--printer"))
-            options.Printer = value();
-        else if (argument == QLatin1String("--preview-png"))
-            options.PreviewFolder = value();
-        else
+        } else
             throw Error(QStringLiteral("unexpected %1 (see --help)").arg(argument));
     }
     if (options.RecordSet.Table.isEmpty())
@@ -118,8 +100,7 @@ TEnvelopeOptions Parse(const QStringList& arguments)
         throw Error(QStringLiteral("needs either --setup DESC or --setup-file FILE"));
     if (!options.Size.isEmpty() && options.SetupFile.isEmpty())
         throw Error(QStringLiteral("--size goes with --setup-file; a setup has its own size"));
-    if (options.Pdf.isEmpty() == options.Printer.isEmpty())
-        throw Error(QStringLiteral("needs either --pdf FILE or --printer NAME"));
+    options.Print.Check(QStringLiteral("envelopes"));
     return options;
 }
 
@@ -167,17 +148,6 @@ TEnvelopeSize LoadEnvelope(const TEnvelopeOptions& options, TEnvelopePanel& pane
     return setup->Size();
 }
 
-void SelectTarget(const TEnvelopeOptions& options, TBaseReport& job)
-{
-    if (!options.Pdf.isEmpty()) {
-        TPrinterSelection::SetPdfPrinterOffered(true);
-        job.SelectPrinter(TPrinterSelection::PdfPrinterName());
-        job.Printers().SetPdfFileName(QFileInfo(options.Pdf).absoluteFilePath());
-    } else if (!job.SelectPrinter(options.Printer)) {
-        throw Error(QStringLiteral("there is no printer named \"%1\" (known: %2)").arg(options.Printer, job.PrinterNames().join(", ")));
-    }
-}
-
 // What "Printer Setup" in the confirmation dialog would set: a paper and an orientation.
 void PrinterSetupOptions(const TEnvelopeOptions& options, TBaseReport& job)
 {
@@ -196,19 +166,6 @@ void PrinterSetupOptions(const TEnvelopeOptions& options, TBaseReport& job)
     if (!options.Orientation.isEmpty())
         job.SetOrientation(options.Orientation == QLatin1String("landscape") ? TOrientation::poLandscape
                                                                              : TOrientation::poPortrait);
-}
-
-void SetRecords(const TEnvelopeOptions& options, bool filtered, TEnvelopeForm& form)
-{
-    using TRecords = TRecordChoice::TRecords;
-    if (options.Choice == QLatin1String("all"))
-        form.SetRecords(TRecords::All, false);
-    else if (options.Choice == QLatin1String("current"))
-        form.SetRecords(TRecords::OnlyCurrent, false);
-    else if (options.Choice == QLatin1String("from-current"))
-        form.SetRecords(filtered ? TRecords::MatchingFilter : TRecords::All, true);
-    else
-        form.SetRecords(TRecords::MatchingFilter, false);
 }
 
 // Every page of the stream as DIR/envelope-0001.png, ... at 96 dots per inch.
@@ -253,33 +210,28 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
         throw Error(QStringLiteral("the filter matches no records: no envelopes to print"));
     if (table->Count() == 0)
         throw Error(QStringLiteral("the record set is empty: no envelopes to print"));
-    xbase::DbfTable& rows = table->Table();
-    if (options.RecordNumber > 0) {
-        if (static_cast<uint32_t>(options.RecordNumber) > rows.recordCount())
-            throw Error(QStringLiteral("the table has no record %1").arg(options.RecordNumber));
-        rows.go(static_cast<uint32_t>(options.RecordNumber));
-    } else {
-        rows.goTop();
-    }
+    options.Print.Position(*table);
     table->SetExtraFields(true);
 
     TReportPrinter job;
     TEnvelopeForm form(*table, panel, size, feed);
     TEnvelopePrinterSettings::Read(TProgramFolder::SettingsFile()).Apply(job);
-    SelectTarget(options, job);
+    options.Print.SelectPrinter(job.Printers());
     form.PreparePage(job);
     PrinterSetupOptions(options, job);
     if (form.PageMismatch(job))
         err << QString::fromLatin1(TEnvelopePlacement::MismatchWarning).replace(QLatin1String("\r\n"), QLatin1String("\n")) << "\n";
-    SetRecords(options, filtered, form);
+    bool fromCurrent = false;
+    const TRecordChoice::TRecords records = options.Print.Records(filtered, &fromCurrent);
+    form.SetRecords(records, fromCurrent);
     form.Run(job, [](TBaseReport& report) { report.Execute(); });
     if (job.Aborted() || form.EnvelopesPrinted() == 0) {
-        if (!options.Pdf.isEmpty())
-            QFile::remove(options.Pdf);
+        if (!options.Print.Pdf.isEmpty())
+            QFile::remove(options.Print.Pdf);
         throw Error(job.ErrorText().isEmpty() ? QStringLiteral("no envelopes were printed") : job.ErrorText());
     }
     const int printed = form.EnvelopesPrinted();
-    if (!options.PreviewFolder.isEmpty()) {
+    if (!options.Print.PreviewFolder.isEmpty()) {
         TPageStream pages;
         TReportFiler preview(pages);
         if (job.PaperCode() == TPaperCodes::pcCustom || !preview.SetPaper(job.PaperCode()))
@@ -288,11 +240,11 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
         preview.SetOrientation(job.Orientation());
         form.SetPreviewing(true);
         form.Run(preview, [](TBaseReport& report) { report.Execute(); });
-        WritePictures(pages, options.PreviewFolder);
+        WritePictures(pages, options.Print.PreviewFolder);
     }
     out << QString::fromLatin1(TEnvelopeForm::PrintCompletedText).mid(1) << " " << printed << " envelopes";
-    if (!options.Pdf.isEmpty())
-        out << " in " << options.Pdf;
+    if (!options.Print.Pdf.isEmpty())
+        out << " in " << options.Print.Pdf;
     out << "\n";
     return 0;
 }
