@@ -86,12 +86,16 @@ void TEnvelopeForm::Run(TBaseReport& job, const std::function<void(TBaseReport&)
     Panel.SerialRun = &serials;
     struct TDetach {
         TEnvelopePanel& Panel;
+        TBaseReport& Job;
         ~TDetach()
         {
             Panel.SerialRun = nullptr;
             Panel.DataSet = nullptr;
+            // The job may outlive this run (the setup screen keeps its printer job).
+            Job.OnBeforePrint = nullptr;
+            Job.OnPrint = nullptr;
         }
-    } detach{Panel};
+    } detach{Panel, job};
     {
         // Query, order and record come back when the choice goes, whatever happens inside.
         TRecordChoice choice(Table, TRecordChoice::TPrintout::Envelopes, Records, StartFromCurrent);
