@@ -5,6 +5,8 @@
 #include "envelopes/TEnvelopeForm.h"
 #include "envelopes/TEnvelopeSetups.h"
 
+#include "layout/TIMbSerialStore.h"
+#include "layout/TLIMBarCode.h"
 #include "output/TReportFiler.h"
 #include "xbase/WorkArea.h"
 
@@ -170,6 +172,24 @@ TEST_F(TEnvelopeFormTest, StopEndsAfterTheCurrentEnvelope)
     form.Run(job, [](TBaseReport& report) { report.Execute(); });
     EXPECT_EQ(Pages.PageCount(), 1);
     EXPECT_EQ(job.StatusMessage(job.StatusFormat), "Printing Page 1\r\r");
+}
+
+TEST_F(TEnvelopeFormTest, IntelligentMailSerialsStepPerEnvelopeAndAreKeptAfterRealRunsOnly)
+{
+    auto barcode = std::make_unique<TLIMBarCode>();
+    barcode->BarcodeId = "00";
+    barcode->ServiceTypeId = "270";
+    barcode->MailerId = "123456";
+    barcode->SerialStart = 100;
+    Panel.AddObject(std::move(barcode), QRect(400, 300, 300, 16));
+    const TIMbSerialStore store(TProgramFolder::SettingsFile());
+
+    Run(TRecords::All, false, 1, {}, true); // a preview: nothing was mailed
+    EXPECT_EQ(store.NextFree("123456"), -1);
+    Run(TRecords::All, false, 1); // three envelopes: serials 100, 101, 102
+    EXPECT_EQ(store.NextFree("123456"), 103);
+    Run(TRecords::OnlyCurrent, false, 1);
+    EXPECT_EQ(store.NextFree("123456"), 104);
 }
 
 } // namespace
