@@ -33,7 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "Print Le&tters", "Print &Envelopes", "Print &Reports"};
+    "Print Le&tters", "Print &Reports"};
 
 } // namespace
 
@@ -111,6 +111,8 @@ void TAddressMain::ConnectCommands()
     on("&Search", &TAddressMain::SearchClick);
     on("Delete &Records", &TAddressMain::DeleteRecordsClick);
     on("Count &Zip Codes", &TAddressMain::CountZipCodesClick);
+    on("Print &Envelopes", &TAddressMain::PrintEnvelopesClick);
+    connect(EnvelopesButton, &QPushButton::clicked, this, &TAddressMain::PrintEnvelopesClick);
     on("&Export ", &TAddressMain::ExportClick);
     on("Check && Repair &State and Zip Codes", &TAddressMain::StateZipCheckClick);
     on("Check && Repair &Duplicates", &TAddressMain::DupCheckClick);
@@ -315,7 +317,7 @@ QWidget* TAddressMain::BuildButtonBar()
     EnvelopesButton = make("Envelopes");
     ReportsButton = make("Reports");
     layout->addStretch();
-    for (QPushButton* later : {LettersButton, EnvelopesButton, ReportsButton})
+    for (QPushButton* later : {LettersButton, ReportsButton})
         later->setToolTip(NotAvailableText());
     return bar;
 }

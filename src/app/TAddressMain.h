@@ -62,6 +62,8 @@ struct TAddressMainDialogs {
     std::function<void(const QString& number, QWidget*)> Dial;
     // "Count Zip Codes" over the table's record set; leaves order and record as they were.
     std::function<void(TAddressTable&, QWidget*)> CountZipCodes;
+    // "Print Envelope" over the table's record set (derived fields on while it is open).
+    std::function<void(TAddressTable&, QWidget*)> Envelopes;
 };
 
 class TLabelSetupScreen;
@@ -171,6 +173,7 @@ public:
     void PrintLabelsClick();
     // How the label setup screen runs (tests replace it to drive the screen).
     static std::function<void(TLabelSetupScreen&)>& LabelScreenRunner();
+    void PrintEnvelopesClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();

@@ -115,6 +115,29 @@ void TAddressMain::TagAllClick()
     ShowRecord();
 }
 
+void TAddressMain::PrintEnvelopesClick()
+{
+    if (!Table || !OnRecord() || !TPrinterCheck::PrinterPresent())
+        return;
+    // The envelope window prints on a job of its own, so the program's printer stays as it was;
+    // the derived name and address fields are on while it is open, and off again on every path.
+    struct TEnvelopeGuard {
+        TAddressMain& Window;
+        explicit TEnvelopeGuard(TAddressMain& window) : Window(window)
+        {
+            Window.UpdatesSuspended = true;
+            Window.SetExtraFields(true);
+        }
+        ~TEnvelopeGuard()
+        {
+            Window.SetExtraFields(false);
+            Window.UpdatesSuspended = false;
+        }
+    } guard(*this);
+    Dialogs.Envelopes(*Table, this);
+    ShowMovedRecord(); // the window's record buttons move the current record
+}
+
 void TAddressMain::CountZipCodesClick()
 {
     if (!Table || !OnRecord() || !TPrinterCheck::PrinterPresent())

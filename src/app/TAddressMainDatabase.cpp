@@ -21,6 +21,7 @@
 #include "settings/TSettingsSave.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "envelopes/TQVEnvelopes.h"
 #include "tools/TCountZipCodes.h"
 
 #include <QAction>
@@ -55,6 +56,10 @@ void TAddressMain::InstallDefaultDialogs()
     Dialogs.RebuildIndexes = [](TAddressTable& table, QWidget* parent) { return TRebuildIndexesForm::Run(parent, table); };
     Dialogs.Dial = [](const QString& number, QWidget* parent) { TQVDialer::Execute(parent, number); };
     Dialogs.CountZipCodes = [](TAddressTable& table, QWidget* parent) { TCountZipCodes::Execute(parent, table); };
+    Dialogs.Envelopes = [](TAddressTable& table, QWidget* parent) {
+        if (auto window = TQVEnvelopes::Create(table, parent))
+            window->exec();
+    };
     Dialogs.Preferences = [](QWidget* parent) {
         TIniFile settings = Settings();
         return TPreferencesForm::Edit(settings, parent);

@@ -6,6 +6,7 @@
 #include "TPresortCommands.h"
 #include "TLetterCommands.h"
 #include "TLabelCommands.h"
+#include "TEnvelopeCommands.h"
 #include "TTableCommands.h"
 #include "TToolCommands.h"
 
@@ -31,6 +32,7 @@ void TCommandLine::RegisterStandardCommands()
     TPresortCommands::Register();
     TLetterCommands::Register();
     TLabelCommands::Register();
+    TEnvelopeCommands::Register(); // after the labels: it adds "setups envelopes"
     TToolCommands::Register();
 }
 
@@ -115,6 +117,12 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] setups labels\n"
         "  quorvane [--home DIR] setups labels add DESC (--template TEMPLATE |\n"
         "             --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER) [--layout FILE]\n"
+        "  quorvane [--home DIR] setups envelopes\n"
+        "  quorvane [--home DIR] envelopes TABLE (--setup DESC | --setup-file FILE [--size CODE|LxW])\n"
+        "             [--feed ORIENTATION,FACING,POSITION[,clockwise]] [--paper CODE|WxH]\n"
+        "             [--orientation portrait|landscape] [record-set options]\n"
+        "             [--choice all|filter|current|from-current] [--recno N]\n"
+        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
         "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
         "                                             [record-set options] [--tag]\n"
         "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
@@ -168,6 +176,11 @@ QString TCommandLine::HelpText()
         "under \"** Not presorted\"), --calibration applies a printer's stored calibration (a printer\n"
         "given with --printer has its own applied), --preview-png writes the pages as PNG, --pages\n"
         "prints only pages A to B. Prints \"labels: N, sheets: S\".\n"
+        "setups envelopes writes the envelope setups as CSV (DESCRIPT, NUMBER, SIZE, LENGTH, WIDTH, BINARY).\n"
+        "envelopes prints one envelope per record (default order LNAME) as the envelope window does: the\n"
+        "feed from the settings unless --feed (portrait|landscape,up|down,left|right|center[,clockwise]),\n"
+        "the setup's paper in the feed orientation unless --paper/--orientation; a page that differs from\n"
+        "the envelope by more than an inch is warned about on stderr.\n"
         "\n"
         "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
         "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"

@@ -2,6 +2,7 @@
 
 #include "TCommandLine.h"
 #include "TConsolePrompts.h"
+#include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TAddressTable.h"
@@ -127,13 +128,9 @@ struct TMergeOptions {
     QString Order;
     QString Letter;
     QString LetterFile;
-    QString Choice = QStringLiteral("filter");
-    long RecordNumber = 0;
+    TPrintOptions Print;
     int Copies = 1;
     QDate Today = QDate::currentDate();
-    QString Pdf;
-    QString Printer;
-    QString PreviewFolder;
 };
 
 TMergeOptions ParseMerge(const QStringList& arguments)
@@ -150,21 +147,12 @@ TMergeOptions ParseMerge(const QStringList& arguments)
             options.Order = value();
             continue;
         }
-        if (options.RecordSet.Take(QStringLiteral("letters merge"), arguments, i))
+        if (options.RecordSet.Take(QStringLiteral("letters merge"), arguments, i) || options.Print.Take(arguments, i))
             continue;
         if (argument == QLatin1String("--letter")) {
             options.Letter = value();
         } else if (argument == QLatin1String("--letter-file")) {
             options.LetterFile = value();
-        } else if (argument == QLatin1String("--choice")) {
-            options.Choice = value();
-            if (!QStringList{"all", "filter", "current", "from-current"}.contains(options.Choice))
-                throw Error(QStringLiteral("--choice is all, filter, current or from-current"));
-        } else if (argument == QLatin1String("--recno")) {
-            bool ok = false;
-            options.RecordNumber = value().toLong(&ok);
-            if (!ok || options.RecordNumber < 1)
-                throw Error(QStringLiteral("--recno needs a record number from 1 on"));
         } else if (argument == QLatin1String("--copies")) {
             bool ok = false;
             options.Copies = value().toInt(&ok);
@@ -175,12 +163,6 @@ TMergeOptions ParseMerge(const QStringList& arguments)
             options.Today = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
             if (text.size() != 8 || !options.Today.isValid())
                 throw Error(QStringLiteral("--date needs a date as YYYYMMDD, not %1").arg(text));
-        } else if (argument == QLatin1String("--pdf")) {
-            options.Pdf = value();
-        } else if (argument == QLatin1String("--printer")) {
-            options.Printer = value();
-        } else if (argument == QLatin1String("--preview-png")) {
-            options.PreviewFolder = value();
         } else {
             throw Error(QStringLiteral("merge: unexpected %1 (see --help)").arg(argument));
         }
@@ -190,8 +172,7 @@ TMergeOptions ParseMerge(const QStringList& arguments)
     options.RecordSet.Check(QStringLiteral("letters merge"));
     if (options.Letter.isEmpty() == options.LetterFile.isEmpty())
         throw Error(QStringLiteral("merge needs either --letter NAME or --letter-file FILE.rtf"));
-    if (options.Pdf.isEmpty() == options.Printer.isEmpty())
-        throw Error(QStringLiteral("merge needs either --pdf FILE or --printer NAME"));
+    options.Print.Check(QStringLiteral("merge"));
     return options;
 }
 
@@ -205,17 +186,6 @@ void LoadLetter(const TMergeOptions& options, TRichDocument& letter)
     const TLetterEntry entry = OneLetter(*store, options.Letter);
     store->Select(entry.RecordNumber);
     ReadRtf(store->Rtf(), QStringLiteral("letter \"%1\"").arg(entry.Description), letter);
-}
-
-void SelectPrinter(const TMergeOptions& options, TPrinterSelection& printers)
-{
-    if (!options.Pdf.isEmpty()) {
-        TPrinterSelection::SetPdfPrinterOffered(true);
-        printers.SelectPrinter(TPrinterSelection::PdfPrinterName());
-        printers.SetPdfFileName(QFileInfo(options.Pdf).absoluteFilePath());
-    } else if (!printers.SelectPrinter(options.Printer)) {
-        throw Error(QStringLiteral("there is no printer named \"%1\" (known: %2)").arg(options.Printer, printers.Printers().join(", ")));
-    }
 }
 
 // Each merged letter's pages as pictures: DIR/letter-0001-page-1.png, ...
@@ -254,33 +224,20 @@ int Merge(const QStringList& arguments, QTextStream& out, QTextStream& err)
     auto table = options.RecordSet.Open(out, options.Order);
     if (table->Count() == 0)
         throw Error(QStringLiteral("the record set is empty: no letters to print"));
-    xbase::DbfTable& rows = table->Table();
-    if (options.RecordNumber > 0) {
-        if (static_cast<uint32_t>(options.RecordNumber) > rows.recordCount())
-            throw Error(QStringLiteral("the table has no record %1").arg(options.RecordNumber));
-        rows.go(static_cast<uint32_t>(options.RecordNumber));
-    } else {
-        rows.goTop();
-    }
+    options.Print.Position(*table);
     TPrinterSelection printers;
-    SelectPrinter(options, printers);
+    options.Print.SelectPrinter(printers);
 
-    using TRecords = TRecordChoice::TRecords;
     const bool filtered = !options.RecordSet.Filter.isEmpty() || !options.RecordSet.Queries.isEmpty() ||
                           options.RecordSet.Tagged || options.RecordSet.Reverse;
     TLetterPrintJob job(*table, letter, printers);
-    if (options.Choice == QLatin1String("all"))
-        job.SetRecords(TRecords::All, false);
-    else if (options.Choice == QLatin1String("current"))
-        job.SetRecords(TRecords::OnlyCurrent, false);
-    else if (options.Choice == QLatin1String("from-current"))
-        job.SetRecords(filtered ? TRecords::MatchingFilter : TRecords::All, true);
-    else
-        job.SetRecords(TRecords::MatchingFilter, false);
+    bool fromCurrent = false;
+    const TRecordChoice::TRecords records = options.Print.Records(filtered, &fromCurrent);
+    job.SetRecords(records, fromCurrent);
     job.SetCopies(options.Copies);
     job.SetToday(options.Today);
     job.SetDocumentName(options.Letter.isEmpty() ? QFileInfo(options.LetterFile).completeBaseName() : options.Letter);
-    TPreviewPictures pictures(options.PreviewFolder);
+    TPreviewPictures pictures(options.Print.PreviewFolder);
     job.OnMerged = [&](const TRichDocument& merged) { pictures(merged); };
     // The status line of the print window, kept on one line of stderr.
     bool shown = false;
@@ -296,8 +253,8 @@ int Merge(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (result != TLetterPrintJob::TResult::lrCompleted)
         throw Error(job.Error().isEmpty() ? QStringLiteral("the letters were not printed") : job.Error());
     out << job.FinalText() << " " << job.PagesPrinted() << " pages";
-    if (!options.Pdf.isEmpty())
-        out << " in " << options.Pdf;
+    if (!options.Print.Pdf.isEmpty())
+        out << " in " << options.Print.Pdf;
     out << "\n";
     return 0;
 }

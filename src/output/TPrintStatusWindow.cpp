@@ -76,6 +76,8 @@ TPrintOutcome TPrintStatusWindow::RunJob()
     CancelButton->setDefault(true);
     if (IsPreview && Result == TPrintOutcome::poCompleted && ClosePreviewWhenDone)
         QTimer::singleShot(0, this, &QDialog::accept);
+    else if (CloseWhenDone)
+        accept();
     return Result;
 }
 
@@ -104,7 +106,7 @@ void TPrintStatusWindow::CancelButtonClick()
         Job.Stop();
         return;
     }
-    if (TUserPrompts::Current().Question(Texts.CancelCaption, Texts.CancelQuestion))
+    if (Texts.CancelQuestion.isEmpty() || TUserPrompts::Current().Question(Texts.CancelCaption, Texts.CancelQuestion))
         Job.Abort();
 }
 

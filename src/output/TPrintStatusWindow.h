@@ -27,7 +27,7 @@ struct TStatusTexts {
     // A job that failed (an engine error, a failing printer or file): the error follows.
     QString PrintFailed = QStringLiteral("\rPrint Failed!");
     QString PreviewFailed = QStringLiteral("\rPreview Failed!");
-    QString CancelQuestion;
+    QString CancelQuestion; // empty: Cancel aborts at once, without a question
     QString CancelCaption = QStringLiteral("CANCEL");
 };
 
@@ -54,6 +54,9 @@ public:
     bool ClosePreviewWhenDone = false;
     // A line the caller adds to the final status (what the run counted).
     std::function<QString()> FinalNote;
+    // Closes the window by itself once the job has ended (the final text stays readable in the
+    // window until then, and in StatusText() afterwards).
+    bool CloseWhenDone = false;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -6,6 +6,30 @@
 #include <QFile>
 #include <QPrinter>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Qt's PDF writer compresses every page through large temporary buffers. With the C library's
+// default thresholds each page maps and unmaps them (or grows and trims the heap) afresh, and
+// the page faults cost several times the drawing itself: 10,000 envelopes took 7 s of CPU
+// instead of 1.3 s. Keeping up to 64 MB of freed memory in the heap stops that churn.
+void KeepPageBuffers()
+{
+#ifdef __GLIBC__
+    static const bool tuned = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    (void)tuned;
+#endif
+}
+
+} // namespace
+
 TPrinterSession::~TPrinterSession()
 {
     if (Painter)
@@ -18,6 +42,7 @@ bool TPrinterSession::Begin(const TPrintSettings& settings)
     FileName.clear();
     PagesPrinted = 0;
     QPrinter& printer = Printers.Printer();
+    KeepPageBuffers();
     if (Printers.IsPdfPrinter()) {
         FileName = Printers.FixedPdfFileName();
         if (FileName.isEmpty())

@@ -489,3 +489,23 @@ TEST(TAddressMainLifecycle, CountZipCodesCountsTheRecordSetAndKeepsOrderAndRecor
     EXPECT_EQ(started.Table().Area().order(), started.Table().Area().tagNumber("LNAME"));
     EXPECT_EQ(started.Field("LNAME"), QStringLiteral("Clark"));
 }
+
+TEST(TAddressMainLifecycle, EnvelopesOpenWithTheDerivedFieldsOnAndOffAfterwards)
+{
+    TStartedWindow started;
+    AppendRecord(started.Table(), {{"LNAME", QStringLiteral("Adams")}, {"FNAME", QStringLiteral("Ann")}});
+    started.Window.FirstRecord();
+    QAction* command = started.Window.Action(QStringLiteral("Print &Envelopes"));
+    EXPECT_TRUE(command->isEnabled());
+    EXPECT_NE(command->toolTip(), TAddressMain::NotAvailableText());
+    int opened = 0;
+    started.Window.Dialogs.Envelopes = [&](TAddressTable& table, QWidget*) {
+        ++opened;
+        EXPECT_TRUE(table.ExtraFieldsOn());
+        EXPECT_EQ(table.Value(QStringLiteral("FullName")), QStringLiteral("Ann Adams"));
+    };
+    command->trigger();
+    started.Window.EnvelopesButton->click();
+    EXPECT_EQ(opened, 2);
+    EXPECT_FALSE(started.Table().ExtraFieldsOn());
+}

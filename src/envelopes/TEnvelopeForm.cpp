@@ -1,0 +1,162 @@
+#include "TEnvelopeForm.h"
+
+#include "TEnvelopeSetups.h"
+
+#include "data/TAddressTable.h"
+#include "layout/TIMbSerialStore.h"
+#include "layout/TLAddressDataSource.h"
+#include "layout/TLIMBarCode.h"
+#include "layout/TLLabelObjectFiler.h"
+#include "layout/TLLabelPanel.h"
+#include "output/TPaperCodes.h"
+#include "settings/TProgramFolder.h"
+#include "xbase/DbfTable.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace {
+
+// The panel prints while the guard lives, and stops printing however the loop ends.
+class TPrintingFlag {
+public:
+    explicit TPrintingFlag(TEnvelopePanel& panel) : Panel(panel) { Panel.Printing = true; }
+    ~TPrintingFlag() { Panel.Printing = false; }
+    TPrintingFlag(const TPrintingFlag&) = delete;
+    TPrintingFlag& operator=(const TPrintingFlag&) = delete;
+
+private:
+    TEnvelopePanel& Panel;
+};
+
+} // namespace
+
+TEnvelopeForm::TEnvelopeForm(TAddressTable& table, TEnvelopePanel& panel, TEnvelopeSize size, TEnvelopeFeedSettings feed)
+    : Table(table), Panel(panel), EnvelopeSize(std::move(size)), Feed(feed)
+{
+}
+
+void TEnvelopeForm::LoadLayout(TEnvelopePanel& panel, const TEnvelopeSetup& setup)
+{
+    panel.DeleteAllObjects();
+    const QString path = TProgramFolder::SysdataFolder() + setup.LayoutFile;
+    if (setup.LayoutFile.isEmpty() || !QFileInfo::exists(path))
+        throw std::runtime_error(MissingLayoutText);
+    TLLabelObjectFiler().ReadIntoPanel(panel, path);
+}
+
+void TEnvelopeForm::SetRecords(TRecordChoice::TRecords records, bool startFromCurrent)
+{
+    Records = records;
+    StartFromCurrent = startFromCurrent;
+    OnlyCurrentRecord = records == TRecordChoice::TRecords::OnlyCurrent;
+}
+
+void TEnvelopeForm::PreparePage(TBaseReport& job) const
+{
+    job.Title = QLatin1String(JobTitle);
+    if (EnvelopeSize.Code == TEnvelopeSizes::CustomCode && EnvelopeSize.Known())
+        job.SetCustomPaper(TInches(EnvelopeSize.Width), TInches(EnvelopeSize.Length)); // upright, as the printer's envelopes
+    else
+        job.SetPaper(EnvelopeSize.Code);
+    job.SetOrientation(Feed.PageOrientation());
+}
+
+bool TEnvelopeForm::PageMismatch(TBaseReport& job) const
+{
+    return TEnvelopePlacement::PageMismatch(job.PageWidth().Value(), job.PageHeight().Value(), EnvelopeSize.Length,
+                                            EnvelopeSize.Width);
+}
+
+void TEnvelopeForm::Attach(TBaseReport& job)
+{
+    job.OnBeforePrint = [this](TBaseReport& report) { BeforePrint(report); };
+    job.OnPrint = [this](TBaseReport& report) { Print(report); };
+}
+
+void TEnvelopeForm::Run(TBaseReport& job, const std::function<void(TBaseReport&)>& runJob)
+{
+    if (!EnvelopeSize.Known())
+        throw std::runtime_error(UnknownSizeText);
+    TLAddressDataSource data(Table);
+    Panel.DataSet = &data;
+    // Serials handed out count as used after a real run, also a cancelled one.
+    TIMbSerialRun serials(TIMbSerialStore(TProgramFolder::SettingsFile()), Previewing);
+    Panel.SerialRun = &serials;
+    struct TDetach {
+        TEnvelopePanel& Panel;
+        TBaseReport& Job;
+        ~TDetach()
+        {
+            Panel.SerialRun = nullptr;
+            Panel.DataSet = nullptr;
+            // The job may outlive this run (the setup screen keeps its printer job).
+            Job.OnBeforePrint = nullptr;
+            Job.OnPrint = nullptr;
+        }
+    } detach{Panel, job};
+    {
+        // Query, order and record come back when the choice goes, whatever happens inside.
+        TRecordChoice choice(Table, TRecordChoice::TPrintout::Envelopes, Records, StartFromCurrent);
+        OnlyCurrentRecord = choice.SingleRecord();
+        Attach(job);
+        runJob(job);
+    }
+    serials.Finish();
+}
+
+void TEnvelopeForm::BeforePrint(TBaseReport& job)
+{
+    Offset = {};
+    Envelopes = 0;
+    job.StatusFormat = QStringLiteral("Printing Page %p\r%0\r%1");
+    job.StatusText = {QString(), QString()};
+}
+
+void TEnvelopeForm::Print(TBaseReport& job)
+{
+    Offset = TEnvelopePlacement::Offsets(job.PageWidth().Value(), job.PageHeight().Value(), EnvelopeSize.Length,
+                                         EnvelopeSize.Width, Feed);
+    job.SetMarginLeft(TInches());
+    job.SetMarginTop(TInches());
+    TPrintingFlag printing(Panel);
+    xbase::DbfTable& rows = Table.Table();
+    while (!rows.eof() && !job.StopRequested() && !job.Aborted()) {
+        if (Envelopes > 0)
+            job.NewPage();
+        PrintOne(job);
+        ++Envelopes;
+        job.UpdateStatus();
+        if (OnlyCurrentRecord)
+            break;
+        rows.skip();
+        if (!job.ProcessEvents())
+            break;
+    }
+}
+
+void TEnvelopeForm::PrintOne(TBaseReport& job)
+{
+    if (Previewing) {
+        // The printer's printable area, so the preview shows what a real envelope would lose.
+        job.SetPen(Qt::red, Qt::DotLine, 1);
+        job.SetBrush(Qt::white, Qt::NoBrush);
+        job.Rectangle({job.UnprintableLeft(), job.UnprintableTop(), job.PageWidth() - job.UnprintableRight(),
+                       job.PageHeight() - job.UnprintableBottom()});
+        job.SetPen(Qt::black, Qt::SolidLine, 1);
+    }
+    Panel.RefreshData();
+    // ---- Printer calibration: the one place where the page transform is applied.
+    const TInchPoint origin = PageCalibration({TInches(Offset.Horizontal), TInches(Offset.Vertical)});
+    Panel.PrintObjects(job, origin.X, origin.Y);
+    StepSerials();
+}
+
+void TEnvelopeForm::StepSerials()
+{
+    // Envelopes have no counters; only the Intelligent Mail serials move on per piece.
+    for (const auto& object : Panel.Objects())
+        if (auto* barcode = dynamic_cast<TLIMBarCode*>(object.get()))
+            barcode->AdvanceCounter();
+}
