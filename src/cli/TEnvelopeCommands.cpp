@@ -16,6 +16,7 @@
 #include "output/TPageStream.h"
 #include "output/TPaperCodes.h"
 #include "output/TReportFiler.h"
+#include "output/TPrinterCalibration.h"
 #include "output/TReportPrinter.h"
 #include "settings/TProgramFolder.h"
 
@@ -213,10 +214,13 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
     options.Print.Position(*table);
     table->SetExtraFields(true);
 
-    TReportPrinter job;
+    TCalibrated<TReportPrinter> job;
     TEnvelopeForm form(*table, panel, size, feed);
     TEnvelopePrinterSettings::Read(TProgramFolder::SettingsFile()).Apply(job);
     options.Print.SelectPrinter(job.Printers());
+    // A real printer's stored calibration moves what is drawn on it; a PDF is drawn as laid out.
+    if (options.Print.Pdf.isEmpty())
+        job.Calibration = TPrinterCalibration::Load(TProgramFolder::SettingsFile(), job.DeviceName());
     form.PreparePage(job);
     PrinterSetupOptions(options, job);
     if (form.PageMismatch(job))

@@ -136,6 +136,7 @@ void TEnvelopeDesignScreen::BuildWindow()
     layout->setMenuBar(menus);
 
     DesignerWidget = new TLayoutDesigner(TLDesignerKind::Envelope, this);
+    DesignerWidget->SetObjectEditing(&ObjectEditing);
     TLDesignView* view = DesignerWidget->AddPanel(EnvelopePanel);
     Guides = new TEnvelopeGuides(*this, view);
     DesignerWidget->SetRecordMover([this](TLRecordStep step) {

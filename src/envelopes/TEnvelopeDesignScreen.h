@@ -10,6 +10,7 @@
 #include "TEnvelopeSetups.h"
 
 #include "layout/TLLabelPanel.h"
+#include "layout/TLStandardObjectEditing.h"
 
 #include <QDialog>
 #include <QMargins>
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<TLAddressDataSource> Data;
     TLOwner Owner;
     TEnvelopePanel EnvelopePanel{&Owner};
+    TLStandardObjectEditing ObjectEditing;
     TLayoutDesigner* DesignerWidget = nullptr;
     QWidget* Guides = nullptr;
     QLineEdit* Description = nullptr;

@@ -147,9 +147,8 @@ void TEnvelopeForm::PrintOne(TBaseReport& job)
         job.SetPen(Qt::black, Qt::SolidLine, 1);
     }
     Panel.RefreshData();
-    // ---- Printer calibration: the one place where the page transform is applied.
-    const TInchPoint origin = PageCalibration({TInches(Offset.Horizontal), TInches(Offset.Vertical)});
-    Panel.PrintObjects(job, origin.X, origin.Y);
+    // A printer's calibration is applied by the job to every finished page (TCalibrated).
+    Panel.PrintObjects(job, TInches(Offset.Horizontal), TInches(Offset.Vertical));
     StepSerials();
 }
 

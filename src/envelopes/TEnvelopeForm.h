@@ -39,11 +39,6 @@ public:
     static constexpr const char* UnknownSizeText = "Unknown envelope size: choose one with Layout";
     static constexpr const char* JobTitle = "Quorvane";
 
-    // A page transform applied to every envelope before it is drawn: it receives the offset
-    // where the layout would land and returns where it lands on this printer. Identity unless a
-    // printer calibration is installed (label and envelope jobs share the calibration).
-    using TPageCalibration = std::function<TInchPoint(TInchPoint origin)>;
-
     TEnvelopeForm(TAddressTable& table, TEnvelopePanel& panel, TEnvelopeSize size, TEnvelopeFeedSettings feed);
 
     // The setup's layout onto the panel (cleared first). Throws std::runtime_error with
@@ -55,7 +50,6 @@ public:
     void SetFeed(const TEnvelopeFeedSettings& feed) { Feed = feed; }
     const TEnvelopeFeedSettings& FeedSettings() const { return Feed; }
     const TEnvelopeSize& Size() const { return EnvelopeSize; }
-    TPageCalibration PageCalibration = [](TInchPoint origin) { return origin; };
 
     // The paper of the envelope's size code (a custom size for code 0) in the feed orientation.
     void PreparePage(TBaseReport& job) const;

@@ -377,8 +377,11 @@ void TQVEnvelopes::PrintEnvelopes(bool previewing)
     form.SetRecords(Records(), StartFromCurrent->isChecked());
     form.SetPreviewing(previewing);
 
+    // The printer's calibration moves everything drawn, in the preview as on paper.
+    Job.Calibration = TPrinterCalibration::Load(settingsFile, Job.DeviceName());
     TPageStream pages;
-    TReportFiler filer(pages);
+    TCalibrated<TReportFiler> filer(pages);
+    filer.Calibration = Job.Calibration;
     TBaseReport& target = previewing ? static_cast<TBaseReport&>(filer) : Job;
     if (previewing) {
         // The preview shows the printer's page: its paper and orientation.

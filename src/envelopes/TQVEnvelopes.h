@@ -14,6 +14,7 @@
 #include "data/TRecordChoice.h"
 #include "layout/TLLabelPanel.h"
 #include "output/TPrintStatusWindow.h"
+#include "output/TPrinterCalibration.h"
 #include "output/TReportPrinter.h"
 
 #include <QDialog>
@@ -89,7 +90,7 @@ private:
     std::unique_ptr<TEnvelopeSetups> Setups;
     std::vector<TEnvelopeSetup> Rows;
     std::unique_ptr<TLAddressDataSource> Data;
-    TReportPrinter Job;
+    TCalibrated<TReportPrinter> Job;
     TLOwner ThumbnailOwner;
     TEnvelopePanel ThumbnailPanel{&ThumbnailOwner};
     TLOwner PrintOwner;
