@@ -4,6 +4,7 @@
 #include "data/TCp1252.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLabelPanel.h"
+#include "layout/TLSetupFiles.h"
 #include "layout/TLayoutUnits.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/PaddedText.h"
@@ -15,10 +16,6 @@
 #include <stdexcept>
 
 namespace {
-
-constexpr int LastLayoutNumber = 99999;
-
-QString LayoutName(int number) { return QStringLiteral("BIN%1.L").arg(number, 5, 10, QLatin1Char('0')); }
 
 QString Field(const xbase::DbfTable& table, const char* name)
 {
@@ -88,13 +85,7 @@ bool TLabelSetups::Go(uint32_t recordNumber)
 
 QString TLabelSetups::FirstFreeLayoutName(const QString& folder, const QSet<QString>& used)
 {
-    for (int number = 1; number <= LastLayoutNumber; ++number) {
-        const QString name = LayoutName(number);
-        if (!used.contains(name) && !QFile::exists(folder + name))
-            return name;
-    }
-    throw std::runtime_error("Every label layout name (BIN00001.L to BIN99999.L) is taken in " +
-                             folder.toStdString() + ": delete unused label setups first");
+    return TLSetupFiles::FirstFreeName(folder, QLatin1Char('L'), used, QStringLiteral("label"));
 }
 
 void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& path)
