@@ -7,6 +7,7 @@
 #include "TLetterCommands.h"
 #include "TLabelCommands.h"
 #include "TTableCommands.h"
+#include "TReportCommands.h"
 #include "TToolCommands.h"
 
 #include <QTextStream>
@@ -32,9 +33,16 @@ void TCommandLine::RegisterStandardCommands()
     TLetterCommands::Register();
     TLabelCommands::Register();
     TToolCommands::Register();
+    TReportCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
+
+TCommandLine::THandler TCommandLine::Handler(const QString& command)
+{
+    const auto found = Handlers().find(command);
+    return found == Handlers().end() ? THandler() : found->second;
+}
 
 TCommandLineOptions TCommandLine::Parse(const QStringList& arguments)
 {
@@ -110,6 +118,11 @@ QString TCommandLine::HelpText()
         "  quorvane [--home DIR] setups labels\n"
         "  quorvane [--home DIR] setups labels add DESC (--template TEMPLATE |\n"
         "             --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER) [--layout FILE]\n"
+        "  quorvane [--home DIR] report TABLE (--builtin N | --setup DESC | --setup-file FILE) [--title TEXT]\n"
+        "             [--memo] [--codes] [--one-per-page] [--order TAG] [record-set options]\n"
+        "             [--choice all|filter|current|from-current] [--recno N] (--pdf FILE | --printer NAME)\n"
+        "             [--preview-png DIR]\n"
+        "  quorvane [--home DIR] setups reports\n"
         "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
         "                                             [record-set options] [--tag]\n"
         "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
@@ -156,6 +169,12 @@ QString TCommandLine::HelpText()
         "across, down, paper code, layout file); add makes one from a template's DESCRIPT (exact) or from\n"
         "values in inches (PAPER: LTR, LTRL, A4, A4L, A5), its layout a copy of FILE or one address block,\n"
         "and prints the new layout file's name.\n"
+        "\n"
+        "report prints built-in report N (1-4, in its own order; --title, default \"Report N\", --memo,\n"
+        "--codes) or a user-defined report by its description or layout file (--one-per-page; order\n"
+        "--order, default LNAME) for the record choice, to a PDF or a printer; --preview-png also writes\n"
+        "the pages as DIR/page-0001.png, ... A filter that matches nothing prints nothing (status 2).\n"
+        "setups reports writes the user-defined reports as CSV (DESCRIPT, LAYOUT, BINARY).\n"
         "\n"
         "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
         "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"

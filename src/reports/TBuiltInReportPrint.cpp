@@ -270,6 +270,7 @@ void TBuiltInReportPrint::PrintMemo(TBaseReport& report)
 
 void TBuiltInReportPrint::Print(TBaseReport& report)
 {
+    Printed = 0;
     const int linesPerRecord = Options.Report == 4 ? 3 : 1;
     SetBodyFont(report);
     report.SetSection(Body(report));

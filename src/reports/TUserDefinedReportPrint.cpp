@@ -183,6 +183,7 @@ void TUserDefinedReportPrint::PrintMemo(TBaseReport& report)
 
 void TUserDefinedReportPrint::Print(TBaseReport& report)
 {
+    Printed = 0;
     PageHeaderAndFooter(report);
     xbase::DbfTable& rows = Table.Table();
     while (!rows.eof()) {
