@@ -276,7 +276,7 @@ void TBuiltInReportPrint::Print(TBaseReport& report)
     report.SetSection(Body(report));
     SetColumnTabs(report);
     report.Home();
-    if (report.LinesLeft() + 1 < linesPerRecord)
+    if ((report.LineFits() ? report.LinesLeft() + 1 : 0) < linesPerRecord)
         throw std::runtime_error("The page is too small to hold one record of this report");
     PageHeader(report);
 
