@@ -175,7 +175,9 @@ int RunReport(const QStringList& arguments, QTextStream& out)
     // The window shows the derived fields while it is open, so report fields can use them.
     table->SetExtraFields(true);
 
-    TReportRun run(*table, Request(options, filterAsked));
+    TReportRequest request = Request(options, filterAsked);
+    request.LayoutFile = layoutFile;
+    TReportRun run(*table, request);
     TReportPrinter job;
     SelectPrinter(options, job);
     run.Configure(job);
