@@ -221,7 +221,11 @@ void TBuiltInReportPrint::PrintLine(TBaseReport& report, const TReportLine& line
             continue;
         const TTab& tab = report.Tabs().At(cell.Column);
         const TInchRect clip{tab.Left + margin, report.LineTop(), tab.Left + cell.Width - CellClip, report.LineBottom()};
-        report.TextRect(clip, clip.Left, report.Baseline(), cell.Text);
+        // Only a text wider than its cell needs the clip (a clip costs a state change on the page).
+        if (report.TextWidth(cell.Text) <= clip.Width())
+            report.PrintAt(clip.Left, report.Baseline(), cell.Text);
+        else
+            report.TextRect(clip, clip.Left, report.Baseline(), cell.Text);
     }
 }
 

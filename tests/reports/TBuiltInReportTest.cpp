@@ -117,18 +117,25 @@ protected:
         request.Records = TRecords::All;
         return request;
     }
-    // Every clipped cell on a page lies between the rules (1.5 inches to 10.0 on Letter),
-    // except the headings, which end above the top rule.
+    // Every cell on a page lies between the rules (1.5 inches to 10.0 on Letter); the headings
+    // and the page header end above the top rule.
     void ExpectCellsBetweenRules(int page)
     {
-        for (const TDisplayOp& op : Pages.Page(page).Operations())
+        for (const TDisplayOp& op : Pages.Page(page).Operations()) {
             if (const auto* cell = std::get_if<TClippedTextOp>(&op)) {
-                const bool heading = cell->Clip.Bottom.Value() <= 1.5 + 1e-9;
-                if (!heading) {
-                    EXPECT_GE(cell->Clip.Top.Value(), 1.5 - 1e-9) << cell->Text.toStdString();
-                    EXPECT_LE(cell->Clip.Bottom.Value(), 10.0 + 1e-9) << cell->Text.toStdString();
+                EXPECT_GE(cell->Clip.Top.Value(), 1.5 - 1e-9) << cell->Text.toStdString();
+                EXPECT_LE(cell->Clip.Bottom.Value(), 10.0 + 1e-9) << cell->Text.toStdString();
+            } else if (const auto* text = std::get_if<TTextOp>(&op)) {
+                const bool body = text->Anchor.Y.Value() > 1.5;
+                const bool heading = QStringList{"Name", "Address", "City/St/Zip", "Phone"}.contains(text->Text);
+                if (heading) {
+                    EXPECT_LT(text->Anchor.Y.Value(), 1.5);
+                }
+                if (body) {
+                    EXPECT_LE(text->Anchor.Y.Value(), 10.0) << text->Text.toStdString();
                 }
             }
+        }
     }
     TInches PageNumberX(int page)
     {
@@ -163,6 +170,18 @@ TEST_F(TBuiltInReportPages, OneLineAndThreeLineRecordsBreakWithAFreshHeader)
         }
         EXPECT_EQ(names, 150);
     }
+}
+
+TEST_F(TBuiltInReportPages, LongValuesAreClippedToTheirCellLessAFifthOfAnInch)
+{
+    Create({{"LNAME=Able", "STREET=" + QString(40, u'W')}});
+    ASSERT_TRUE(Run(Request(1)));
+    const auto clipped = Pages.Page(1).OfKind<TClippedTextOp>();
+    ASSERT_EQ(clipped.size(), 1u);
+    EXPECT_EQ(clipped[0].Text, QString(40, u'W'));
+    // Column 2 starts at 1.0 + 1.75 inches and is 2.15 wide; the tab margin is 0.02.
+    EXPECT_NEAR(clipped[0].Clip.Left.Value(), 2.77, 1e-9);
+    EXPECT_NEAR(clipped[0].Clip.Right.Value(), 2.75 + 2.15 - 0.2, 1e-9);
 }
 
 TEST_F(TBuiltInReportPages, CodesAndMemoBlocks)
