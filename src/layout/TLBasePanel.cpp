@@ -88,6 +88,20 @@ std::unique_ptr<TLGraphicControl> TLBasePanel::Remove(TLGraphicControl* object)
     return nullptr;
 }
 
+void TLBasePanel::BringToFront(TLGraphicControl* object)
+{
+    if (std::unique_ptr<TLGraphicControl> moved = Remove(object))
+        Adopt(std::move(moved));
+}
+
+void TLBasePanel::SendToBack(TLGraphicControl* object)
+{
+    if (std::unique_ptr<TLGraphicControl> moved = Remove(object)) {
+        moved->SetPanel(this);
+        Children.insert(Children.begin(), std::move(moved));
+    }
+}
+
 QString TLBasePanel::UniqueName(const QString& prefix) const
 {
     const QSet<QString> taken = OwnerWindow->ComponentNames();

@@ -80,6 +80,9 @@ public:
     // Puts an object on the panel as it is (the reader, pasting, cloning).
     TLGraphicControl* Adopt(std::unique_ptr<TLGraphicControl> object);
     std::unique_ptr<TLGraphicControl> Remove(TLGraphicControl* object);
+    // Child order is print order: the front-most object prints last.
+    void BringToFront(TLGraphicControl* object);
+    void SendToBack(TLGraphicControl* object);
     // prefix + "1", "2", ...; past 1000 the numbers go on, so a name is never empty.
     QString UniqueName(const QString& prefix) const;
     void WireObjects();

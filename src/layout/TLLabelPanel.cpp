@@ -114,6 +114,45 @@ void TLLabelPanel::DropObject(const QRect& rect)
         DroppedObjectEvent(rect);
 }
 
+void TEnvelopePanel::DropObject(const QRect& rect)
+{
+    if (!FimTool) {
+        TLLabelPanel::DropObject(rect);
+        return;
+    }
+    AddObject(std::make_unique<TLFIMBarCode>(), Widened(rect));
+    if (DroppedObjectEvent)
+        DroppedObjectEvent(rect);
+}
+
+bool TReportPanel::ToolAllowed(TRPanelState state, TRPanelKind kind)
+{
+    using enum TRPanelState;
+    switch (state) {
+    case psDataLabel: return kind == TRPanelKind::rpkDetail;
+    case psImage: return kind == TRPanelKind::rpkHeader;
+    case psDateTime:
+    case psPageNumber: return kind == TRPanelKind::rpkHeader || kind == TRPanelKind::rpkFooter;
+    case psMultiLineDataLabel: return kind == TRPanelKind::rpkMemo;
+    default: return true;
+    }
+}
+
+QString TReportPanel::Refusal() const
+{
+    using enum TRPanelState;
+    if (ToolAllowed(State, Kind))
+        return {};
+    switch (State) {
+    case psMultiLineDataLabel: return QStringLiteral("This object may only be used in the memo band");
+    case psDataLabel: return QStringLiteral("This object may only be used in the detail band");
+    case psDateTime:
+    case psPageNumber: return QStringLiteral("This object may only be used in the header or footer bands");
+    case psImage: return QStringLiteral("This object may only be used in the header band");
+    default: return {};
+    }
+}
+
 void TReportPanel::SetPanelState(TRPanelState state)
 {
     State = state;
@@ -167,6 +206,8 @@ void TReportPanel::DropObject(const QRect& rect)
     case psRoundRectangle: object = MakeShape(TShapeType::stRoundRect, true); break;
     case psPointing: return;
     }
+    if (!Refusal().isEmpty())
+        return;
     AddObject(std::move(object), Widened(rect));
     RefreshData();
     if (DroppedObjectEvent)
