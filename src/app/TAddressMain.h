@@ -165,6 +165,7 @@ public:
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
     void CountZipCodesClick();
+    void PrintReportsClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();

@@ -111,7 +111,7 @@ QString LayoutFile(const TReportOptions& options)
     auto setups = TReportSetups::Open();
     if (!setups)
         throw std::runtime_error("Unable to Open or Create REPORT.DBF");
-    const std::optional<TReportSetup> setup = setups->Find(options.Setup);
+    const std::optional<TReportEntry> setup = setups->Find(options.Setup);
     if (!setup)
         throw std::runtime_error("there is no report \"" + options.Setup.toStdString() + "\" (see setups reports)");
     return TReportSetups::LayoutPath(*setup);
@@ -209,7 +209,7 @@ int TReportCommands::ListReports(QTextStream& out)
     if (!setups)
         return 2;
     out << TCsv::FormatRecord({"DESCRIPT", "LAYOUT", "BINARY"});
-    for (const TReportSetup& report : setups->Reports())
+    for (const TReportEntry& report : setups->Reports())
         out << TCsv::FormatRecord({report.Description, report.Layout, report.LayoutFile});
     return 0;
 }

@@ -28,25 +28,25 @@ TReportSetups::TReportSetups(std::unique_ptr<xbase::WorkArea> area) : Area(std::
 
 TReportSetups::~TReportSetups() = default;
 
-TReportSetup TReportSetups::Current() const
+TReportEntry TReportSetups::Current() const
 {
     const xbase::DbfTable& table = Area->table();
     return {table.recordNumber(), TLSetupFiles::Text(table, "DESCRIPT"), TLSetupFiles::Text(table, "LAYOUT"),
             TLSetupFiles::Text(table, "BINARY")};
 }
 
-std::vector<TReportSetup> TReportSetups::Reports()
+std::vector<TReportEntry> TReportSetups::Reports()
 {
     xbase::DbfTable& table = Area->table();
-    std::vector<TReportSetup> reports;
+    std::vector<TReportEntry> reports;
     for (table.goTop(); !table.eof(); table.skip())
         reports.push_back(Current());
     return reports;
 }
 
-std::optional<TReportSetup> TReportSetups::Find(const QString& description)
+std::optional<TReportEntry> TReportSetups::Find(const QString& description)
 {
-    for (const TReportSetup& report : Reports())
+    for (const TReportEntry& report : Reports())
         if (report.Description.compare(description.trimmed(), Qt::CaseInsensitive) == 0)
             return report;
     return std::nullopt;
@@ -61,7 +61,7 @@ bool TReportSetups::Go(uint32_t recordNumber)
     return !table.isFlaggedDeleted();
 }
 
-QString TReportSetups::LayoutPath(const TReportSetup& report)
+QString TReportSetups::LayoutPath(const TReportEntry& report)
 {
     return TProgramFolder::SysdataFolder() + report.LayoutFile;
 }
@@ -73,7 +73,7 @@ QString TReportSetups::FirstFreeLayoutName(const QString& folder)
     return TLSetupFiles::FirstFreeName(folder, QLatin1Char('R'), {}, QStringLiteral("report"));
 }
 
-TReportSetup TReportSetups::Save(const TReportSetup& report, const TLayoutWriter& writeLayout)
+TReportEntry TReportSetups::Save(const TReportEntry& report, const TLayoutWriter& writeLayout)
 {
     xbase::DbfTable& table = Area->table();
     const QString folder = TProgramFolder::SysdataFolder();
@@ -93,15 +93,15 @@ TReportSetup TReportSetups::Save(const TReportSetup& report, const TLayoutWriter
     return Current();
 }
 
-TReportSetup TReportSetups::Clone(uint32_t recordNumber)
+TReportEntry TReportSetups::Clone(uint32_t recordNumber)
 {
     if (!Go(recordNumber))
         throw std::runtime_error("No report at record " + std::to_string(recordNumber));
-    const TReportSetup original = Current();
+    const TReportEntry original = Current();
     QByteArray bytes;
     if (original.LayoutFile.isEmpty() || !TLLabelObjectFiler::ReadFile(LayoutPath(original), bytes))
         throw std::runtime_error("Report definition file has been removed from the sysdata directory");
-    TReportSetup clone{0, CloneDescription(original.Description), original.Layout, {}};
+    TReportEntry clone{0, CloneDescription(original.Description), original.Layout, {}};
     return Save(clone, [&](const QString& path) { TLLabelObjectFiler::WriteFile(path, bytes); });
 }
 

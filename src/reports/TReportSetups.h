@@ -19,7 +19,7 @@ namespace xbase {
 class WorkArea;
 }
 
-struct TReportSetup {
+struct TReportEntry {
     uint32_t RecordNumber = 0; // 0: a report not yet stored
     QString Description;
     QString Layout;     // "Letter Size, Portrait", ...
@@ -36,26 +36,26 @@ public:
     ~TReportSetups();
 
     // The rows not deleted, in DESCRIPT order.
-    std::vector<TReportSetup> Reports();
+    std::vector<TReportEntry> Reports();
     // The report whose description is `description` (any case), if any.
-    std::optional<TReportSetup> Find(const QString& description);
+    std::optional<TReportEntry> Find(const QString& description);
 
     using TLayoutWriter = std::function<void(const QString& path)>;
     // Stores a report: a new one (RecordNumber 0) gets the first free file name and a row
     // appended after its file is written; an existing one is rewritten in place. A writer
     // that throws leaves no new row. Answers the report as stored.
-    TReportSetup Save(const TReportSetup& report, const TLayoutWriter& writeLayout);
+    TReportEntry Save(const TReportEntry& report, const TLayoutWriter& writeLayout);
     // "Clone of " + the description, the same LAYOUT, the layout file copied byte for byte.
-    TReportSetup Clone(uint32_t recordNumber);
+    TReportEntry Clone(uint32_t recordNumber);
     // The row is deleted and its layout file removed.
     void Delete(uint32_t recordNumber);
 
-    static QString LayoutPath(const TReportSetup& report);
+    static QString LayoutPath(const TReportEntry& report);
     static QString CloneDescription(const QString& description);
     static QString FirstFreeLayoutName(const QString& folder);
 
 private:
-    TReportSetup Current() const;
+    TReportEntry Current() const;
     bool Go(uint32_t recordNumber);
     std::unique_ptr<xbase::WorkArea> Area;
 };

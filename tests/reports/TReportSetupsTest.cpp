@@ -20,17 +20,17 @@ TEST_F(TReportSetupsTest, SaveCloneDeleteKeepRowsAndFilesTogether)
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly)); // a stray file keeps its name
     taken.close();
 
-    const TReportSetup zulu = setups->Save({0, "Zulu", "A4 Size, Landscape", {}}, &WriteLayout);
+    const TReportEntry zulu = setups->Save({0, "Zulu", "A4 Size, Landscape", {}}, &WriteLayout);
     EXPECT_EQ(zulu.LayoutFile, "BIN00002.R");
-    const TReportSetup alpha = setups->Save({0, "alpha", "Letter Size, Portrait", {}}, &WriteLayout);
+    const TReportEntry alpha = setups->Save({0, "alpha", "Letter Size, Portrait", {}}, &WriteLayout);
     EXPECT_EQ(alpha.LayoutFile, "BIN00003.R");
 
     // Saving again keeps the row and its file name.
-    TReportSetup renamed = alpha;
+    TReportEntry renamed = alpha;
     renamed.Description = "Alpha";
     EXPECT_EQ(setups->Save(renamed, &WriteLayout).LayoutFile, "BIN00003.R");
 
-    const TReportSetup clone = setups->Clone(zulu.RecordNumber);
+    const TReportEntry clone = setups->Clone(zulu.RecordNumber);
     EXPECT_EQ(clone.Description, "Clone of Zulu");
     EXPECT_EQ(clone.Layout, "A4 Size, Landscape");
     EXPECT_EQ(clone.LayoutFile, "BIN00004.R");
@@ -41,7 +41,7 @@ TEST_F(TReportSetupsTest, SaveCloneDeleteKeepRowsAndFilesTogether)
     setups->Delete(zulu.RecordNumber);
     EXPECT_FALSE(QFile::exists(TReportSetups::LayoutPath(zulu)));
     QStringList listed;
-    for (const TReportSetup& report : setups->Reports())
+    for (const TReportEntry& report : setups->Reports())
         listed << report.Description;
     EXPECT_EQ(listed, (QStringList{"Alpha", "Clone of Zulu"}));
     EXPECT_EQ(setups->Find("clone of zulu")->RecordNumber, clone.RecordNumber);
