@@ -2,6 +2,7 @@
 // and address fields on while it is open and order, filter and record put back afterwards.
 #include "TAddressMain.h"
 
+#include "data/TAddressTable.h"
 #include "output/TPrinterCheck.h"
 #include "reports/TReportSetup.h"
 #include "reports/TReportSetups.h"

@@ -160,6 +160,8 @@ void TUserDefinedReportPrint::PrintMemo(TBaseReport& report)
             report.NewPage();
             SetMemoFont(report);
             count = room();
+            if (count <= 0) // a fresh page holds no line either: stop rather than loop for ever
+                throw std::runtime_error("The page leaves no room for a line of the memo band");
         }
         count = int(std::min<qsizetype>(count, lines.size() - next));
         const TInches bottom = Position + lineHeight * count + report.FontLeading();

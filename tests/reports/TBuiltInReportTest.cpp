@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -205,6 +206,39 @@ TEST_F(TBuiltInReportPages, CodesAndMemoBlocks)
     EXPECT_EQ(texts.last(), "last");
     ExpectCellsBetweenRules(1);
     ExpectCellsBetweenRules(2);
+}
+
+TEST_F(TBuiltInReportPages, StopAndCancelEndWithTheirTexts)
+{
+    std::vector<QStringList> people;
+    for (int i = 0; i < 300; ++i)
+        people.push_back({QStringLiteral("LNAME=Name%1").arg(i, 3, 10, QLatin1Char('0'))});
+    Create(people);
+    for (const bool previewing : {true, false}) {
+        TReportRun run(*Table, Request(1));
+        TReportFiler job(Pages);
+        run.Configure(job);
+        const auto selection = run.Select();
+        TPrintStatusWindow window(job, previewing, TReportRun::StatusTexts());
+        // The button is pressed as soon as page 2 is being drawn.
+        QTimer press;
+        press.setInterval(0);
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            if (job.CurrentPage() < 2)
+                return;
+            press.stop();
+            Prompts.Answer(true);
+            window.CancelButtonClick();
+        });
+        press.start();
+        window.RunJob();
+        EXPECT_EQ(window.StatusText(), previewing ? "\rPreview Stopped at page 2!" : "\rReport Print Canceled!");
+        EXPECT_EQ(window.ButtonText(), "Ok");
+        if (previewing) {
+            EXPECT_EQ(Pages.PageCount(), 2);
+        }
+    }
+    EXPECT_EQ(Prompts.Texts(), QStringList{"Cancel Report Printing?"});
 }
 
 TEST_F(TBuiltInReportPages, APageTooSmallForOneRecordIsRefusedAndNothingIsKept)
