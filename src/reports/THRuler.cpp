@@ -52,6 +52,7 @@ std::vector<THRuler::TTick> THRuler::Ticks() const
 void THRuler::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), Qt::yellow);
     painter.setPen(Qt::gray);
     QFont small(QStringLiteral("SmallFonts"));
     small.setStyleHint(QFont::SansSerif);

@@ -67,3 +67,19 @@ void TReportSizerBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), isEnabled() ? QColor(128, 128, 128) : QColor(224, 224, 224));
 }
+
+void TReportMemoStrip::SetText(const QString& text, Qt::Alignment alignment)
+{
+    Text = text;
+    Alignment = alignment;
+    update();
+}
+
+void TReportMemoStrip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    painter.drawText(rect().adjusted(2, 0, -2, 0), int(Alignment | Qt::AlignTop | Qt::TextWordWrap), Text);
+}

@@ -40,3 +40,20 @@ private:
     bool Dragging = false;
     int PressY = 0;
 };
+
+// The memo band's strip: the current record's memo, read-only, in the memo font and alignment,
+// black on white whatever the page area around it looks like.
+class TReportMemoStrip : public QWidget {
+    Q_OBJECT
+public:
+    explicit TReportMemoStrip(QWidget* parent = nullptr) : QWidget(parent) {}
+    void SetText(const QString& text, Qt::Alignment alignment);
+    QString text() const { return Text; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString Text;
+    Qt::Alignment Alignment = Qt::AlignLeft;
+};

@@ -73,10 +73,7 @@ TReportDesigner::TReportDesigner(TAddressTable* table, QWidget* parent) : QDialo
         if (panels[i]) {
             DesignerComponent->AddPanel(*panels[i]);
         } else {
-            MemoStrip = new QLabel(this);
-            MemoStrip->setAutoFillBackground(true);
-            MemoStrip->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-            MemoStrip->setWordWrap(true);
+            MemoStrip = new TReportMemoStrip(this);
             DesignerComponent->AddWidget(MemoStrip);
         }
         Sizers[size_t(i)] = new TReportSizerBar(this);
@@ -235,8 +232,7 @@ void TReportDesigner::RefreshRecord()
     const Qt::Alignment horizontal = ReportSettings.MemoAlignment == 1   ? Qt::AlignRight
                                      : ReportSettings.MemoAlignment == 2 ? Qt::AlignHCenter
                                                                          : Qt::AlignLeft;
-    MemoStrip->setAlignment(Qt::AlignTop | horizontal);
-    MemoStrip->setText(Table && !Table->Table().eof() ? Table->Memo() : QString());
+    MemoStrip->SetText(Table && !Table->Table().eof() ? Table->Memo() : QString(), horizontal);
     for (int i = 0; i < DesignerComponent->PanelCount(); ++i)
         DesignerComponent->View(i)->update();
 }

@@ -25,6 +25,7 @@ class TLAddressDataSource;
 class TLayoutDesigner;
 class THRuler;
 class TReportCaptionBar;
+class TReportMemoStrip;
 class TReportSizerBar;
 
 class TReportDesigner : public QDialog {
@@ -64,7 +65,7 @@ public:
     THRuler* Ruler = nullptr;
     std::array<TReportCaptionBar*, 4> Captions{};
     std::array<TReportSizerBar*, 4> Sizers{};
-    QLabel* MemoStrip = nullptr;
+    TReportMemoStrip* MemoStrip = nullptr;
     QAction* DefaultFontAction = nullptr;
     QAction* LayoutAction = nullptr;
     QMenu* LayoutCaptionMenu = nullptr;

@@ -109,6 +109,7 @@ TReportProperties::TReportProperties(const TLReportSettings& settings, QWidget* 
     layout->addLayout(body);
     layout->addLayout(buttons);
     Show(Copy);
+    setMinimumWidth(520);
 }
 
 QWidget* TReportProperties::PagePage()

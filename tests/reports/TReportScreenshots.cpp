@@ -30,6 +30,9 @@ TEST_F(TReportScreenshots, DISABLED_Screenshots)
     }
     {
         TReportDesigner designer(Table.get());
+        designer.Settings().Bands[0] = TLBandFrame{true, true, true, true, 2, 40, 0xFF0000};
+        designer.Settings().Bands[1] = TLBandFrame{false, false, true, true, 1, 20, 0x808080};
+        designer.Settings().Bands[2] = TLBandFrame{true, true, true, true, 1, 10, 0x00FF00};
         auto text = std::make_unique<TLPLabel>();
         text->SetCaption("Member list");
         designer.Band(TReportBand::rbHeader).AddObject(std::move(text), QRect(10, 5, 150, 20));
@@ -42,6 +45,14 @@ TEST_F(TReportScreenshots, DISABLED_Screenshots)
         designer.resize(900, 600);
         designer.show();
         designer.grab().save(folder + "/designer.png");
+        // The same report printed, shaded bands and a memo.
+        const QString file = TProgramFolder::SysdataFolder() + "BIN00001.R";
+        designer.WriteReport(file);
+        TReportRequest request;
+        request.BuiltIn = 0;
+        request.LayoutFile = file;
+        ASSERT_TRUE(Run(request));
+        TReportRun::WritePagePictures(Pages, folder + "/user-defined", 60);
     }
     {
         TLReportSettings settings;
