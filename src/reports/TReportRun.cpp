@@ -3,6 +3,7 @@
 #include "output/TBaseReport.h"
 #include "output/TPagePainter.h"
 #include "output/TPageStream.h"
+#include "output/TSingleRecordPrint.h"
 
 #include <QDir>
 #include <QImage>
@@ -23,17 +24,8 @@ TReportRun::TReportRun(TAddressTable& table, TReportRequest request) : Table(tab
 
 TReportRun::~TReportRun() = default;
 
-TStatusTexts TReportRun::StatusTexts()
-{
-    TStatusTexts texts;
-    texts.PrintCanceled = QStringLiteral("\rReport Print Canceled!");
-    texts.PreviewCanceled = QStringLiteral("\rReport Preview Canceled!");
-    texts.PreviewStopped = QStringLiteral("\rPreview Stopped at page %p!");
-    texts.PrintCompleted = QStringLiteral("\rReport Print Completed!");
-    texts.PreviewReady = QStringLiteral("\rReport Preview Ready!");
-    texts.CancelQuestion = QStringLiteral("Cancel Report Printing?");
-    return texts;
-}
+// The report texts every report-like printout shares (the one-record printout too).
+TStatusTexts TReportRun::StatusTexts() { return TSingleRecordPrint::StatusTexts(); }
 
 QString TReportRun::SpoolerTitle(bool builtIn)
 {
