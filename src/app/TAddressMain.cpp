@@ -33,7 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "Print Le&tters", "Print &Reports"};
+    "Print Le&tters"};
 
 } // namespace
 
@@ -133,6 +133,8 @@ void TAddressMain::ConnectCommands()
     });
     connect(Action(QStringLiteral("Print &Labels")), &QAction::triggered, this, &TAddressMain::PrintLabelsClick);
     connect(LabelsButton, &QPushButton::clicked, this, &TAddressMain::PrintLabelsClick);
+    connect(Action(QStringLiteral("Print &Reports")), &QAction::triggered, this, &TAddressMain::PrintReportsClick);
+    connect(ReportsButton, &QPushButton::clicked, this, &TAddressMain::PrintReportsClick);
     connect(Action(QStringLiteral("Print C&urrent Record")), &QAction::triggered, this, [this] {
         if (!OnRecord() || !TPrinterCheck::PrinterPresent())
             return;
@@ -317,7 +319,7 @@ QWidget* TAddressMain::BuildButtonBar()
     EnvelopesButton = make("Envelopes");
     ReportsButton = make("Reports");
     layout->addStretch();
-    for (QPushButton* later : {LettersButton, ReportsButton})
+    for (QPushButton* later : {LettersButton})
         later->setToolTip(NotAvailableText());
     return bar;
 }

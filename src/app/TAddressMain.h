@@ -174,6 +174,7 @@ public:
     // How the label setup screen runs (tests replace it to drive the screen).
     static std::function<void(TLabelSetupScreen&)>& LabelScreenRunner();
     void PrintEnvelopesClick();
+    void PrintReportsClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();

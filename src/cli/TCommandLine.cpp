@@ -8,6 +8,7 @@
 #include "TLabelCommands.h"
 #include "TEnvelopeCommands.h"
 #include "TTableCommands.h"
+#include "TReportCommands.h"
 #include "TToolCommands.h"
 
 #include <QTextStream>
@@ -34,9 +35,16 @@ void TCommandLine::RegisterStandardCommands()
     TLabelCommands::Register();
     TEnvelopeCommands::Register(); // after the labels: it adds "setups envelopes"
     TToolCommands::Register();
+    TReportCommands::Register();
 }
 
 void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
+
+TCommandLine::THandler TCommandLine::Handler(const QString& command)
+{
+    const auto found = Handlers().find(command);
+    return found == Handlers().end() ? THandler() : found->second;
+}
 
 TCommandLineOptions TCommandLine::Parse(const QStringList& arguments)
 {
@@ -123,6 +131,11 @@ QString TCommandLine::HelpText()
         "             [--orientation portrait|landscape] [record-set options]\n"
         "             [--choice all|filter|current|from-current] [--recno N]\n"
         "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
+        "  quorvane [--home DIR] report TABLE (--builtin N | --setup DESC | --setup-file FILE) [--title TEXT]\n"
+        "             [--memo] [--codes] [--one-per-page] [--order TAG] [record-set options]\n"
+        "             [--choice all|filter|current|from-current] [--recno N] (--pdf FILE | --printer NAME)\n"
+        "             [--preview-png DIR]\n"
+        "  quorvane [--home DIR] setups reports\n"
         "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
         "                                             [record-set options] [--tag]\n"
         "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
@@ -181,6 +194,12 @@ QString TCommandLine::HelpText()
         "feed from the settings unless --feed (portrait|landscape,up|down,left|right|center[,clockwise]),\n"
         "the setup's paper in the feed orientation unless --paper/--orientation; a page that differs from\n"
         "the envelope by more than an inch is warned about on stderr.\n"
+        "\n"
+        "report prints built-in report N (1-4, in its own order; --title, default \"Report N\", --memo,\n"
+        "--codes) or a user-defined report by its description or layout file (--one-per-page; order\n"
+        "--order, default LNAME) for the record choice, to a PDF or a printer; --preview-png also writes\n"
+        "the pages as DIR/page-0001.png, ... A filter that matches nothing prints nothing (status 2).\n"
+        "setups reports writes the user-defined reports as CSV (DESCRIPT, LAYOUT, BINARY).\n"
         "\n"
         "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
         "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"

@@ -31,6 +31,9 @@ public:
     static int Run(const TCommandLineOptions& options, QTextStream& out, QTextStream& err);
     // Commands register here as their modules are built.
     static void Register(const QString& command, THandler handler);
+    // The handler registered for `command` (empty when none), so a module can add words to a
+    // command another module registered ("setups reports" beside "setups labels").
+    static THandler Handler(const QString& command);
     // Registers every command the program has (called once by main).
     static void RegisterStandardCommands();
 

@@ -45,8 +45,9 @@ void TRecordChoice::Narrow(TPrintout printout, TRecords records)
     xbase::WorkArea& area = Table.Area();
     switch (records) {
     case TRecords::All:
-        // Reports have always left out records by their prefix rather than by the mark.
-        area.setCondition(printout == TPrintout::Reports ? "UPPER(PREFIX)<>\"DELETED\"" : "NOT ISDEL");
+        // Reports have always also left out records whose prefix reads "DELETED"; the mark
+        // keeps deleted records out of them too.
+        area.setCondition(printout == TPrintout::Reports ? "!ISDEL .and. UPPER(PREFIX)<>\"DELETED\"" : "NOT ISDEL");
         break;
     case TRecords::MatchingFilter:
         break;

@@ -3,7 +3,7 @@
 #include "data/TAddressFiles.h"
 #include "data/TCp1252.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLayoutFileNames.h"
+#include "layout/TLSetupFiles.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfCreator.h"
 #include "xbase/DbfTable.h"
@@ -131,7 +131,7 @@ QSet<QString> TEnvelopeSetups::UsedLayoutNames()
 
 QString TEnvelopeSetups::FirstFreeLayoutName()
 {
-    return TLayoutFileNames::FirstFree(TProgramFolder::SysdataFolder(), QStringLiteral(".E"), UsedLayoutNames(),
+    return TLSetupFiles::FirstFreeName(TProgramFolder::SysdataFolder(), QLatin1Char('E'), UsedLayoutNames(),
                                        QStringLiteral("envelope"));
 }
 

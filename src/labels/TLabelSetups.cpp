@@ -4,7 +4,7 @@
 #include "data/TCp1252.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLabelPanel.h"
-#include "layout/TLayoutFileNames.h"
+#include "layout/TLSetupFiles.h"
 #include "layout/TLayoutUnits.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/PaddedText.h"
@@ -85,7 +85,7 @@ bool TLabelSetups::Go(uint32_t recordNumber)
 
 QString TLabelSetups::FirstFreeLayoutName(const QString& folder, const QSet<QString>& used)
 {
-    return TLayoutFileNames::FirstFree(folder, QStringLiteral(".L"), used, QStringLiteral("label"));
+    return TLSetupFiles::FirstFreeName(folder, QLatin1Char('L'), used, QStringLiteral("label"));
 }
 
 void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& path)

@@ -35,6 +35,8 @@ TEST_F(TRecordChoiceTest, ChoicesNarrowAndStartWhereTheDialogSays)
         {TPrintout::Labels, TRecords::MatchingFilter, true, 4, {"Jones", "Smith"}},
         {TPrintout::Labels, TRecords::All, false, 4, {"Blacksmith", "Jones", QString::fromUtf8("Müller"), "Smith", "Smithers"}},
         {TPrintout::Reports, TRecords::OnlyCurrent, false, 4, {"Jones"}},
+        // Reports leave out the records marked deleted as well as those prefixed "DELETED".
+        {TPrintout::Reports, TRecords::All, false, 4, {"Blacksmith", "Jones", QString::fromUtf8("Müller"), "Smith", "Smithers"}},
         {TPrintout::Letters, TRecords::All, true, 2, {"Smithers"}},
     };
     for (const auto& entry : cases) {

@@ -1,0 +1,240 @@
+#include "TReportCommands.h"
+
+#include "TCommandLine.h"
+#include "TRecordSetOptions.h"
+
+#include "data/TAddressTable.h"
+#include "data/TCsv.h"
+#include "layout/TLStreamError.h"
+#include "output/TPageStream.h"
+#include "output/TReportFiler.h"
+#include "output/TReportPrinter.h"
+#include "reports/TReportRun.h"
+#include "reports/TReportSetups.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+struct TReportOptions {
+    TRecordSetOptions RecordSet;
+    int BuiltIn = 0;
+    QString Setup;
+    QString SetupFile;
+    QString Title;
+    bool Memo = false, Codes = false, OnePerPage = false;
+    QString Order;
+    QString Choice = QStringLiteral("filter");
+    long RecordNumber = 0;
+    QString Pdf, Printer, PreviewFolder;
+};
+
+TReportOptions Parse(const QStringList& arguments)
+{
+    TReportOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TUsageError((argument + QStringLiteral(" needs a value")).toStdString());
+            return arguments[++i];
+        };
+        if (argument == QLatin1String("--order")) {
+            options.Order = value();
+            continue;
+        }
+        if (options.RecordSet.Take(QStringLiteral("report"), arguments, i))
+            continue;
+        if (argument == QLatin1String("--builtin")) {
+            bool ok = false;
+            options.BuiltIn = value().toInt(&ok);
+            if (!ok || options.BuiltIn < 1 || options.BuiltIn > TBuiltInReportPrint::ReportCount)
+                throw TUsageError("--builtin needs a report number from 1 to 4");
+        } else if (argument == QLatin1String("--setup")) {
+            options.Setup = value();
+        } else if (argument == QLatin1String("--setup-file")) {
+            options.SetupFile = value();
+        } else if (argument == QLatin1String("--title")) {
+            options.Title = value();
+        } else if (argument == QLatin1String("--memo")) {
+            options.Memo = true;
+        } else if (argument == QLatin1String("--codes")) {
+            options.Codes = true;
+        } else if (argument == QLatin1String("--one-per-page")) {
+            options.OnePerPage = true;
+        } else if (argument == QLatin1String("--choice")) {
+            options.Choice = value();
+            if (!QStringList{"all", "filter", "current", "from-current"}.contains(options.Choice))
+                throw TUsageError("--choice is all, filter, current or from-current");
+        } else if (argument == QLatin1String("--recno")) {
+            bool ok = false;
+            options.RecordNumber = value().toLong(&ok);
+            if (!ok || options.RecordNumber < 1)
+                throw TUsageError("--recno needs a record number from 1 on");
+        } else if (argument == QLatin1String("--pdf")) {
+            options.Pdf = value();
+        } else if (argument == QLatin1String("--printer")) {
+            options.Printer = value();
+        } else if (argument == QLatin1String("--preview-png")) {
+            options.PreviewFolder = value();
+        } else {
+            throw TUsageError(QStringLiteral("unexpected %1 (see --help)").arg(argument).toStdString());
+        }
+    }
+    if (options.RecordSet.Table.isEmpty())
+        throw TUsageError("report needs a TABLE (see --help)");
+    options.RecordSet.Check(QStringLiteral("report"));
+    const int kinds = (options.BuiltIn > 0) + !options.Setup.isEmpty() + !options.SetupFile.isEmpty();
+    if (kinds != 1)
+        throw TUsageError("report needs one of --builtin N, --setup DESC or --setup-file FILE");
+    const bool builtIn = options.BuiltIn > 0;
+    if (builtIn && !options.Order.isEmpty())
+        throw TUsageError("a built-in report prints in its own order: --order goes with user-defined reports only");
+    if (builtIn && options.OnePerPage)
+        throw TUsageError("--one-per-page goes with user-defined reports only");
+    if (!builtIn && (options.Memo || options.Codes || !options.Title.isEmpty()))
+        throw TUsageError("--title, --memo and --codes go with built-in reports only");
+    if (options.Pdf.isEmpty() == options.Printer.isEmpty())
+        throw TUsageError("report needs either --pdf FILE or --printer NAME");
+    if (options.Choice == QLatin1String("current") || options.Choice == QLatin1String("from-current"))
+        if (options.RecordNumber == 0)
+            throw TUsageError("--choice " + options.Choice.toStdString() + " needs --recno N");
+    return options;
+}
+
+QString LayoutFile(const TReportOptions& options)
+{
+    if (!options.SetupFile.isEmpty())
+        return QFileInfo(options.SetupFile).absoluteFilePath();
+    auto setups = TReportSetups::Open();
+    if (!setups)
+        throw std::runtime_error("Unable to Open or Create REPORT.DBF");
+    const std::optional<TReportEntry> setup = setups->Find(options.Setup);
+    if (!setup)
+        throw std::runtime_error("there is no report \"" + options.Setup.toStdString() + "\" (see setups reports)");
+    return TReportSetups::LayoutPath(*setup);
+}
+
+TReportRequest Request(const TReportOptions& options, bool filtered)
+{
+    using TRecords = TRecordChoice::TRecords;
+    TReportRequest request;
+    request.BuiltIn = options.BuiltIn;
+    request.BuiltInOptions.Title = options.Title.isEmpty() ? QStringLiteral("Report %1").arg(options.BuiltIn) : options.Title;
+    request.BuiltInOptions.PrintMemo = options.Memo;
+    request.BuiltInOptions.PrintCodes = options.Codes;
+    request.OneRecordPerPage = options.OnePerPage;
+    if (options.Choice == QLatin1String("all"))
+        request.Records = TRecords::All;
+    else if (options.Choice == QLatin1String("current"))
+        request.Records = TRecords::OnlyCurrent;
+    else if (options.Choice == QLatin1String("from-current"))
+        request.Records = filtered ? TRecords::MatchingFilter : TRecords::All;
+    else
+        request.Records = TRecords::MatchingFilter;
+    request.StartFromCurrent = options.Choice == QLatin1String("from-current");
+    return request;
+}
+
+void SelectPrinter(const TReportOptions& options, TBaseReport& job)
+{
+    if (!options.Pdf.isEmpty()) {
+        TPrinterSelection::SetPdfPrinterOffered(true);
+        job.SelectPrinter(TPrinterSelection::PdfPrinterName());
+        job.Printers().SetPdfFileName(QFileInfo(options.Pdf).absoluteFilePath());
+    } else if (!job.SelectPrinter(options.Printer)) {
+        throw std::runtime_error(QStringLiteral("there is no printer named \"%1\" (known: %2)")
+                                     .arg(options.Printer, job.PrinterNames().join(", "))
+                                     .toStdString());
+    }
+}
+
+int RunReport(const QStringList& arguments, QTextStream& out)
+{
+    const TReportOptions options = Parse(arguments);
+    const bool builtIn = options.BuiltIn > 0;
+    const QString layoutFile = builtIn ? QString() : LayoutFile(options);
+    QString filterInForce;
+    auto table = options.RecordSet.Open(out, builtIn ? QString() : (options.Order.isEmpty() ? QStringLiteral("LNAME") : options.Order),
+                                        &filterInForce);
+    const bool filterAsked = !options.RecordSet.Filter.isEmpty() || options.RecordSet.UsesEntries();
+    if (filterAsked && (filterInForce.isEmpty() || table->Count() == 0))
+        throw std::runtime_error("the filter matches no record: nothing printed");
+    if (table->Count() == 0)
+        throw std::runtime_error("the record set is empty: nothing printed");
+    xbase::DbfTable& rows = table->Table();
+    if (options.RecordNumber > 0) {
+        if (static_cast<uint32_t>(options.RecordNumber) > rows.recordCount())
+            throw std::runtime_error(QStringLiteral("the table has no record %1").arg(options.RecordNumber).toStdString());
+        rows.go(static_cast<uint32_t>(options.RecordNumber));
+    } else {
+        rows.goTop();
+    }
+    // The window shows the derived fields while it is open, so report fields can use them.
+    table->SetExtraFields(true);
+
+    TReportRequest request = Request(options, filterAsked);
+    request.LayoutFile = layoutFile;
+    TReportRun run(*table, request);
+    TReportPrinter job;
+    SelectPrinter(options, job);
+    run.Configure(job);
+    if (!run.Execute(job)) {
+        if (!options.Pdf.isEmpty())
+            QFile::remove(QFileInfo(options.Pdf).absoluteFilePath());
+        throw std::runtime_error(job.ErrorText().isEmpty() ? "the report was not printed" : job.ErrorText().toStdString());
+    }
+    const int pages = job.CurrentPage();
+    if (!options.PreviewFolder.isEmpty()) {
+        TPageStream stream;
+        TReportFiler preview(stream);
+        run.Configure(preview);
+        run.Execute(preview);
+        TReportRun::WritePagePictures(stream, options.PreviewFolder);
+    }
+    out << "Report Print Completed! " << run.RecordsPrinted() << " records, " << pages << " pages";
+    if (!options.Pdf.isEmpty())
+        out << " in " << options.Pdf;
+    out << "\n";
+    return 0;
+}
+
+} // namespace
+
+int TReportCommands::ListReports(QTextStream& out)
+{
+    auto setups = TReportSetups::Open();
+    if (!setups)
+        return 2;
+    out << TCsv::FormatRecord({"DESCRIPT", "LAYOUT", "BINARY"});
+    for (const TReportEntry& report : setups->Reports())
+        out << TCsv::FormatRecord({report.Description, report.Layout, report.LayoutFile});
+    return 0;
+}
+
+int TReportCommands::Report(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    return RunCommand(QStringLiteral("report"), out, err, [&] { return RunReport(arguments, out); });
+}
+
+void TReportCommands::Register()
+{
+    TCommandLine::Register(QStringLiteral("report"), &TReportCommands::Report);
+    // "setups" belongs to the label setups too: reports answer their own word, the rest goes on.
+    TCommandLine::THandler others = TCommandLine::Handler(QStringLiteral("setups"));
+    TCommandLine::Register(QStringLiteral("setups"), [others](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+        if (arguments.value(0) == QLatin1String("reports")) {
+            if (arguments.size() != 1) {
+                err << "usage: quorvane setups reports\n";
+                return 2;
+            }
+            return RunCommand(QStringLiteral("setups reports"), out, err, [&] { return ListReports(out); });
+        }
+        if (others)
+            return others(arguments, out, err);
+        err << "usage: quorvane setups reports\n";
+        return 2;
+    });
+}
