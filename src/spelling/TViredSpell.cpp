@@ -15,6 +15,7 @@ namespace {
 constexpr size_t LongestWord = 25;
 // Deeper than any word; a damaged tree cannot take the walk further.
 constexpr size_t DeepestWalk = 64;
+constexpr qint64 RefreshIntervalMs = 50;
 
 // A file's identity and version: a rename, a write or a new size all change it.
 struct TFileSignature {
@@ -240,6 +241,11 @@ bool TViredSpell::EnsureMain() { return Main.has_value() || OpenMain(DictionaryN
 // unreadable keeps the words last read).
 void TViredSpell::RefreshUsers()
 {
+    // Looking at the files costs a system call each; a document's words are checked in a burst,
+    // so the files are looked at again only after a short while.
+    if (SinceRefresh.isValid() && SinceRefresh.elapsed() < RefreshIntervalMs)
+        return;
+    SinceRefresh.start();
     for (auto& user : Users) {
         const TFileSignature now = SignatureOf(user->Path);
         if (now == user->Signature)

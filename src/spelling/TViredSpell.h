@@ -2,13 +2,14 @@
 // user dictionaries, adds words to a user dictionary and proposes replacements for an unknown
 // word. The letter designer's spelling check and the `spell` command use it; it has no windows.
 //
-// User dictionaries are kept in memory and re-read whenever their file changed (another program
-// may have added words); an added word is written to a new file that is then renamed over the
+// User dictionaries are kept in memory and re-read when their file changed (another program may
+// have added words; the files are looked at again at most every 50 ms); an added word is written to a new file that is then renamed over the
 // old one, so a crash leaves either dictionary whole. A full user dictionary grows.
 #pragma once
 
 #include "TDictionaryFile.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -66,4 +67,5 @@ private:
     TExtraSuggestions Extra;
     int ExtraCount = 0;
     QString Error;
+    QElapsedTimer SinceRefresh;
 };

@@ -5,6 +5,7 @@
 #include "spelling/TViredSpell.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +55,7 @@ TEST_F(ViredSpell, UserDictionaryAddsAtOnceAndOnDisk)
     ASSERT_EQ(other.OpenUser(userPath), 0);
     EXPECT_TRUE(other.Check("quorvane"));
     EXPECT_TRUE(other.Add("mailing", 0));
+    QThread::msleep(60); // the files are looked at again after a short while
     EXPECT_TRUE(Spell.Check("mailing"));
 
     // The file grows past its first 500 places instead of filling up.
