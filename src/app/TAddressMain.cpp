@@ -33,7 +33,7 @@
 namespace {
 // Commands whose windows come with later parts of the program: present, disabled, explained.
 const char* const notYetBuilt[] = {
-    "Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"};
+    "Print &Labels", "Print &Envelopes", "Print &Reports"};
 
 } // namespace
 
@@ -129,6 +129,8 @@ void TAddressMain::ConnectCommands()
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->show();
     });
+    connect(Action(QStringLiteral("Print Le&tters")), &QAction::triggered, this, &TAddressMain::PrintLettersClick);
+    connect(LettersButton, &QPushButton::clicked, this, &TAddressMain::PrintLettersClick);
     connect(Action(QStringLiteral("Print C&urrent Record")), &QAction::triggered, this, [this] {
         if (!OnRecord() || !TPrinterCheck::PrinterPresent())
             return;
@@ -313,7 +315,7 @@ QWidget* TAddressMain::BuildButtonBar()
     EnvelopesButton = make("Envelopes");
     ReportsButton = make("Reports");
     layout->addStretch();
-    for (QPushButton* later : {LabelsButton, LettersButton, EnvelopesButton, ReportsButton})
+    for (QPushButton* later : {LabelsButton, EnvelopesButton, ReportsButton})
         later->setToolTip(NotAvailableText());
     return bar;
 }

@@ -165,6 +165,8 @@ public:
     // File, "&Import": the text and DBF imports in their frame, the release imports on the open table.
     void ImportClick(TImportKind kind);
     void CountZipCodesClick();
+    // Print, "Print Le&tters" and the "Letters" button (TAddressMainLetters.cpp).
+    void PrintLettersClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();

@@ -1,0 +1,349 @@
+#include "TLetterDesign.h"
+
+#include "TLetterMerge.h"
+#include "TRTFPreviewForm.h"
+#include "TSpellCheckDialog.h"
+
+#include "prompts/TUserPrompts.h"
+#include "richtext/TRichDocument.h"
+#include "richtext/TRtfReader.h"
+#include "richtext/TRtfWriter.h"
+#include "settings/TIniFile.h"
+#include "settings/TProgramFolder.h"
+#include "settings/TWindowPlacement.h"
+#include "spelling/TSpellingFiles.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString PlacementName = QStringLiteral("TLetterDesign");
+const QString Section = QStringLiteral("Letter");
+constexpr int SmallestFontSize = 6;
+
+QToolButton* ToolButton(const QString& text, const QString& tip)
+{
+    auto* button = new QToolButton;
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, const QString& description, QWidget* parent)
+    : QDialog(parent), Table(table), Document(document)
+{
+    setWindowTitle(QStringLiteral("Letter Designer"));
+    resize(860, 700);
+    DescriptionEdit = new QLineEdit(description);
+    DescriptionEdit->setMaxLength(50);
+    FieldBox = new QComboBox;
+    FieldBox->addItem(QStringLiteral("Insert field"));
+    FieldBox->addItems(TLetterMerge::FieldNames());
+    Editor = new QTextEdit;
+    Editor->setDocument(&Document.Content());
+    Editor->setAcceptRichText(true);
+    PositionLabel = new QLabel;
+
+    auto* menus = new QMenuBar;
+    BuildMenus(menus);
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(new QLabel(QStringLiteral("Description")));
+    head->addWidget(DescriptionEdit, 1);
+    head->addWidget(FieldBox);
+
+    auto* preview = new QPushButton(QStringLiteral("Preview"));
+    auto* ok = new QPushButton(QStringLiteral("Ok"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PositionLabel, 1);
+    for (QPushButton* button : {preview, ok, cancel}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addLayout(head);
+    layout->addWidget(BuildToolBar());
+    layout->addWidget(Editor, 1);
+    layout->addLayout(buttons);
+
+    connect(FieldBox, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            InsertField(FieldBox->itemText(index));
+        FieldBox->setCurrentIndex(0);
+    });
+    connect(preview, &QPushButton::clicked, this, &TLetterDesign::PreviewClick);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Editor, &QTextEdit::cursorPositionChanged, this, &TLetterDesign::ShowPosition);
+
+    // A new letter starts in the default font.
+    if (Document.Content().isEmpty()) {
+        QTextCharFormat format;
+        format.setFont(DefaultFont());
+        Editor->setCurrentCharFormat(format);
+    }
+    ApplyWrap();
+    ShowPosition();
+}
+
+bool TLetterDesign::Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document)
+{
+    TLetterDesign designer(table, document, description, parent);
+    if (designer.exec() != QDialog::Accepted)
+        return false;
+    description = designer.Description();
+    return true;
+}
+
+QWidget* TLetterDesign::BuildToolBar()
+{
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    FontBox = new QFontComboBox;
+    SizeBox = new QComboBox;
+    SizeBox->setEditable(true);
+    for (int size : QFontDatabase::standardSizes())
+        if (size >= SmallestFontSize)
+            SizeBox->addItem(QString::number(size));
+    layout->addWidget(FontBox);
+    layout->addWidget(SizeBox);
+    const auto merge = [this](const QTextCharFormat& format) { Editor->mergeCurrentCharFormat(format); };
+    connect(FontBox, &QFontComboBox::currentFontChanged, this, [merge](const QFont& font) {
+        QTextCharFormat format;
+        format.setFontFamilies({font.family()});
+        merge(format);
+    });
+    connect(SizeBox, &QComboBox::textActivated, this, [merge](const QString& text) {
+        const double size = text.toDouble();
+        if (size >= SmallestFontSize) {
+            QTextCharFormat format;
+            format.setFontPointSize(size);
+            merge(format);
+        }
+    });
+    const auto add = [&](const QString& text, const QString& tip, auto handler) {
+        QToolButton* button = ToolButton(text, tip);
+        connect(button, &QToolButton::clicked, this, handler);
+        layout->addWidget(button);
+    };
+    add(QStringLiteral("A"), QStringLiteral("Font colour"), [this] {
+        if (const auto colour = TUserPrompts::Current().ChooseColor(Editor->textColor()))
+            Editor->setTextColor(*colour);
+    });
+    add(QStringLiteral("\u25A7"), QStringLiteral("Background colour"), [this] {
+        if (const auto colour = TUserPrompts::Current().ChooseColor(Editor->textBackgroundColor()))
+            Editor->setTextBackgroundColor(*colour);
+    });
+    add(QStringLiteral("N"), QStringLiteral("Normal"), [merge] {
+        QTextCharFormat format;
+        format.setFontWeight(QFont::Normal);
+        format.setFontItalic(false);
+        format.setFontUnderline(false);
+        merge(format);
+    });
+    add(QStringLiteral("B"), QStringLiteral("Bold"), [this, merge] {
+        QTextCharFormat format;
+        format.setFontWeight(Editor->fontWeight() >= QFont::Bold ? QFont::Normal : QFont::Bold);
+        merge(format);
+    });
+    add(QStringLiteral("I"), QStringLiteral("Italic"), [this] { Editor->setFontItalic(!Editor->fontItalic()); });
+    add(QStringLiteral("U"), QStringLiteral("Underline"), [this] { Editor->setFontUnderline(!Editor->fontUnderline()); });
+    add(QStringLiteral("Left"), QStringLiteral("Align left"), [this] { Editor->setAlignment(Qt::AlignLeft); });
+    add(QStringLiteral("Right"), QStringLiteral("Align right"), [this] { Editor->setAlignment(Qt::AlignRight); });
+    add(QStringLiteral("Justify"), QStringLiteral("Justify"), [this] { Editor->setAlignment(Qt::AlignJustify); });
+    add(QStringLiteral("Centre"), QStringLiteral("Centre"), [this] { Editor->setAlignment(Qt::AlignHCenter); });
+    add(QStringLiteral("Copy"), QStringLiteral("Copy"), [this] { Editor->copy(); });
+    add(QStringLiteral("Cut"), QStringLiteral("Cut"), [this] { Editor->cut(); });
+    add(QStringLiteral("Paste"), QStringLiteral("Paste"), [this] { Editor->paste(); });
+    layout->addStretch();
+    return bar;
+}
+
+void TLetterDesign::BuildMenus(QMenuBar* menus)
+{
+    QMenu* file = menus->addMenu(QStringLiteral("&File"));
+    const QString filter = QStringLiteral("Rich text (*.rtf)");
+    file->addAction(QStringLiteral("&Save as RTF"), this, [this, filter] {
+        const QString path = TUserPrompts::Current().SaveFileName(QStringLiteral("Save as RTF"), QString(), filter);
+        QFile out(path);
+        if (!path.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(TRtfWriter::Write(Document)) < 0))
+            TUserPrompts::Current().Information(QStringLiteral("Cannot write %1").arg(path));
+    });
+    const auto readRtf = [filter](const QString& caption, TRichDocument& into) {
+        const QString path = TUserPrompts::Current().OpenFileName(caption, QString(), filter);
+        if (path.isEmpty())
+            return false;
+        QFile in(path);
+        try {
+            if (!in.open(QIODevice::ReadOnly))
+                throw std::runtime_error(QStringLiteral("Cannot read %1").arg(path).toStdString());
+            TRtfReader::Read(in.readAll(), into);
+            return true;
+        } catch (const std::exception& error) {
+            TUserPrompts::Current().Information(QString::fromUtf8(error.what()));
+            return false;
+        }
+    };
+    file->addAction(QStringLiteral("&Load RTF"), this, [this, readRtf] {
+        TRichDocument loaded;
+        if (readRtf(QStringLiteral("Load RTF"), loaded)) {
+            Editor->setDocument(nullptr);
+            Document.CopyFrom(loaded);
+            Editor->setDocument(&Document.Content());
+            ApplyWrap();
+        }
+    });
+    file->addAction(QStringLiteral("&Insert RTF"), this, [this, readRtf] {
+        TRichDocument inserted;
+        if (readRtf(QStringLiteral("Insert RTF"), inserted)) {
+            QTextCursor caret = Editor->textCursor();
+            Document.InsertAt(caret, inserted);
+        }
+    });
+
+    QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
+    SpellCheckAction = edit->addAction(QStringLiteral("&Spell Check"), QKeySequence(Qt::Key_F7), this,
+                                       &TLetterDesign::SpellCheckClick);
+    SpellCheckAction->setEnabled(TSpellingFiles::MainDictionaryExists());
+    edit->addAction(QStringLiteral("&Insert Page Break"), this, &TLetterDesign::InsertPageBreakClick);
+
+    QMenu* settings = menus->addMenu(QStringLiteral("&Settings"));
+    WordWrapAction = settings->addAction(QString(), this, &TLetterDesign::ToggleWordWrap);
+    DefaultFontAction = settings->addAction(QString(), this, &TLetterDesign::DefaultFontClick);
+    SetDefaultFontCaption();
+}
+
+QString TLetterDesign::Description() const { return DescriptionEdit->text(); }
+
+void TLetterDesign::InsertField(const QString& name)
+{
+    Editor->textCursor().insertText(QLatin1Char('[') + name + QLatin1Char(']'), Editor->currentCharFormat());
+    Editor->setFocus();
+}
+
+void TLetterDesign::InsertPageBreakClick()
+{
+    if (!TUserPrompts::Current().Question(QStringLiteral("PAGE BREAK"), QStringLiteral("Insert a page break?")))
+        return;
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    Editor->textCursor().mergeBlockFormat(format);
+}
+
+void TLetterDesign::SpellCheckClick()
+{
+    if (!TSpellingFiles::MainDictionaryExists())
+        return;
+    TSpellCheckDialog dialog(Document, this);
+    dialog.OnSelectionChanged = [this] { Editor->setTextCursor(Document.Caret()); };
+    dialog.exec();
+}
+
+void TLetterDesign::ApplyWrap()
+{
+    // Off: lines break where they break on paper; on: at the window's edge.
+    if (WordWrapOn) {
+        Editor->setLineWrapMode(QTextEdit::WidgetWidth);
+    } else {
+        Editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        Editor->setLineWrapColumnOrWidth(static_cast<int>(Document.PageLayout().TextWidth().Value()
+                                                          * logicalDpiX() / TTwips::PerInch));
+    }
+    WordWrapAction->setText(WordWrapOn ? QStringLiteral("&Word Wrap is ON") : QStringLiteral("&Word Wrap is OFF"));
+}
+
+void TLetterDesign::ToggleWordWrap()
+{
+    WordWrapOn = !WordWrapOn;
+    ApplyWrap();
+}
+
+QFont TLetterDesign::DefaultFont()
+{
+    const TIniFile settings(TProgramFolder::SettingsFile());
+    QFont font(settings.ReadString(Section, QStringLiteral("DefaultFontName"), QStringLiteral("Arial")));
+    font.setPointSize(std::max(SmallestFontSize, settings.ReadInteger(Section, QStringLiteral("DefaultFontSize"), 10)));
+    font.setBold(settings.ReadBool(Section, QStringLiteral("DefaultFontBold"), false));
+    font.setItalic(settings.ReadBool(Section, QStringLiteral("DefaultFontItalic"), false));
+    return font;
+}
+
+void TLetterDesign::SetDefaultFontCaption()
+{
+    const QFont font = DefaultFont();
+    QString caption = QStringLiteral("&Default Font: %1, %2 pt ").arg(font.family()).arg(font.pointSize());
+    if (font.bold())
+        caption += QStringLiteral(", bold");
+    if (font.italic())
+        caption += QStringLiteral(", italic");
+    DefaultFontAction->setText(caption);
+}
+
+void TLetterDesign::DefaultFontClick()
+{
+    const std::optional<QFont> chosen = TUserPrompts::Current().ChooseFont(DefaultFont());
+    if (!chosen)
+        return;
+    TIniFile settings(TProgramFolder::SettingsFile());
+    settings.WriteString(Section, QStringLiteral("DefaultFontName"), chosen->family());
+    settings.WriteInteger(Section, QStringLiteral("DefaultFontSize"), chosen->pointSize());
+    settings.WriteBool(Section, QStringLiteral("DefaultFontBold"), chosen->bold());
+    settings.WriteBool(Section, QStringLiteral("DefaultFontItalic"), chosen->italic());
+    QTextCharFormat format;
+    format.setFontFamilies({chosen->family()});
+    format.setFontPointSize(chosen->pointSize());
+    format.setFontWeight(chosen->bold() ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chosen->italic());
+    Editor->mergeCurrentCharFormat(format);
+    SetDefaultFontCaption();
+}
+
+void TLetterDesign::PreviewClick()
+{
+    TRichDocument copy;
+    copy.CopyFrom(Document);
+    TRTFPreviewForm::Execute(this, Table, copy);
+}
+
+void TLetterDesign::ShowPosition()
+{
+    const QTextCursor caret = Editor->textCursor();
+    PositionLabel->setText(QStringLiteral("Line %1  Column %2")
+                               .arg(caret.blockNumber() + 1)
+                               .arg(caret.positionInBlock() + 1));
+}
+
+void TLetterDesign::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!Activated) {
+        Activated = true;
+        TWindowPlacement::Load(this, PlacementName);
+    }
+}
+
+void TLetterDesign::done(int result)
+{
+    TWindowPlacement::Save(this, PlacementName);
+    Editor->setDocument(nullptr);
+    QDialog::done(result);
+}

@@ -1,0 +1,63 @@
+// The letter designer ("Letter Designer"): the description, the letter's text in a rich-text
+// editor with its tool bar (font, size, colours, normal/bold/italic/underline, alignments, copy,
+// cut, paste), "Insert field" for the 25 merge fields, the menus (RTF files, spelling check,
+// page break, word wrap, default font), a status bar with line and column, "Preview", "Ok" and
+// "Cancel". It edits the document it is given in place.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+class QAction;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QTextEdit;
+class TAddressTable;
+class TRichDocument;
+
+class TLetterDesign : public QDialog {
+    Q_OBJECT
+public:
+    TLetterDesign(TAddressTable& table, TRichDocument& document, const QString& description, QWidget* parent = nullptr);
+    // True on OK, with `description` and `document` holding the edited letter.
+    static bool Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document);
+
+    QString Description() const;
+    void InsertField(const QString& name);
+    void InsertPageBreakClick();
+    void SpellCheckClick();
+    void ToggleWordWrap();
+    void DefaultFontClick();
+    void PreviewClick();
+    // The default font of the settings section `Letter`.
+    static QFont DefaultFont();
+
+    QLineEdit* DescriptionEdit;
+    QComboBox* FieldBox;
+    QTextEdit* Editor;
+    QAction* SpellCheckAction;
+    QAction* WordWrapAction;
+    QAction* DefaultFontAction;
+    QLabel* PositionLabel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    QWidget* BuildToolBar();
+    void BuildMenus(QMenuBar* menus);
+    void ApplyWrap();
+    void ShowPosition();
+    void SetDefaultFontCaption();
+
+    TAddressTable& Table;
+    TRichDocument& Document;
+    QFontComboBox* FontBox = nullptr;
+    QComboBox* SizeBox = nullptr;
+    bool WordWrapOn = false;
+    bool Activated = false;
+};
