@@ -92,6 +92,7 @@ TqVLetters::TqVLetters(TAddressTable& table, TLetterStore& store, TPrinterSelect
     EditLetter = [this](QString& description, TRichDocument& document) {
         return TLetterDesign::Execute(this, Table, description, document);
     };
+    ShowStatus = [](TLetterPrint& status) { status.exec(); };
     PreviewLetter = [this](const TRichDocument& letter) { TRTFPreviewForm::Execute(this, Table, letter); };
 
     FillList(0);
@@ -216,7 +217,7 @@ void TqVLetters::PrintClick()
     job.SetCopies(CopiesEdit->value());
     job.SetDocumentName(CurrentDescription());
     TLetterPrint status(job, this);
-    status.exec();
+    ShowStatus(status);
     SetState();
 }
 

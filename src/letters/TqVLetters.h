@@ -40,6 +40,8 @@ public:
     std::function<bool()> ChoosePrinter;
     // Edits a letter in the designer: description and document in, true on OK. Tests replace it.
     std::function<bool(QString& description, TRichDocument& document)> EditLetter;
+    // Shows the print status window, which runs the loop (modal). Tests replace it.
+    std::function<void(class TLetterPrint& status)> ShowStatus;
     // Shows the letter merged with the current record. Tests replace it.
     std::function<void(const TRichDocument& letter)> PreviewLetter;
 

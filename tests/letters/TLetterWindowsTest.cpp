@@ -1,0 +1,289 @@
+// The letter windows offscreen with scripted prompts: the letter window's commands and enable
+// rules, printing through the status window, the designer's field and page-break commands, the
+// preview's zoom limits and record stepping, and the spelling check's Replace, Skip and Add.
+#include "LetterTestTable.h"
+
+#include "letters/TLetterDesign.h"
+#include "letters/TLetterPrint.h"
+#include "letters/TLetterStore.h"
+#include "letters/TRTFPreviewForm.h"
+#include "letters/TSpellCheckDialog.h"
+#include "letters/TqVLetters.h"
+#include "output/TPrinterSelection.h"
+#include "richtext/TRtfWriter.h"
+#include "spelling/TMainDictionaryBuilder.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+class LetterWindows : public LetterTestTable {
+protected:
+    TPrinterSelection Printers;
+    std::unique_ptr<TLetterStore> Store;
+    QString Pdf;
+
+    void SetUp() override
+    {
+        LetterTestTable::SetUp();
+        TUserPrompts::Install(&Prompts);
+        Create({{"FNAME=Ann", "LNAME=Lee"}, {"FNAME=Bo", "LNAME=Kim"}, {"FNAME=Cy", "LNAME=Ng"}});
+        Store = TLetterStore::Open();
+        ASSERT_NE(Store, nullptr);
+        TPrinterSelection::SetPdfPrinterOffered(true);
+        ASSERT_TRUE(Printers.SelectPrinter(TPrinterSelection::PdfPrinterName()));
+        Pdf = Home.filePath("letters.pdf");
+        Printers.SetPdfFileName(Pdf);
+    }
+    void TearDown() override { TUserPrompts::Install(nullptr); }
+
+    uint32_t AddLetter(const QString& description, const QByteArray& rtf)
+    {
+        const uint32_t added = Store->Append(description, rtf);
+        Store->Commit();
+        return added;
+    }
+
+    std::unique_ptr<TqVLetters> Window(TRecordChoice::TRecords records = TRecordChoice::TRecords::OnlyCurrent)
+    {
+        TLetterRecordChoice choice{nullptr, [records] { return records; }, [] { return false; }};
+        auto window = std::make_unique<TqVLetters>(*Table, *Store, Printers, choice);
+        window->ChoosePrinter = [] { return true; };
+        window->ShowStatus = [](TLetterPrint& status) { status.RunJob(); };
+        return window;
+    }
+
+    QStringList Listed(const TqVLetters& window) const
+    {
+        QStringList names;
+        for (int row = 0; row < window.LetterList->count(); ++row)
+            names << window.LetterList->item(row)->text();
+        return names;
+    }
+
+    int PdfPages() const
+    {
+        QFile file(Pdf);
+        const QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+    }
+};
+
+TEST_F(LetterWindows, DeleteAndCloneAskAndEnableRulesFollow)
+{
+    AddLetter("Welcome", R"({\rtf1 Dear [First],\par Hello.})");
+    auto window = Window();
+    ASSERT_EQ(Listed(*window), QStringList{"Welcome"});
+    EXPECT_TRUE(window->ModifyButton->isEnabled());
+
+    Prompts.Answer(true);
+    window->CloneClick();
+    EXPECT_EQ(Listed(*window), (QStringList{"Clone of Welcome", "Welcome"}));
+    EXPECT_EQ(window->LetterList->currentItem()->text(), "Clone of Welcome");
+    ASSERT_TRUE(Store->Select(window->CurrentLetter()));
+    const QByteArray clonedRtf = Store->Rtf();
+
+    Prompts.Answer(false);
+    window->DeleteClick(); // No keeps it
+    EXPECT_EQ(Listed(*window).size(), 2);
+    window->LetterList->setCurrentRow(1);
+    ASSERT_TRUE(Store->Select(window->CurrentLetter()));
+    EXPECT_EQ(Store->Rtf(), clonedRtf);
+    Prompts.Answer(true);
+    window->DeleteClick();
+    window->LetterList->setCurrentRow(0);
+    Prompts.Answer(true);
+    window->DeleteClick();
+
+    const std::vector<TPromptRecord>& asked = Prompts.Asked();
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[0].Caption, "CLONE");
+    EXPECT_EQ(asked[0].Text, "Clone \"Welcome\"?");
+    EXPECT_EQ(asked[1].Caption, "DELETE");
+    EXPECT_EQ(asked[1].Text, "Delete \"Clone of Welcome\"?");
+    EXPECT_TRUE(Listed(*window).isEmpty());
+    for (QWidget* widget : std::initializer_list<QWidget*>{window->ModifyButton, window->CloneButton, window->PrintButton,
+                                                           window->PreviewButton, window->DeleteButton, window->LetterList})
+        EXPECT_FALSE(widget->isEnabled());
+    EXPECT_TRUE(window->NewButton->isEnabled());
+    EXPECT_TRUE(window->OkButton->isEnabled());
+}
+
+TEST_F(LetterWindows, NewAndModifyStoreOnlyOnOk)
+{
+    auto window = Window();
+    bool accept = false;
+    window->EditLetter = [&](QString& description, TRichDocument& document) {
+        EXPECT_EQ(description, accept ? "{untitled}" : "{untitled}");
+        description = "Invitation";
+        QTextCursor(&document.Content()).insertText("Come along, [First].");
+        return accept;
+    };
+    window->NewClick();
+    EXPECT_TRUE(Listed(*window).isEmpty());
+    accept = true;
+    window->NewClick();
+    EXPECT_EQ(Listed(*window), QStringList{"Invitation"});
+    ASSERT_TRUE(Store->Select(window->CurrentLetter()));
+    EXPECT_TRUE(Store->Rtf().contains("Come along, [First]."));
+
+    window->EditLetter = [](QString& description, TRichDocument& document) {
+        EXPECT_EQ(description, "Invitation");
+        EXPECT_EQ(Text(document), "Come along, [First].");
+        description = "Party";
+        return true;
+    };
+    window->ModifyClick();
+    EXPECT_EQ(Listed(*window), QStringList{"Party"});
+}
+
+TEST_F(LetterWindows, PrintsThreeCopiesOfTheCurrentRecordAndCancels)
+{
+    AddLetter("Welcome", R"({\rtf1 Dear [First].})");
+    Table->Table().go(2);
+    auto window = Window();
+    window->CopiesEdit->setValue(3);
+    QString status;
+    QString button;
+    window->ShowStatus = [&](TLetterPrint& print) {
+        print.RunJob();
+        status = print.StatusText();
+        button = print.ButtonText();
+    };
+    window->PrintClick();
+    EXPECT_EQ(status, "Letter Print Completed!");
+    EXPECT_EQ(button, "OK");
+    EXPECT_EQ(PdfPages(), 3);
+    EXPECT_EQ(Table->Table().recordNumber(), 2u);
+
+    // A cancelled print dialog prints nothing.
+    QFile::remove(Pdf);
+    window->ChoosePrinter = [] { return false; };
+    window->PrintClick();
+    EXPECT_FALSE(QFile::exists(Pdf));
+
+    // Cancel while printing asks, and Yes stops the run after the record being printed.
+    auto all = Window(TRecordChoice::TRecords::All);
+    all->ShowStatus = [&](TLetterPrint& print) {
+        QTimer::singleShot(0, &print, [&print] { print.CancelButtonClick(); });
+        print.RunJob();
+        status = print.StatusText();
+        button = print.ButtonText();
+    };
+    Prompts.Answer(true);
+    all->PrintClick();
+    EXPECT_EQ(status, "Letter Print Canceled!");
+    EXPECT_EQ(button, "OK");
+    ASSERT_FALSE(Prompts.Asked().empty());
+    EXPECT_EQ(Prompts.Asked().back().Text, "Cancel print job?");
+}
+
+TEST_F(LetterWindows, DesignerInsertsFieldsAndPageBreaks)
+{
+    TRichDocument document;
+    TRtfReader::Read(R"({\rtf1 Dear ,\par Second paragraph.})", document);
+    TLetterDesign designer(*Table, document, "Welcome");
+    EXPECT_EQ(designer.FieldBox->count(), 26); // "Insert field" and the 25 names
+    QTextCursor caret = designer.Editor->textCursor();
+    caret.setPosition(5);
+    designer.Editor->setTextCursor(caret);
+    designer.FieldBox->setCurrentIndex(1);
+    emit designer.FieldBox->activated(1);
+    EXPECT_EQ(Text(document).section('\n', 0, 0), "Dear [" + designer.FieldBox->itemText(1) + "],");
+
+    caret.setPosition(document.Content().findBlockByNumber(1).position() + 3);
+    designer.Editor->setTextCursor(caret);
+    Prompts.Answer(false);
+    designer.InsertPageBreakClick();
+    EXPECT_EQ(document.Content().findBlockByNumber(1).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    Prompts.Answer(true);
+    designer.InsertPageBreakClick();
+    EXPECT_EQ(document.Content().findBlockByNumber(1).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    EXPECT_EQ(Prompts.Asked().back().Caption, "PAGE BREAK");
+    EXPECT_EQ(Prompts.Asked().back().Text, "Insert a page break?");
+    EXPECT_TRUE(TRtfWriter::Write(document).contains("\\pagebb"));
+
+    EXPECT_EQ(designer.WordWrapAction->text(), "&Word Wrap is OFF");
+    designer.ToggleWordWrap();
+    EXPECT_EQ(designer.WordWrapAction->text(), "&Word Wrap is ON");
+    EXPECT_EQ(designer.DefaultFontAction->text(), "&Default Font: Arial, 10 pt ");
+    EXPECT_FALSE(designer.SpellCheckAction->isEnabled()); // no main dictionary in this folder
+}
+
+TEST_F(LetterWindows, PreviewZoomLimitsAndRecordStepping)
+{
+    auto letter = Letter(R"({\rtf1 Dear [First].\page Page two.})");
+    TRTFPreviewForm preview(*Table, *letter);
+    preview.Remerge();
+    preview.SetZoom(140);
+    preview.ZoomInClick();
+    EXPECT_EQ(preview.Zoom(), 175);
+    preview.ZoomInClick();
+    EXPECT_EQ(preview.Zoom(), 175);
+    preview.SetZoom(60);
+    preview.ZoomOutClick();
+    EXPECT_EQ(preview.Zoom(), 45);
+    preview.ZoomOutClick();
+    EXPECT_EQ(preview.Zoom(), 45);
+
+    preview.NextPageClick();
+    EXPECT_EQ(preview.PageNumber(), 2);
+    EXPECT_EQ(preview.windowTitle(), "Preview Letters Page 2");
+    preview.NextPageClick(); // there is no third page
+    EXPECT_EQ(preview.PageNumber(), 2);
+    preview.MoveRecord(1); // last record: back to page 1 of Cy's letter
+    EXPECT_EQ(preview.PageNumber(), 1);
+    EXPECT_EQ(Table->Table().recordNumber(), 3u);
+    preview.MoveRecord(2); // past the last stays on it
+    EXPECT_EQ(Table->Table().recordNumber(), 3u);
+    preview.MoveRecord(-2);
+    EXPECT_EQ(Table->Table().recordNumber(), 2u);
+    preview.MoveRecord(-1);
+    EXPECT_EQ(Table->Table().recordNumber(), 1u);
+    preview.PreviousPageClick();
+    EXPECT_EQ(preview.PageNumber(), 1);
+}
+
+TEST_F(LetterWindows, SpellCheckReplacesSkipsAndAdds)
+{
+    {
+        QFile main(TProgramFolder::Path() + "quorva.dct");
+        ASSERT_TRUE(main.open(QIODevice::WriteOnly));
+        main.write(QByteArray::fromStdString(
+            TMainDictionaryBuilder::Build({"dear", "the", "house", "is", "red", "blue"}).Serialize()));
+    }
+    TRichDocument document;
+    TRtfReader::Read(R"({\rtf1 Dear [First Name], the hous is bleu, Quorvane 2nd red.})", document);
+    TSpellCheckDialog dialog(document);
+    EXPECT_TRUE(dialog.AddButton->isEnabled());
+    ASSERT_TRUE(dialog.CheckNextWord());
+    EXPECT_EQ(dialog.ErrorLabel->text(), "hous");
+    EXPECT_EQ(dialog.ReplaceWithEdit->text(), "house");
+    dialog.ReplaceClick();
+    EXPECT_EQ(dialog.ErrorLabel->text(), "bleu");
+    dialog.SuggestionList->setCurrentRow(0);
+    emit dialog.SuggestionList->itemClicked(dialog.SuggestionList->item(0));
+    EXPECT_EQ(dialog.ReplaceWithEdit->text(), dialog.SuggestionList->item(0)->text());
+    dialog.SkipWordClick();
+    EXPECT_EQ(dialog.ErrorLabel->text(), "Quorvane");
+    dialog.AddWordClick(); // the last unknown word: the check ends
+    EXPECT_EQ(Prompts.Asked().back().Text, "Spell check complete");
+    EXPECT_EQ(Text(document), "Dear [First Name], the house is bleu, Quorvane 2nd red.");
+    EXPECT_EQ(document.Caret().position(), 0);
+    EXPECT_FALSE(document.Caret().hasSelection());
+
+    TViredSpell again;
+    ASSERT_GE(again.OpenUser(TProgramFolder::Path() + "quorvau.dct"), 0);
+    EXPECT_TRUE(again.Check("quorvane"));
+}
+
+} // namespace
