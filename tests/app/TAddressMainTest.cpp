@@ -53,13 +53,15 @@ TEST(TAddressMain, LaterCommandsArePresentButDisabledWithAReason)
     TTestProgramFolder home;
     TAddressMain window;
     window.SetButtons({true, false, true, false});
-    for (const char* caption : {"Print &Labels", "Print Le&tters", "Print &Reports"}) {
+    for (const char* caption : {"Print &Labels", "Print &Reports"}) {
         QAction* action = window.Action(caption);
         ASSERT_NE(action, nullptr) << caption;
         EXPECT_FALSE(action->isEnabled()) << caption;
         EXPECT_EQ(action->toolTip(), TAddressMain::NotAvailableText());
     }
     EXPECT_EQ(window.Action("Print &Labels")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_TRUE(window.Action("Print Le&tters")->isEnabled());
+    EXPECT_EQ(window.Action("Print Le&tters")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     for (const char* tool : {"&Export ", "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
                              "&Search && Replace Field Values"})
         EXPECT_TRUE(window.Action(tool)->isEnabled()) << tool;
