@@ -1,5 +1,6 @@
 // Letters: merging 1,000 one-page letters into a PDF through the print loop, reading a 1 MB
-// RTF text, and opening the designer on a 20-page letter. The address table lives in a temporary program folder made once per run.
+// RTF text, and opening the designer on a 20-page letter. The address table lives in a
+// temporary program folder made once per run.
 #include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
 #include "letters/TLetterDesign.h"

@@ -1,6 +1,7 @@
 #include "TLetterDesign.h"
 
 #include "TLetterMerge.h"
+#include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
 #include "TSpellCheckDialog.h"
 
@@ -227,6 +228,7 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     edit->addAction(QStringLiteral("&Insert Page Break"), this, &TLetterDesign::InsertPageBreakClick);
 
     QMenu* settings = menus->addMenu(QStringLiteral("&Settings"));
+    settings->addAction(QStringLiteral("&Paragraph Settings"), this, &TLetterDesign::ParagraphSettingsClick);
     WordWrapAction = settings->addAction(QString(), this, &TLetterDesign::ToggleWordWrap);
     DefaultFontAction = settings->addAction(QString(), this, &TLetterDesign::DefaultFontClick);
     SetDefaultFontCaption();
@@ -256,6 +258,38 @@ void TLetterDesign::SpellCheckClick()
     TSpellCheckDialog dialog(Document, this);
     dialog.OnSelectionChanged = [this] { Editor->setTextCursor(Document.Caret()); };
     dialog.exec();
+}
+
+void TLetterDesign::ParagraphSettingsClick()
+{
+    QTextCursor caret = Editor->textCursor();
+    TParagraphProperties dialog(TParagraphSettings::From(caret.blockFormat()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplyParagraphSettings(dialog.Settings());
+}
+
+// Spacing and indents go to every paragraph of the selection; the rest of each stays.
+void TLetterDesign::ApplyParagraphSettings(const TParagraphSettings& chosen)
+{
+    QTextCursor caret = Editor->textCursor();
+    QTextBlock block = Document.Content().findBlock(caret.selectionStart());
+    const QTextBlock last = Document.Content().findBlock(caret.selectionEnd());
+    for (;; block = block.next()) {
+        TParagraphSettings settings = TParagraphSettings::From(block.blockFormat());
+        settings.FirstIndent = chosen.FirstIndent;
+        settings.LeftIndent = chosen.LeftIndent;
+        settings.RightIndent = chosen.RightIndent;
+        settings.SpaceBefore = chosen.SpaceBefore;
+        settings.SpaceAfter = chosen.SpaceAfter;
+        settings.LineSpacing = chosen.LineSpacing;
+        settings.LineMultiple = false;
+        QTextBlockFormat format = block.blockFormat();
+        settings.ApplyTo(format);
+        QTextCursor(block).setBlockFormat(format);
+        if (block == last || !block.isValid())
+            break;
+    }
 }
 
 void TLetterDesign::ApplyWrap()

@@ -17,6 +17,7 @@ class QMenuBar;
 class QTextEdit;
 class TAddressTable;
 class TRichDocument;
+struct TParagraphSettings;
 
 class TLetterDesign : public QDialog {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     void InsertField(const QString& name);
     void InsertPageBreakClick();
     void SpellCheckClick();
+    void ParagraphSettingsClick();
+    void ApplyParagraphSettings(const TParagraphSettings& chosen);
     void ToggleWordWrap();
     void DefaultFontClick();
     void PreviewClick();

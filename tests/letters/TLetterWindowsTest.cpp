@@ -6,6 +6,7 @@
 #include "letters/TLetterDesign.h"
 #include "letters/TLetterPrint.h"
 #include "letters/TLetterStore.h"
+#include "letters/TParagraphProperties.h"
 #include "letters/TRTFPreviewForm.h"
 #include "letters/TSpellCheckDialog.h"
 #include "letters/TqVLetters.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -284,6 +286,49 @@ TEST_F(LetterWindows, SpellCheckReplacesSkipsAndAdds)
     TViredSpell again;
     ASSERT_GE(again.OpenUser(TProgramFolder::Path() + "quorvau.dct"), 0);
     EXPECT_TRUE(again.Check("quorvane"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ParagraphProperties, ConversionsTruncateToTwips)
+{
+    using TUnit = TParagraphProperties::TUnit;
+    const struct {
+        double Value;
+        TUnit Unit;
+        int Twips;
+    } cases[] = {
+        {1.0, TUnit::Inch, 1440}, {0.33, TUnit::Inch, 475}, {2.5, TUnit::Cm, 1417}, {1.0, TUnit::Cm, 566}, {-0.5, TUnit::Inch, -720},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TParagraphProperties::ToTwips(c.Value, c.Unit), c.Twips) << c.Value;
+    EXPECT_EQ(TParagraphProperties::PointsToTwips(12.99), 259);
+    EXPECT_EQ(TParagraphProperties::Shown(1417, TUnit::Cm), "2.50");
+    EXPECT_EQ(TParagraphProperties::Shown(475, TUnit::Inch), "0.33");
+}
+
+TEST(ParagraphProperties, FirstLineFollowsTheLeftIndentUnlessIndented)
+{
+    TParagraphSettings start;
+    start.LeftIndent = 720;
+    start.SpaceBefore = 240;
+    TParagraphProperties dialog(start);
+    EXPECT_TRUE(dialog.SameAsLeftButton->isChecked());
+    EXPECT_FALSE(dialog.FirstIndentEdit->isEnabled());
+    EXPECT_EQ(dialog.FirstIndentEdit->text(), "0.50");
+    EXPECT_EQ(dialog.SpaceBeforeEdit->text(), "12");
+    dialog.SetUnit(TParagraphProperties::TUnit::Cm);
+    EXPECT_EQ(dialog.LeftIndentEdit->text(), "1.27");
+    dialog.IndentedByButton->setChecked(true);
+    dialog.FirstIndentEdit->setText("1");
+    dialog.LineHeightEdit->setText("14.5");
+    const TParagraphSettings chosen = dialog.Settings();
+    EXPECT_EQ(chosen.FirstIndent, 566);
+    EXPECT_EQ(chosen.LeftIndent, 719); // 1.27 cm shown, truncated back
+    EXPECT_EQ(chosen.SpaceBefore, 240);
+    EXPECT_EQ(chosen.LineSpacing, 290);
 }
 
 } // namespace
