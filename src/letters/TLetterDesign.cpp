@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
@@ -56,7 +58,6 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     FieldBox->addItem(QStringLiteral("Insert field"));
     FieldBox->addItems(TLetterMerge::FieldNames());
     Editor = new QTextEdit;
-    Editor->setDocument(&Document.Content());
     Editor->setAcceptRichText(true);
     PositionLabel = new QLabel;
 
@@ -94,6 +95,8 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Editor, &QTextEdit::cursorPositionChanged, this, &TLetterDesign::ShowPosition);
+    connect(Editor, &QTextEdit::currentCharFormatChanged, this, &TLetterDesign::ShowCharacterFormat);
+    ReloadFromLetter();
 
     // A new letter starts in the default font.
     if (Document.Content().isEmpty()) {
@@ -103,6 +106,7 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     }
     ApplyWrap();
     ShowPosition();
+    ShowCharacterFormat(Editor->currentCharFormat());
 }
 
 bool TLetterDesign::Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document)
@@ -110,6 +114,7 @@ bool TLetterDesign::Execute(QWidget* parent, TAddressTable& table, QString& desc
     TLetterDesign designer(table, document, description, parent);
     if (designer.exec() != QDialog::Accepted)
         return false;
+    designer.CommitToLetter();
     description = designer.Description();
     return true;
 }
@@ -185,6 +190,7 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     const QString filter = QStringLiteral("Rich text (*.rtf)");
     file->addAction(QStringLiteral("&Save as RTF"), this, [this, filter] {
         const QString path = TUserPrompts::Current().SaveFileName(QStringLiteral("Save as RTF"), QString(), filter);
+        CommitToLetter();
         QFile out(path);
         if (!path.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(TRtfWriter::Write(Document)) < 0))
             TUserPrompts::Current().Information(QStringLiteral("Cannot write %1").arg(path));
@@ -207,17 +213,19 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     file->addAction(QStringLiteral("&Load RTF"), this, [this, readRtf] {
         TRichDocument loaded;
         if (readRtf(QStringLiteral("Load RTF"), loaded)) {
-            Editor->setDocument(nullptr);
             Document.CopyFrom(loaded);
-            Editor->setDocument(&Document.Content());
-            ApplyWrap();
+            ReloadFromLetter();
         }
     });
     file->addAction(QStringLiteral("&Insert RTF"), this, [this, readRtf] {
         TRichDocument inserted;
         if (readRtf(QStringLiteral("Insert RTF"), inserted)) {
-            QTextCursor caret = Editor->textCursor();
+            const int at = Editor->textCursor().position();
+            CommitToLetter();
+            QTextCursor caret(&Document.Content());
+            caret.setPosition(at);
             Document.InsertAt(caret, inserted);
+            ReloadFromLetter();
         }
     });
 
@@ -255,15 +263,23 @@ void TLetterDesign::SpellCheckClick()
 {
     if (!TSpellingFiles::MainDictionaryExists())
         return;
+    CommitToLetter();
     TSpellCheckDialog dialog(Document, this);
-    dialog.OnSelectionChanged = [this] { Editor->setTextCursor(Document.Caret()); };
+    dialog.OnSelectionChanged = [this] {
+        QTextCursor shown(Editor->document());
+        shown.setPosition(Document.Caret().anchor());
+        shown.setPosition(Document.Caret().position(), QTextCursor::KeepAnchor);
+        Editor->setTextCursor(shown);
+    };
     dialog.exec();
+    ReloadFromLetter();
 }
 
 void TLetterDesign::ParagraphSettingsClick()
 {
-    QTextCursor caret = Editor->textCursor();
-    TParagraphProperties dialog(TParagraphSettings::From(caret.blockFormat()), this);
+    QTextBlockFormat current = Editor->textCursor().blockFormat();
+    ScaleIndents(current, 1 / ScreenPerLayout());
+    TParagraphProperties dialog(TParagraphSettings::From(current), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     ApplyParagraphSettings(dialog.Settings());
@@ -273,10 +289,12 @@ void TLetterDesign::ParagraphSettingsClick()
 void TLetterDesign::ApplyParagraphSettings(const TParagraphSettings& chosen)
 {
     QTextCursor caret = Editor->textCursor();
-    QTextBlock block = Document.Content().findBlock(caret.selectionStart());
-    const QTextBlock last = Document.Content().findBlock(caret.selectionEnd());
+    QTextBlock block = Editor->document()->findBlock(caret.selectionStart());
+    const QTextBlock last = Editor->document()->findBlock(caret.selectionEnd());
     for (;; block = block.next()) {
-        TParagraphSettings settings = TParagraphSettings::From(block.blockFormat());
+        QTextBlockFormat format = block.blockFormat();
+        ScaleIndents(format, 1 / ScreenPerLayout());
+        TParagraphSettings settings = TParagraphSettings::From(format);
         settings.FirstIndent = chosen.FirstIndent;
         settings.LeftIndent = chosen.LeftIndent;
         settings.RightIndent = chosen.RightIndent;
@@ -284,8 +302,8 @@ void TLetterDesign::ApplyParagraphSettings(const TParagraphSettings& chosen)
         settings.SpaceAfter = chosen.SpaceAfter;
         settings.LineSpacing = chosen.LineSpacing;
         settings.LineMultiple = false;
-        QTextBlockFormat format = block.blockFormat();
         settings.ApplyTo(format);
+        ScaleIndents(format, ScreenPerLayout());
         QTextCursor(block).setBlockFormat(format);
         if (block == last || !block.isValid())
             break;
@@ -353,9 +371,57 @@ void TLetterDesign::DefaultFontClick()
 
 void TLetterDesign::PreviewClick()
 {
+    CommitToLetter();
     TRichDocument copy;
     copy.CopyFrom(Document);
     TRTFPreviewForm::Execute(this, Table, copy);
+}
+
+// The letter keeps its indents in the units of its 1200-dpi layout; the editor lays the text
+// out on the screen, so it shows a copy whose indents are in screen pixels.
+double TLetterDesign::ScreenPerLayout() const
+{
+    return (logicalDpiX() > 0 ? logicalDpiX() : 96) / double(TRichDocument::LayoutDpi);
+}
+
+void TLetterDesign::ScaleIndents(QTextBlockFormat& format, double factor)
+{
+    format.setLeftMargin(format.leftMargin() * factor);
+    format.setRightMargin(format.rightMargin() * factor);
+    format.setTextIndent(format.textIndent() * factor);
+}
+
+void TLetterDesign::ScaleDocument(QTextDocument& text, double factor)
+{
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        ScaleIndents(format, factor);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+void TLetterDesign::ReloadFromLetter()
+{
+    auto shown = std::unique_ptr<QTextDocument>(Document.Content().clone());
+    ScaleDocument(*shown, ScreenPerLayout());
+    Editor->setDocument(shown.get());
+    Shown = std::move(shown);
+    ApplyWrap();
+}
+
+void TLetterDesign::CommitToLetter()
+{
+    auto text = std::unique_ptr<QTextDocument>(Shown->clone());
+    ScaleDocument(*text, 1 / ScreenPerLayout());
+    Document.Adopt(std::move(text));
+}
+
+void TLetterDesign::ShowCharacterFormat(const QTextCharFormat& format)
+{
+    const QSignalBlocker fontQuiet(FontBox);
+    const QSignalBlocker sizeQuiet(SizeBox);
+    FontBox->setCurrentFont(format.font());
+    SizeBox->setCurrentText(QString::number(format.fontPointSize() > 0 ? format.fontPointSize() : Editor->font().pointSizeF()));
 }
 
 void TLetterDesign::ShowPosition()
@@ -378,6 +444,5 @@ void TLetterDesign::showEvent(QShowEvent* event)
 void TLetterDesign::done(int result)
 {
     TWindowPlacement::Save(this, PlacementName);
-    Editor->setDocument(nullptr);
     QDialog::done(result);
 }

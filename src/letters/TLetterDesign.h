@@ -2,11 +2,13 @@
 // editor with its tool bar (font, size, colours, normal/bold/italic/underline, alignments, copy,
 // cut, paste), "Insert field" for the 25 merge fields, the menus (RTF files, spelling check,
 // page break, word wrap, default font), a status bar with line and column, "Preview", "Ok" and
-// "Cancel". It edits the document it is given in place.
+// "Cancel". It edits a copy of the document it is given and writes it back on OK.
 #pragma once
 
 #include <QDialog>
 #include <QFont>
+
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -14,6 +16,9 @@ class QFontComboBox;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QTextBlockFormat;
+class QTextCharFormat;
+class QTextDocument;
 class QTextEdit;
 class TAddressTable;
 class TRichDocument;
@@ -27,6 +32,8 @@ public:
     static bool Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document);
 
     QString Description() const;
+    // The edited text into the letter's document (OK, preview, spelling and RTF files do this).
+    void CommitToLetter();
     void InsertField(const QString& name);
     void InsertPageBreakClick();
     void SpellCheckClick();
@@ -54,11 +61,17 @@ private:
     QWidget* BuildToolBar();
     void BuildMenus(QMenuBar* menus);
     void ApplyWrap();
+    void ReloadFromLetter();
+    void ShowCharacterFormat(const QTextCharFormat& format);
+    double ScreenPerLayout() const;
+    static void ScaleIndents(QTextBlockFormat& format, double factor);
+    static void ScaleDocument(QTextDocument& text, double factor);
     void ShowPosition();
     void SetDefaultFontCaption();
 
     TAddressTable& Table;
     TRichDocument& Document;
+    std::unique_ptr<QTextDocument> Shown;
     QFontComboBox* FontBox = nullptr;
     QComboBox* SizeBox = nullptr;
     bool WordWrapOn = false;

@@ -90,6 +90,7 @@ bool TSpellCheckDialog::Checkable(const QString& word) const
 
 bool TSpellCheckDialog::CheckNextWord()
 {
+    Started = true; // a check begun before the dialog shows is not begun again
     while (Words.NextWord()) {
         const QString word = Words.Word();
         if (!Checkable(word) || Spell.Check(word))

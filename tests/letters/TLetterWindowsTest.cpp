@@ -200,19 +200,33 @@ TEST_F(LetterWindows, DesignerInsertsFieldsAndPageBreaks)
     designer.Editor->setTextCursor(caret);
     designer.FieldBox->setCurrentIndex(1);
     emit designer.FieldBox->activated(1);
+    designer.CommitToLetter();
     EXPECT_EQ(Text(document).section('\n', 0, 0), "Dear [" + designer.FieldBox->itemText(1) + "],");
 
-    caret.setPosition(document.Content().findBlockByNumber(1).position() + 3);
+    caret.setPosition(designer.Editor->document()->findBlockByNumber(1).position() + 3);
     designer.Editor->setTextCursor(caret);
     Prompts.Answer(false);
     designer.InsertPageBreakClick();
+    designer.CommitToLetter();
     EXPECT_EQ(document.Content().findBlockByNumber(1).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
     Prompts.Answer(true);
     designer.InsertPageBreakClick();
+    designer.CommitToLetter();
     EXPECT_EQ(document.Content().findBlockByNumber(1).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
     EXPECT_EQ(Prompts.Asked().back().Caption, "PAGE BREAK");
     EXPECT_EQ(Prompts.Asked().back().Text, "Insert a page break?");
     EXPECT_TRUE(TRtfWriter::Write(document).contains("\\pagebb"));
+
+    // Indents shown in screen pixels come back in the letter's own units.
+    TParagraphSettings indented;
+    indented.LeftIndent = 720;
+    indented.FirstIndent = 360;
+    designer.ApplyParagraphSettings(indented);
+    designer.CommitToLetter();
+    const TParagraphSettings stored = TParagraphSettings::From(document.Content().findBlockByNumber(1).blockFormat());
+    EXPECT_NEAR(stored.LeftIndent, 720, 1);
+    EXPECT_NEAR(stored.FirstIndent, 360, 1);
+    EXPECT_LT(designer.Editor->document()->findBlockByNumber(1).blockFormat().leftMargin(), 100); // half an inch on screen
 
     EXPECT_EQ(designer.WordWrapAction->text(), "&Word Wrap is OFF");
     designer.ToggleWordWrap();
