@@ -1,5 +1,6 @@
 #include "TLetterDesign.h"
 
+#include "TLetterFindDialog.h"
 #include "TLetterMerge.h"
 #include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
@@ -230,6 +231,12 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     });
 
     QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(QStringLiteral("&Find"), QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] {
+        TLetterFindDialog(*Editor, false, this).exec();
+    });
+    edit->addAction(QStringLiteral("&Replace"), QKeySequence(Qt::CTRL | Qt::Key_R), this, [this] {
+        TLetterFindDialog(*Editor, true, this).exec();
+    });
     SpellCheckAction = edit->addAction(QStringLiteral("&Spell Check"), QKeySequence(Qt::Key_F7), this,
                                        &TLetterDesign::SpellCheckClick);
     SpellCheckAction->setEnabled(TSpellingFiles::MainDictionaryExists());

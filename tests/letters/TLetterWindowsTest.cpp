@@ -4,6 +4,7 @@
 #include "LetterTestTable.h"
 
 #include "letters/TLetterDesign.h"
+#include "letters/TLetterFindDialog.h"
 #include "letters/TLetterPrint.h"
 #include "letters/TLetterStore.h"
 #include "letters/TParagraphProperties.h"
@@ -343,6 +344,31 @@ TEST(ParagraphProperties, FirstLineFollowsTheLeftIndentUnlessIndented)
     EXPECT_EQ(chosen.LeftIndent, 719); // 1.27 cm shown, truncated back
     EXPECT_EQ(chosen.SpaceBefore, 240);
     EXPECT_EQ(chosen.LineSpacing, 290);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LetterFindDialog, FindsInAnyCaseAndReplacesInTheFoundFormat)
+{
+    TScriptedUserPrompts prompts;
+    TUserPrompts::Install(&prompts);
+    QTextEdit editor;
+    editor.setHtml("<p>Dear <b>Friend</b>, friend of FRIENDS.</p>");
+    TLetterFindDialog dialog(editor, true);
+    dialog.FindEdit->setText("friend");
+    ASSERT_TRUE(dialog.FindNextClick());
+    EXPECT_EQ(editor.textCursor().selectedText(), "Friend");
+    dialog.ReplaceEdit->setText("Partner");
+    dialog.ReplaceClick(); // replaces and finds the next one
+    EXPECT_EQ(editor.textCursor().selectedText(), "friend");
+    EXPECT_TRUE(editor.toHtml().contains("font-weight:700;\">Partner</span>"));
+    EXPECT_EQ(dialog.ReplaceAllClick(), 2);
+    EXPECT_EQ(editor.toPlainText(), "Dear Partner, Partner of PartnerS.");
+    EXPECT_FALSE(dialog.FindNextClick());
+    EXPECT_EQ(prompts.Asked().back().Text, "\"friend\" was not found");
+    TUserPrompts::Install(nullptr);
 }
 
 } // namespace
