@@ -2,6 +2,7 @@
 
 #include "TLetterFindDialog.h"
 #include "TLetterMerge.h"
+#include "TLetterPageSettings.h"
 #include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
 #include "TSpellCheckDialog.h"
@@ -244,6 +245,7 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
 
     QMenu* settings = menus->addMenu(QStringLiteral("&Settings"));
     settings->addAction(QStringLiteral("&Paragraph Settings"), this, &TLetterDesign::ParagraphSettingsClick);
+    settings->addAction(QStringLiteral("Pa&ge Settings"), this, &TLetterDesign::PageSettingsClick);
     WordWrapAction = settings->addAction(QString(), this, &TLetterDesign::ToggleWordWrap);
     DefaultFontAction = settings->addAction(QString(), this, &TLetterDesign::DefaultFontClick);
     SetDefaultFontCaption();
@@ -315,6 +317,23 @@ void TLetterDesign::ApplyParagraphSettings(const TParagraphSettings& chosen)
         if (block == last || !block.isValid())
             break;
     }
+}
+
+void TLetterDesign::PageSettingsClick()
+{
+    TLetterPageSettings dialog(Document.PageLayout(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyPageLayout(dialog.Layout());
+}
+
+// The new page takes effect through an RTF round trip, as a stored letter would read.
+void TLetterDesign::ApplyPageLayout(const TRichPageLayout& layout)
+{
+    CommitToLetter();
+    Document.SetPageLayout(layout);
+    const QByteArray rtf = TRtfWriter::Write(Document);
+    TRtfReader::Read(rtf, Document);
+    ReloadFromLetter();
 }
 
 void TLetterDesign::ApplyWrap()

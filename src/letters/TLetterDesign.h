@@ -23,6 +23,7 @@ class QTextEdit;
 class TAddressTable;
 class TRichDocument;
 struct TParagraphSettings;
+struct TRichPageLayout;
 
 class TLetterDesign : public QDialog {
     Q_OBJECT
@@ -38,6 +39,8 @@ public:
     void InsertPageBreakClick();
     void SpellCheckClick();
     void ParagraphSettingsClick();
+    void PageSettingsClick();
+    void ApplyPageLayout(const TRichPageLayout& layout);
     void ApplyParagraphSettings(const TParagraphSettings& chosen);
     void ToggleWordWrap();
     void DefaultFontClick();

@@ -5,6 +5,7 @@
 
 #include "letters/TLetterDesign.h"
 #include "letters/TLetterFindDialog.h"
+#include "letters/TLetterPageSettings.h"
 #include "letters/TLetterPrint.h"
 #include "letters/TLetterStore.h"
 #include "letters/TParagraphProperties.h"
@@ -369,6 +370,36 @@ TEST(LetterFindDialog, FindsInAnyCaseAndReplacesInTheFoundFormat)
     EXPECT_FALSE(dialog.FindNextClick());
     EXPECT_EQ(prompts.Asked().back().Text, "\"friend\" was not found");
     TUserPrompts::Install(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LetterWindows, PageSettingsInAnyUnitReachTheLetter)
+{
+    TRichDocument document;
+    TRtfReader::Read(R"({\rtf1\paperw12240\paperh15840 Dear [First].})", document);
+    TRichPageLayout start;
+    TLetterPageSettings dialog(start);
+    EXPECT_EQ(dialog.Edits[0]->text(), "8.50");
+    dialog.SetUnit(TLetterPageSettings::TUnit::Twips);
+    EXPECT_EQ(dialog.Edits[1]->text(), "15840");
+    dialog.Edits[4]->setText("720");
+    dialog.SetUnit(TLetterPageSettings::TUnit::Cm);
+    dialog.Edits[0]->setText("21");
+    dialog.Edits[1]->setText("29.7");
+    const TRichPageLayout a4 = dialog.Layout();
+    EXPECT_EQ(a4.PaperWidth.Value(), 11905);
+    EXPECT_EQ(a4.PaperHeight.Value(), 16837);
+    EXPECT_EQ(a4.MarginLeft.Value(), 719); // 720 twips shown as 1.27 cm
+
+    TLetterDesign designer(*Table, document, "Welcome");
+    designer.ApplyPageLayout(a4);
+    designer.CommitToLetter();
+    EXPECT_EQ(document.PageLayout(), a4);
+    EXPECT_EQ(Text(document), "Dear [First].");
+    EXPECT_TRUE(TRtfWriter::Write(document).contains("\\paperw11905"));
 }
 
 } // namespace
