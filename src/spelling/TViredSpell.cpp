@@ -112,6 +112,17 @@ const std::string& CandidateFirstLetters(unsigned char first)
     return table[first];
 }
 
+// Writes a new file and renames it over the old one: a crash leaves one dictionary or the other.
+bool WriteDictionary(const QString& path, const TDictionaryFile& file, QString& error)
+{
+    const std::string bytes = file.Serialize();
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes.data(), static_cast<qint64>(bytes.size())) >= 0 && out.commit())
+        return true;
+    error = QStringLiteral("Cannot write the user dictionary %1: %2").arg(path, out.errorString());
+    return false;
+}
+
 std::string WithoutApostrophes(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '\''), text.end());
@@ -224,13 +235,8 @@ int TViredSpell::CreateUser(const QString& path, const QStringList& words)
     TDictionaryFile file = TDictionaryFile::NewUser();
     for (const QString& word : words)
         file.Sections.front().Add(TSpellingAlphabet::Upper(TSpellingAlphabet::ToBytes(word)));
-    const std::string bytes = file.Serialize();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0
-        || !out.commit()) {
-        Error = QStringLiteral("Cannot write the user dictionary %1: %2").arg(path, out.errorString());
+    if (!WriteDictionary(path, file, Error))
         return CannotOpen;
-    }
     Users.push_back(std::make_unique<TUserDictionary>(TUserDictionary{path, std::move(file), SignatureOf(path)}));
     return static_cast<int>(Users.size()) - 1;
 }
@@ -300,13 +306,8 @@ bool TViredSpell::Add(const QString& word, int handle)
         Error = QStringLiteral("The user dictionary %1 is full").arg(user.Path);
         return false;
     }
-    const std::string bytes = grown.Serialize();
-    QSaveFile out(user.Path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0
-        || !out.commit()) {
-        Error = QStringLiteral("Cannot write the user dictionary %1: %2").arg(user.Path, out.errorString());
+    if (!WriteDictionary(user.Path, grown, Error))
         return false;
-    }
     user.File = std::move(grown);
     user.Signature = SignatureOf(user.Path);
     return true;
