@@ -6,6 +6,7 @@
 #include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
 #include "TSpellCheckDialog.h"
+#include "TSpellHighlighter.h"
 
 #include "prompts/TUserPrompts.h"
 #include "richtext/TRichDocument.h"
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -98,6 +100,8 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Editor, &QTextEdit::cursorPositionChanged, this, &TLetterDesign::ShowPosition);
     connect(Editor, &QTextEdit::currentCharFormatChanged, this, &TLetterDesign::ShowCharacterFormat);
+    Editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Editor, &QTextEdit::customContextMenuRequested, this, &TLetterDesign::ShowContextMenu);
     ReloadFromLetter();
 
     // A new letter starts in the default font.
@@ -109,6 +113,13 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     ApplyWrap();
     ShowPosition();
     ShowCharacterFormat(Editor->currentCharFormat());
+}
+
+// The editor lets go of the shown document before it goes.
+TLetterDesign::~TLetterDesign()
+{
+    delete Highlighter;
+    Editor->setDocument(nullptr);
 }
 
 bool TLetterDesign::Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document)
@@ -247,6 +258,10 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     settings->addAction(QStringLiteral("&Paragraph Settings"), this, &TLetterDesign::ParagraphSettingsClick);
     settings->addAction(QStringLiteral("Pa&ge Settings"), this, &TLetterDesign::PageSettingsClick);
     WordWrapAction = settings->addAction(QString(), this, &TLetterDesign::ToggleWordWrap);
+    SpellAsYouTypeAction = settings->addAction(QStringLiteral("&Check Spelling as You Type"), this,
+                                               [this](bool on) { SetSpellingAsYouType(on); });
+    SpellAsYouTypeAction->setCheckable(true);
+    SpellAsYouTypeAction->setEnabled(TSpellingFiles::MainDictionaryExists());
     DefaultFontAction = settings->addAction(QString(), this, &TLetterDesign::DefaultFontClick);
     SetDefaultFontCaption();
 }
@@ -334,6 +349,47 @@ void TLetterDesign::ApplyPageLayout(const TRichPageLayout& layout)
     const QByteArray rtf = TRtfWriter::Write(Document);
     TRtfReader::Read(rtf, Document);
     ReloadFromLetter();
+}
+
+void TLetterDesign::SetSpellingAsYouType(bool on)
+{
+    delete Highlighter;
+    LiveSpell.reset();
+    if (on) {
+        LiveSpell = std::make_unique<TViredSpell>();
+        LiveUserHandle = TSpellingFiles::Open(*LiveSpell, true, nullptr);
+        Highlighter = new TSpellHighlighter(Shown.get(), *LiveSpell);
+    }
+    SpellAsYouTypeAction->setChecked(on);
+}
+
+// With spelling as you type, an unknown word under the mouse offers its suggestions and
+// "&Add Word" above the editor's own commands.
+void TLetterDesign::ShowContextMenu(const QPoint& at)
+{
+    std::unique_ptr<QMenu> menu(Editor->createStandardContextMenu(at));
+    QTextCursor word = Editor->cursorForPosition(at);
+    word.select(QTextCursor::WordUnderCursor);
+    const QString text = word.selectedText();
+    if (LiveSpell && !text.isEmpty() && !LiveSpell->Check(text)) {
+        QAction* first = menu->actions().value(0);
+        for (const QString& suggestion : LiveSpell->Suggestions(text)) {
+            auto* replace = new QAction(suggestion, menu.get());
+            connect(replace, &QAction::triggered, this, [word, suggestion]() mutable { word.insertText(suggestion); });
+            menu->insertAction(first, replace);
+        }
+        auto* add = new QAction(QStringLiteral("&Add Word"), menu.get());
+        add->setEnabled(LiveUserHandle >= 0);
+        connect(add, &QAction::triggered, this, [this, text] {
+            if (!LiveSpell->Add(text, LiveUserHandle))
+                TUserPrompts::Current().Information(LiveSpell->LastError());
+            if (Highlighter)
+                Highlighter->rehighlight();
+        });
+        menu->insertAction(first, add);
+        menu->insertSeparator(first);
+    }
+    menu->exec(Editor->viewport()->mapToGlobal(at));
 }
 
 void TLetterDesign::ApplyWrap()
@@ -430,9 +486,12 @@ void TLetterDesign::ReloadFromLetter()
 {
     auto shown = std::unique_ptr<QTextDocument>(Document.Content().clone());
     ScaleDocument(*shown, ScreenPerLayout());
+    delete Highlighter;
     Editor->setDocument(shown.get());
     Shown = std::move(shown);
     ApplyWrap();
+    if (LiveSpell)
+        Highlighter = new TSpellHighlighter(Shown.get(), *LiveSpell);
 }
 
 void TLetterDesign::CommitToLetter()

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 
 #include <memory>
 
@@ -21,6 +22,8 @@ class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
 class TAddressTable;
+class TSpellHighlighter;
+class TViredSpell;
 class TRichDocument;
 struct TParagraphSettings;
 struct TRichPageLayout;
@@ -29,6 +32,7 @@ class TLetterDesign : public QDialog {
     Q_OBJECT
 public:
     TLetterDesign(TAddressTable& table, TRichDocument& document, const QString& description, QWidget* parent = nullptr);
+    ~TLetterDesign() override;
     // True on OK, with `description` and `document` holding the edited letter.
     static bool Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document);
 
@@ -43,6 +47,7 @@ public:
     void ApplyPageLayout(const TRichPageLayout& layout);
     void ApplyParagraphSettings(const TParagraphSettings& chosen);
     void ToggleWordWrap();
+    void SetSpellingAsYouType(bool on);
     void DefaultFontClick();
     void PreviewClick();
     // The default font of the settings section `Letter`.
@@ -54,6 +59,7 @@ public:
     QAction* SpellCheckAction;
     QAction* WordWrapAction;
     QAction* DefaultFontAction;
+    QAction* SpellAsYouTypeAction;
     QLabel* PositionLabel;
 
 protected:
@@ -64,6 +70,7 @@ private:
     QWidget* BuildToolBar();
     void BuildMenus(QMenuBar* menus);
     void ApplyWrap();
+    void ShowContextMenu(const QPoint& at);
     void ReloadFromLetter();
     void ShowCharacterFormat(const QTextCharFormat& format);
     double ScreenPerLayout() const;
@@ -75,6 +82,9 @@ private:
     TAddressTable& Table;
     TRichDocument& Document;
     std::unique_ptr<QTextDocument> Shown;
+    std::unique_ptr<TViredSpell> LiveSpell;
+    int LiveUserHandle = -1;
+    QPointer<TSpellHighlighter> Highlighter; // owned by the shown document
     QFontComboBox* FontBox = nullptr;
     QComboBox* SizeBox = nullptr;
     bool WordWrapOn = false;

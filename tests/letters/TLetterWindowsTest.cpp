@@ -11,6 +11,7 @@
 #include "letters/TParagraphProperties.h"
 #include "letters/TRTFPreviewForm.h"
 #include "letters/TSpellCheckDialog.h"
+#include "letters/TSpellHighlighter.h"
 #include "letters/TqVLetters.h"
 #include "output/TPrinterSelection.h"
 #include "richtext/TRtfWriter.h"
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -400,6 +402,33 @@ TEST_F(LetterWindows, PageSettingsInAnyUnitReachTheLetter)
     EXPECT_EQ(document.PageLayout(), a4);
     EXPECT_EQ(Text(document), "Dear [First].");
     EXPECT_TRUE(TRtfWriter::Write(document).contains("\\paperw11905"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(SpellHighlighter, UnderlinesUnknownWordsOutsideFieldsAndNumbers)
+{
+    using TWords = QList<std::pair<int, int>>;
+    EXPECT_EQ(TSpellHighlighter::Words("Dear [First Name], don't e-mail 2nd x"), (TWords{{0, 4}, {19, 5}, {25, 6}, {36, 1}}));
+    EXPECT_EQ(TSpellHighlighter::Words(QString::fromUtf8("it\u2019s -dash- ']")), (TWords{{0, 4}, {6, 4}}));
+
+    QTemporaryDir folder;
+    const QString main = folder.filePath("main.dct");
+    QFile file(main);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(TMainDictionaryBuilder::Build({"dear", "house", "is", "red"}).Serialize()));
+    file.close();
+    TViredSpell spell;
+    ASSERT_TRUE(spell.OpenMain(main));
+    QTextDocument document("Dear [Frist], the hous is red.");
+    (new TSpellHighlighter(&document, spell))->rehighlight();
+    QList<QString> underlined;
+    for (const QTextLayout::FormatRange& range : document.firstBlock().layout()->formats())
+        if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+            underlined << document.firstBlock().text().mid(range.start, range.length);
+    EXPECT_EQ(underlined, (QList<QString>{"the", "hous"}));
 }
 
 } // namespace
