@@ -29,7 +29,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -509,10 +511,33 @@ void TLetterDesign::ShowCharacterFormat(const QTextCharFormat& format)
     SizeBox->setCurrentText(QString::number(format.fontPointSize() > 0 ? format.fontPointSize() : Editor->font().pointSizeF()));
 }
 
+// The page the caret is on as the editor lays the text out: a page-break mark starts a page,
+// and a page holds the letter's text height.
+int TLetterDesign::CaretPage() const
+{
+    QAbstractTextDocumentLayout* layout = Editor->document()->documentLayout();
+    const QTextCursor caret = Editor->textCursor();
+    const double pageHeight = Document.PageLayout().TextHeight().Value() * logicalDpiY() / double(TTwips::PerInch);
+    int page = 1;
+    double pageTop = 0;
+    for (QTextBlock block = Editor->document()->begin(); block.isValid() && block.position() <= caret.position();
+         block = block.next()) {
+        if (block != Editor->document()->begin()
+            && block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+            page = page + 1 + int((layout->blockBoundingRect(block).top() - pageTop) / pageHeight);
+            pageTop = layout->blockBoundingRect(block).top();
+        }
+    }
+    const QTextLine line = caret.block().layout()->lineForTextPosition(caret.positionInBlock());
+    const double caretY = layout->blockBoundingRect(caret.block()).top() + (line.isValid() ? line.y() : 0);
+    return page + (pageHeight > 0 ? int((caretY - pageTop) / pageHeight) : 0);
+}
+
 void TLetterDesign::ShowPosition()
 {
     const QTextCursor caret = Editor->textCursor();
-    PositionLabel->setText(QStringLiteral("Line %1  Column %2")
+    PositionLabel->setText(QStringLiteral("Page %1  Line %2  Column %3")
+                               .arg(CaretPage())
                                .arg(caret.blockNumber() + 1)
                                .arg(caret.positionInBlock() + 1));
 }

@@ -77,6 +77,7 @@ private:
     static void ScaleIndents(QTextBlockFormat& format, double factor);
     static void ScaleDocument(QTextDocument& text, double factor);
     void ShowPosition();
+    int CaretPage() const;
     void SetDefaultFontCaption();
 
     TAddressTable& Table;

@@ -217,6 +217,10 @@ TEST_F(LetterWindows, DesignerInsertsFieldsAndPageBreaks)
     designer.InsertPageBreakClick();
     designer.CommitToLetter();
     EXPECT_EQ(document.Content().findBlockByNumber(1).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    designer.Editor->moveCursor(QTextCursor::Start);
+    EXPECT_TRUE(designer.PositionLabel->text().startsWith("Page 1  Line 1  Column 1"));
+    designer.Editor->moveCursor(QTextCursor::End);
+    EXPECT_TRUE(designer.PositionLabel->text().startsWith("Page 2  Line 2")) << designer.PositionLabel->text().toStdString();
     EXPECT_EQ(Prompts.Asked().back().Caption, "PAGE BREAK");
     EXPECT_EQ(Prompts.Asked().back().Text, "Insert a page break?");
     EXPECT_TRUE(TRtfWriter::Write(document).contains("\\pagebb"));
