@@ -3,6 +3,7 @@
 #include "TLetterFindDialog.h"
 #include "TLetterMerge.h"
 #include "TLetterPageSettings.h"
+#include "TLetterRuler.h"
 #include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
 #include "TSpellCheckDialog.h"
@@ -89,6 +90,9 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     layout->setMenuBar(menus);
     layout->addLayout(head);
     layout->addWidget(BuildToolBar());
+    Ruler = new TLetterRuler(*Editor);
+    layout->addWidget(Ruler);
+    layout->setSpacing(2);
     layout->addWidget(Editor, 1);
     layout->addLayout(buttons);
 
@@ -404,6 +408,8 @@ void TLetterDesign::ApplyWrap()
         Editor->setLineWrapColumnOrWidth(static_cast<int>(Document.PageLayout().TextWidth().Value()
                                                           * logicalDpiX() / TTwips::PerInch));
     }
+    if (Ruler)
+        Ruler->SetTextWidth(Document.PageLayout().TextWidth().Value() * logicalDpiX() / double(TTwips::PerInch));
     WordWrapAction->setText(WordWrapOn ? QStringLiteral("&Word Wrap is ON") : QStringLiteral("&Word Wrap is OFF"));
 }
 

@@ -22,6 +22,7 @@ class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
 class TAddressTable;
+class TLetterRuler;
 class TSpellHighlighter;
 class TViredSpell;
 class TRichDocument;
@@ -61,6 +62,7 @@ public:
     QAction* DefaultFontAction;
     QAction* SpellAsYouTypeAction;
     QLabel* PositionLabel;
+    TLetterRuler* Ruler = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -7,6 +7,7 @@
 #include "letters/TLetterFindDialog.h"
 #include "letters/TLetterPageSettings.h"
 #include "letters/TLetterPrint.h"
+#include "letters/TLetterRuler.h"
 #include "letters/TLetterStore.h"
 #include "letters/TParagraphProperties.h"
 #include "letters/TRTFPreviewForm.h"
@@ -235,6 +236,17 @@ TEST_F(LetterWindows, DesignerInsertsFieldsAndPageBreaks)
     EXPECT_NEAR(stored.LeftIndent, 720, 1);
     EXPECT_NEAR(stored.FirstIndent, 360, 1);
     EXPECT_LT(designer.Editor->document()->findBlockByNumber(1).blockFormat().leftMargin(), 100); // half an inch on screen
+
+    // Dragging the ruler's markers: the left indent keeps the first line where it was.
+    const double dpi = designer.logicalDpiX();
+    designer.Ruler->SetMarker(TLetterRuler::TMarker::Left, dpi); // one inch
+    EXPECT_NEAR(designer.Ruler->MarkerX(TLetterRuler::TMarker::First), (720 + 360) * dpi / 1440, 1);
+    designer.Ruler->SetMarker(TLetterRuler::TMarker::Right, designer.Ruler->MarkerX(TLetterRuler::TMarker::Right) - dpi / 2);
+    designer.CommitToLetter();
+    const TParagraphSettings dragged = TParagraphSettings::From(document.Content().findBlockByNumber(1).blockFormat());
+    EXPECT_NEAR(dragged.LeftIndent, 1440, 2);
+    EXPECT_NEAR(dragged.FirstIndent, 1080 - 1440, 2);
+    EXPECT_NEAR(dragged.RightIndent, 720, 2);
 
     EXPECT_EQ(designer.WordWrapAction->text(), "&Word Wrap is OFF");
     designer.ToggleWordWrap();
