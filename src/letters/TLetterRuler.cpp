@@ -30,7 +30,9 @@ void TLetterRuler::SetTextWidth(double pixels)
 
 double TLetterRuler::Origin() const
 {
-    return Editor.viewport()->mapTo(this, QPoint(0, 0)).x() + Editor.document()->documentMargin()
+    // The ruler and the editor are siblings: they meet in screen coordinates.
+    const int viewportLeft = Editor.viewport()->mapToGlobal(QPoint(0, 0)).x() - mapToGlobal(QPoint(0, 0)).x();
+    return viewportLeft + Editor.document()->documentMargin()
         - Editor.horizontalScrollBar()->value();
 }
 
