@@ -200,6 +200,8 @@ TEST_F(LetterWindows, DesignerInsertsFieldsAndPageBreaks)
     TRtfReader::Read(R"({\rtf1 Dear ,\par Second paragraph.})", document);
     TLetterDesign designer(*Table, document, "Welcome");
     EXPECT_EQ(designer.FieldBox->count(), 26); // "Insert field" and the 25 names
+    designer.show();
+    EXPECT_FALSE(designer.grab().isNull()); // the ruler and the editor paint
     QTextCursor caret = designer.Editor->textCursor();
     caret.setPosition(5);
     designer.Editor->setTextCursor(caret);
@@ -259,7 +261,8 @@ TEST_F(LetterWindows, PreviewZoomLimitsAndRecordStepping)
 {
     auto letter = Letter(R"({\rtf1 Dear [First].\page Page two.})");
     TRTFPreviewForm preview(*Table, *letter);
-    preview.Remerge();
+    preview.show();
+    EXPECT_FALSE(preview.grab().isNull());
     preview.SetZoom(140);
     preview.ZoomInClick();
     EXPECT_EQ(preview.Zoom(), 175);
