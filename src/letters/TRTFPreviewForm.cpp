@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -121,7 +122,9 @@ void TRTFPreviewForm::ZoomOutClick()
 void TRTFPreviewForm::PageWidthClick()
 {
     const double pageWidth = Working.PageLayout().PaperWidth.Value() * ScreenDpi() / TTwips::PerInch;
-    SetZoom(static_cast<int>(std::lround(Scroller->viewport()->width() / pageWidth * 100)));
+    // The page's height at that width brings a vertical scroll bar, so its room is left free.
+    const int width = Scroller->maximumViewportSize().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    SetZoom(static_cast<int>(std::lround(width / pageWidth * 100)));
 }
 
 void TRTFPreviewForm::WholePageClick()

@@ -55,8 +55,12 @@ TSpellCheckDialog::TSpellCheckDialog(TRichDocument& document, QWidget* parent)
     UserHandle = TSpellingFiles::Open(Spell, true, nullptr);
     Spell.MaxSuggestions = SuggestionCount;
     AddButton->setEnabled(UserHandle >= 0);
-    if (UserHandle == TViredSpell::NotUserDictionary)
-        AddButton->setToolTip(Spell.LastError());
+    if (UserHandle < 0) {
+        // A file in the user dictionary's place that is not one is never written to.
+        const QString notice = Spell.LastError() + QStringLiteral("; words cannot be added.");
+        AddButton->setToolTip(notice);
+        TUserPrompts::Current().Information(notice);
+    }
     Words.GoToStart();
 }
 

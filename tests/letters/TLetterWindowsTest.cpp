@@ -323,6 +323,13 @@ TEST_F(LetterWindows, SpellCheckReplacesSkipsAndAdds)
     TViredSpell again;
     ASSERT_GE(again.OpenUser(TProgramFolder::Path() + "quorvau.dct"), 0);
     EXPECT_TRUE(again.Check("quorvane"));
+
+    // A main dictionary in the user dictionary's place: told once, "&Add Word" off.
+    QFile::remove(TProgramFolder::Path() + "quorvau.dct");
+    ASSERT_TRUE(QFile::copy(TProgramFolder::Path() + "quorva.dct", TProgramFolder::Path() + "quorvau.dct"));
+    TSpellCheckDialog refused(document);
+    EXPECT_FALSE(refused.AddButton->isEnabled());
+    EXPECT_TRUE(Prompts.Asked().back().Text.contains("not a user dictionary"));
 }
 
 } // namespace
