@@ -1,7 +1,9 @@
-// Letters: merging 1,000 one-page letters into a PDF through the print loop, and reading a
-// 1 MB RTF text. The address table lives in a temporary program folder made once per run.
+// Letters: merging 1,000 one-page letters into a PDF through the print loop, reading a 1 MB
+// RTF text, and opening the designer on a 20-page letter. The address table lives in a
+// temporary program folder made once per run.
 #include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
+#include "letters/TLetterDesign.h"
 #include "letters/TLetterPrintJob.h"
 #include "output/TPrinterSelection.h"
 #include "prompts/TScriptedUserPrompts.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -92,6 +95,27 @@ void BM_ReadOneMegabyteRtf(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
 }
 BENCHMARK(BM_ReadOneMegabyteRtf)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Opening the designer on a 20-page letter: reading the stored RTF, building the window and
+// laying the text out in the editor, as "Modify" does before the user sees it.
+void BM_OpenDesignerOnTwentyPageLetter(benchmark::State& state)
+{
+    auto table = ThousandRecords();
+    QByteArray rtf = OnePageLetter.chopped(1);
+    for (int page = 1; page < 20; ++page)
+        rtf += R"(\page )" + OnePageLetter.mid(OnePageLetter.indexOf("\\pard"), OnePageLetter.size() - OnePageLetter.indexOf("\\pard") - 1);
+    rtf += "}";
+    for (auto _ : state) {
+        TRichDocument document;
+        TRtfReader::Read(rtf, document);
+        TLetterDesign designer(*table, document, QStringLiteral("Twenty pages"));
+        designer.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(designer.Editor->document()->pageCount());
+        designer.Editor->setDocument(nullptr);
+    }
+}
+BENCHMARK(BM_OpenDesignerOnTwentyPageLetter)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xvfb xauth dbus-daemon
   python3 python3-dbfread python3-dbf
+  wamerican
   "$@"
 )
 

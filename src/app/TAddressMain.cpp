@@ -30,13 +30,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-// Commands whose windows come with later parts of the program: present, disabled, explained.
-const char* const notYetBuilt[] = {
-    "Print Le&tters"};
-
-} // namespace
-
 TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quorvane"));
@@ -135,6 +128,8 @@ void TAddressMain::ConnectCommands()
     connect(LabelsButton, &QPushButton::clicked, this, &TAddressMain::PrintLabelsClick);
     connect(Action(QStringLiteral("Print &Reports")), &QAction::triggered, this, &TAddressMain::PrintReportsClick);
     connect(ReportsButton, &QPushButton::clicked, this, &TAddressMain::PrintReportsClick);
+    connect(Action(QStringLiteral("Print Le&tters")), &QAction::triggered, this, &TAddressMain::PrintLettersClick);
+    connect(LettersButton, &QPushButton::clicked, this, &TAddressMain::PrintLettersClick);
     connect(Action(QStringLiteral("Print C&urrent Record")), &QAction::triggered, this, [this] {
         if (!OnRecord() || !TPrinterCheck::PrinterPresent())
             return;
@@ -319,8 +314,6 @@ QWidget* TAddressMain::BuildButtonBar()
     EnvelopesButton = make("Envelopes");
     ReportsButton = make("Reports");
     layout->addStretch();
-    for (QPushButton* later : {LettersButton})
-        later->setToolTip(NotAvailableText());
     return bar;
 }
 
@@ -472,12 +465,6 @@ void TAddressMain::BuildMenus()
 
     for (QMenu* menu : {FileMenu, RecordMenu, SortMenu, UtilitiesMenu, PrintMenu, HelpMenu})
         menu->setToolTipsVisible(true);
-    for (const char* caption : notYetBuilt) {
-        QAction* action = Actions.value(QLatin1String(caption));
-        Q_ASSERT(action);
-        action->setToolTip(NotAvailableText());
-        action->setEnabled(false);
-    }
 }
 
 void TAddressMain::SetButtons()
@@ -491,7 +478,7 @@ void TAddressMain::SetButtons(const TButtonState& s)
     const bool onRecord = browsing && s.OnRecord;             // A, not E and R
     auto enable = [this](const char* caption, bool on) {
         if (QAction* action = Actions.value(QLatin1String(caption)))
-            action->setEnabled(on && action->toolTip() != NotAvailableText());
+            action->setEnabled(on);
     };
 
     for (QWidget* w : std::initializer_list<QWidget*>{SaveButton, CancelButton})
@@ -509,10 +496,7 @@ void TAddressMain::SetButtons(const TButtonState& s)
     DialPhone1Button->setEnabled(onRecord && !FieldEdits.value(QStringLiteral("PHONE"))->text().trimmed().isEmpty());
     DialPhone2Button->setEnabled(onRecord && !FieldEdits.value(QStringLiteral("PHONE2"))->text().trimmed().isEmpty());
 
-    // Buttons of functions built by later parts stay disabled (their tooltip says so).
-    auto enableButton = [](QPushButton* button, bool on) {
-        button->setEnabled(on && button->toolTip() != NotAvailableText());
-    };
+    auto enableButton = [](QPushButton* button, bool on) { button->setEnabled(on); };
     enableButton(SearchButton, onRecord);
     enableButton(BrowseButton, onRecord);
     enableButton(FilterButton, s.FilterSet || onRecord);

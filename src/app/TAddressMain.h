@@ -175,6 +175,8 @@ public:
     static std::function<void(TLabelSetupScreen&)>& LabelScreenRunner();
     void PrintEnvelopesClick();
     void PrintReportsClick();
+    // Print, "Print Le&tters" and the "Letters" button (TAddressMainLetters.cpp).
+    void PrintLettersClick();
     // The list tools (TAddressMainTools.cpp).
     void ExportClick();
     void StateZipCheckClick();
@@ -247,7 +249,6 @@ public:
     QList<QAction*> MruActions;
     QLabel* OverwriteStatusLabel = nullptr;
 
-    static QString NotAvailableText() { return QStringLiteral("Not available in this version yet"); }
 
 protected:
     void showEvent(QShowEvent* event) override;

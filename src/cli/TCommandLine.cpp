@@ -5,6 +5,7 @@
 #include "TLayoutCommands.h"
 #include "TPresortCommands.h"
 #include "TLetterCommands.h"
+#include "TSpellCommands.h"
 #include "TLabelCommands.h"
 #include "TEnvelopeCommands.h"
 #include "TTableCommands.h"
@@ -32,6 +33,7 @@ void TCommandLine::RegisterStandardCommands()
     TLayoutCommands::Register();
     TPresortCommands::Register();
     TLetterCommands::Register();
+    TSpellCommands::Register();
     TLabelCommands::Register();
     TEnvelopeCommands::Register(); // after the labels: it adds "setups envelopes"
     TToolCommands::Register();
@@ -118,6 +120,10 @@ QString TCommandLine::HelpText()
         "             [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse]\n"
         "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
         "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
+        "  quorvane [--home DIR] spell [--suggest] [--max N] [--no-hunspell] WORD...\n"
+        "                                             one line per word: word, tab, OK or UNKNOWN, and\n"
+        "                                             with --suggest the suggestions, tab-separated\n"
+        "  quorvane [--home DIR] spell --add WORD...  add the words to the user dictionary quorvau.dct\n"
         "  quorvane [--home DIR] stocks [--search TEXT] [--european]\n"
         "  quorvane [--home DIR] labels TABLE (--setup DESC | --setup-file FILE.L --template TEMPLATE)\n"
         "                [record-set options] [--presort] [--skip N | --mask POSITIONS] [--per-record N]\n"

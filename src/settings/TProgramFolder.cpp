@@ -63,6 +63,10 @@ void TProgramFolder::Prepare()
     const QString delivered = DeliveredSysdata();
     if (QDir::cleanPath(delivered) == QDir::cleanPath(SysdataFolder()))
         return;
+    // The main spelling dictionary lives in the program folder itself, never over the user's.
+    const QString dictionary = Path() + QStringLiteral("quorva.dct");
+    if (!QFileInfo::exists(dictionary))
+        QFile::copy(delivered + QStringLiteral("../quorva.dct"), dictionary);
     QDirIterator files(delivered, QDir::Files);
     while (files.hasNext()) {
         const QFileInfo source(files.next());

@@ -14,7 +14,8 @@ public:
     // Makes `path` the program folder for the rest of the run (tests call this directly).
     static void SetPath(const QString& path);
     // Creates the folder, DATA/ and sysdata/, and copies into sysdata/ every delivered file it
-    // does not hold yet (the user's own files are never overwritten). Throws std::runtime_error
+    // does not hold yet, and the main spelling dictionary quorva.dct (delivered beside sysdata/)
+    // into the folder itself (the user's own files are never overwritten). Throws std::runtime_error
     // with the folder's name when a folder cannot be made.
     static void Prepare();
 

@@ -475,7 +475,6 @@ TEST(TAddressMainLifecycle, CountZipCodesCountsTheRecordSetAndKeepsOrderAndRecor
     started.Window.LastRecord();
     QAction* command = started.Window.Action(QStringLiteral("Count &Zip Codes"));
     EXPECT_TRUE(command->isEnabled());
-    EXPECT_NE(command->toolTip(), TAddressMain::NotAvailableText());
 
     int opened = 0;
     started.Window.Dialogs.CountZipCodes = [&](TAddressTable& table, QWidget*) {
@@ -497,7 +496,6 @@ TEST(TAddressMainLifecycle, EnvelopesOpenWithTheDerivedFieldsOnAndOffAfterwards)
     started.Window.FirstRecord();
     QAction* command = started.Window.Action(QStringLiteral("Print &Envelopes"));
     EXPECT_TRUE(command->isEnabled());
-    EXPECT_NE(command->toolTip(), TAddressMain::NotAvailableText());
     int opened = 0;
     started.Window.Dialogs.Envelopes = [&](TAddressTable& table, QWidget*) {
         ++opened;

@@ -48,21 +48,17 @@ TEST(TAddressMain, CommandRulesFollowTableEditAndRecordState)
     EXPECT_TRUE(window.ClearFilterButton->isVisibleTo(&window));
 }
 
-TEST(TAddressMain, LaterCommandsArePresentButDisabledWithAReason)
+TEST(TAddressMain, PrintCommandsAndToolsAreOnWithARecord)
 {
     TTestProgramFolder home;
     TAddressMain window;
     window.SetButtons({true, false, true, false});
-    for (const char* caption : {"Print Le&tters"}) {
-        QAction* action = window.Action(caption);
-        ASSERT_NE(action, nullptr) << caption;
-        EXPECT_FALSE(action->isEnabled()) << caption;
-        EXPECT_EQ(action->toolTip(), TAddressMain::NotAvailableText());
-    }
+    for (const char* caption : {"Print &Labels", "Print Le&tters", "Print &Envelopes", "Print &Reports"})
+        EXPECT_TRUE(window.Action(caption)->isEnabled()) << caption;
+    for (QPushButton* button : {window.LabelsButton, window.LettersButton, window.EnvelopesButton, window.ReportsButton})
+        EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
     EXPECT_EQ(window.Action("Print &Labels")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
-    // Reports are built: on with a record, with its button.
-    EXPECT_TRUE(window.Action("Print &Reports")->isEnabled());
-    EXPECT_TRUE(window.ReportsButton->isEnabled());
+    EXPECT_EQ(window.Action("Print Le&tters")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     for (const char* tool : {"&Export ", "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "Con&vert Case",
                              "&Search && Replace Field Values"})
         EXPECT_TRUE(window.Action(tool)->isEnabled()) << tool;
