@@ -1,6 +1,7 @@
 #include "TReportCommands.h"
 
 #include "TCommandLine.h"
+#include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TAddressTable.h"
@@ -26,9 +27,7 @@ struct TReportOptions {
     QString Title;
     bool Memo = false, Codes = false, OnePerPage = false;
     QString Order;
-    QString Choice = QStringLiteral("filter");
-    long RecordNumber = 0;
-    QString Pdf, Printer, PreviewFolder;
+    TPrintOptions Print;
 };
 
 TReportOptions Parse(const QStringList& arguments)
@@ -45,7 +44,7 @@ TReportOptions Parse(const QStringList& arguments)
             options.Order = value();
             continue;
         }
-        if (options.RecordSet.Take(QStringLiteral("report"), arguments, i))
+        if (options.RecordSet.Take(QStringLiteral("report"), arguments, i) || options.Print.Take(arguments, i))
             continue;
         if (argument == QLatin1String("--builtin")) {
             bool ok = false;
@@ -64,21 +63,6 @@ TReportOptions Parse(const QStringList& arguments)
             options.Codes = true;
         } else if (argument == QLatin1String("--one-per-page")) {
             options.OnePerPage = true;
-        } else if (argument == QLatin1String("--choice")) {
-            options.Choice = value();
-            if (!QStringList{"all", "filter", "current", "from-current"}.contains(options.Choice))
-                throw TUsageError("--choice is all, filter, current or from-current");
-        } else if (argument == QLatin1String("--recno")) {
-            bool ok = false;
-            options.RecordNumber = value().toLong(&ok);
-            if (!ok || options.RecordNumber < 1)
-                throw TUsageError("--recno needs a record number from 1 on");
-        } else if (argument == QLatin1String("--pdf")) {
-            options.Pdf = value();
-        } else if (argument == QLatin1String("--printer")) {
-            options.Printer = value();
-        } else if (argument == QLatin1String("--preview-png")) {
-            options.PreviewFolder = value();
         } else {
             throw TUsageError(QStringLiteral("unexpected %1 (see --help)").arg(argument).toStdString());
         }
@@ -96,11 +80,10 @@ TReportOptions Parse(const QStringList& arguments)
         throw TUsageError("--one-per-page goes with user-defined reports only");
     if (!builtIn && (options.Memo || options.Codes || !options.Title.isEmpty()))
         throw TUsageError("--title, --memo and --codes go with built-in reports only");
-    if (options.Pdf.isEmpty() == options.Printer.isEmpty())
-        throw TUsageError("report needs either --pdf FILE or --printer NAME");
-    if (options.Choice == QLatin1String("current") || options.Choice == QLatin1String("from-current"))
-        if (options.RecordNumber == 0)
-            throw TUsageError("--choice " + options.Choice.toStdString() + " needs --recno N");
+    options.Print.Check(QStringLiteral("report"));
+    if (options.Print.Choice == QLatin1String("current") || options.Print.Choice == QLatin1String("from-current"))
+        if (options.Print.RecordNumber == 0)
+            throw TUsageError("--choice " + options.Print.Choice.toStdString() + " needs --recno N");
     return options;
 }
 
@@ -119,34 +102,25 @@ QString LayoutFile(const TReportOptions& options)
 
 TReportRequest Request(const TReportOptions& options, bool filtered)
 {
-    using TRecords = TRecordChoice::TRecords;
     TReportRequest request;
     request.BuiltIn = options.BuiltIn;
     request.BuiltInOptions.Title = options.Title.isEmpty() ? QStringLiteral("Report %1").arg(options.BuiltIn) : options.Title;
     request.BuiltInOptions.PrintMemo = options.Memo;
     request.BuiltInOptions.PrintCodes = options.Codes;
     request.OneRecordPerPage = options.OnePerPage;
-    if (options.Choice == QLatin1String("all"))
-        request.Records = TRecords::All;
-    else if (options.Choice == QLatin1String("current"))
-        request.Records = TRecords::OnlyCurrent;
-    else if (options.Choice == QLatin1String("from-current"))
-        request.Records = filtered ? TRecords::MatchingFilter : TRecords::All;
-    else
-        request.Records = TRecords::MatchingFilter;
-    request.StartFromCurrent = options.Choice == QLatin1String("from-current");
+    request.Records = options.Print.Records(filtered, &request.StartFromCurrent);
     return request;
 }
 
 void SelectPrinter(const TReportOptions& options, TBaseReport& job)
 {
-    if (!options.Pdf.isEmpty()) {
+    if (!options.Print.Pdf.isEmpty()) {
         TPrinterSelection::SetPdfPrinterOffered(true);
         job.SelectPrinter(TPrinterSelection::PdfPrinterName());
-        job.Printers().SetPdfFileName(QFileInfo(options.Pdf).absoluteFilePath());
-    } else if (!job.SelectPrinter(options.Printer)) {
+        job.Printers().SetPdfFileName(QFileInfo(options.Print.Pdf).absoluteFilePath());
+    } else if (!job.SelectPrinter(options.Print.Printer)) {
         throw std::runtime_error(QStringLiteral("there is no printer named \"%1\" (known: %2)")
-                                     .arg(options.Printer, job.PrinterNames().join(", "))
+                                     .arg(options.Print.Printer, job.PrinterNames().join(", "))
                                      .toStdString());
     }
 }
@@ -165,10 +139,10 @@ int RunReport(const QStringList& arguments, QTextStream& out)
     if (table->Count() == 0)
         throw std::runtime_error("the record set is empty: nothing printed");
     xbase::DbfTable& rows = table->Table();
-    if (options.RecordNumber > 0) {
-        if (static_cast<uint32_t>(options.RecordNumber) > rows.recordCount())
-            throw std::runtime_error(QStringLiteral("the table has no record %1").arg(options.RecordNumber).toStdString());
-        rows.go(static_cast<uint32_t>(options.RecordNumber));
+    if (options.Print.RecordNumber > 0) {
+        if (static_cast<uint32_t>(options.Print.RecordNumber) > rows.recordCount())
+            throw std::runtime_error(QStringLiteral("the table has no record %1").arg(options.Print.RecordNumber).toStdString());
+        rows.go(static_cast<uint32_t>(options.Print.RecordNumber));
     } else {
         rows.goTop();
     }
@@ -182,21 +156,21 @@ int RunReport(const QStringList& arguments, QTextStream& out)
     SelectPrinter(options, job);
     run.Configure(job);
     if (!run.Execute(job)) {
-        if (!options.Pdf.isEmpty())
-            QFile::remove(QFileInfo(options.Pdf).absoluteFilePath());
+        if (!options.Print.Pdf.isEmpty())
+            QFile::remove(QFileInfo(options.Print.Pdf).absoluteFilePath());
         throw std::runtime_error(job.ErrorText().isEmpty() ? "the report was not printed" : job.ErrorText().toStdString());
     }
     const int pages = job.CurrentPage();
-    if (!options.PreviewFolder.isEmpty()) {
+    if (!options.Print.PreviewFolder.isEmpty()) {
         TPageStream stream;
         TReportFiler preview(stream);
         run.Configure(preview);
         run.Execute(preview);
-        TReportRun::WritePagePictures(stream, options.PreviewFolder);
+        TReportRun::WritePagePictures(stream, options.Print.PreviewFolder);
     }
     out << "Report Print Completed! " << run.RecordsPrinted() << " records, " << pages << " pages";
-    if (!options.Pdf.isEmpty())
-        out << " in " << options.Pdf;
+    if (!options.Print.Pdf.isEmpty())
+        out << " in " << options.Print.Pdf;
     out << "\n";
     return 0;
 }

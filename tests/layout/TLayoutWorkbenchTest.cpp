@@ -147,6 +147,8 @@ TEST_F(TLayoutWorkbenchTest, PicturesOfSelectionsBandGridAndMenus)
     TLayoutWorkbench bench(file, TLDesignerKind::Label, QSize(520, 300));
     bench.show();
     TLayoutDesigner& designer = bench.Designer();
+    // The pictures show objects as drawn: no set-up dialogs (they would wait for a person).
+    designer.SetObjectEditing(nullptr);
     TLDesignView* view = designer.View(0);
     const std::pair<const char*, QRect> drawn[] = {
         {"Text tool", {10, 10, 100, 20}},           {"Multi-line text tool", {10, 40, 120, 50}},
