@@ -197,7 +197,11 @@ void TLBasePanel::DeleteObjectsOutside()
 QPainterPath TLBasePanel::ShapePath(double scale) const
 {
     // Each shape spans one pixel more than the panel, as the outline is drawn inside it.
-    const QRectF area(0, 0, (Width + 1) * scale, (Height + 1) * scale);
+    return ShapePathIn(QRectF(0, 0, (Width + 1) * scale, (Height + 1) * scale), scale);
+}
+
+QPainterPath TLBasePanel::ShapePathIn(const QRectF& area, double scale) const
+{
     QPainterPath path;
     switch (Shape) {
     case TLabelShapeType::lsRectangle: path.addRect(area); break;
@@ -224,7 +228,9 @@ void TLBasePanel::PaintBackground(QPainter& painter, double scale) const
         painter.save();
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ShapePath(scale).translated(0, 0));
+        // The outline runs half a pixel inside the panel's edge, so its right and bottom sides
+        // stay on the panel instead of falling just outside it.
+        painter.drawPath(ShapePathIn(QRectF(0.5, 0.5, Width * scale - 1, Height * scale - 1), scale));
         painter.restore();
     }
     if (ShowGrid) {

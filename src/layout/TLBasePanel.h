@@ -114,6 +114,8 @@ protected:
     bool Rescaling = false;
 
 private:
+    QPainterPath ShapePathIn(const QRectF& area, double scale) const;
+
     std::unique_ptr<TLOwner> PrivateOwner;
     TLOwner* OwnerWindow;
     std::vector<std::unique_ptr<TLGraphicControl>> Children;
