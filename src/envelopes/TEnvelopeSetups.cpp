@@ -1,14 +1,12 @@
 #include "TEnvelopeSetups.h"
 
 #include "data/TAddressFiles.h"
-#include "data/TCp1252.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLSetupFiles.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfCreator.h"
 #include "xbase/DbfTable.h"
 #include "xbase/FileIO.h"
-#include "xbase/PaddedText.h"
 #include "xbase/WorkArea.h"
 
 #include <QFile>
@@ -20,16 +18,6 @@
 #include <vector>
 
 namespace {
-
-QString Field(const xbase::DbfTable& table, const char* name)
-{
-    return TCp1252::Decode(xbase::trimPadding(table.textView(table.fieldIndex(name))));
-}
-
-void PutField(xbase::DbfTable& table, const char* name, const QString& text, int width)
-{
-    table.setText(table.fieldIndex(name), TCp1252::Encode(text.left(width)));
-}
 
 std::runtime_error Error(const QString& text) { return std::runtime_error(text.toStdString()); }
 
@@ -75,13 +63,13 @@ TEnvelopeSetup TEnvelopeSetups::Current() const
     const xbase::DbfTable& table = Area->table();
     TEnvelopeSetup setup;
     setup.RecordNumber = table.recordNumber();
-    setup.Description = Field(table, "DESCRIPT");
+    setup.Description = TLSetupFiles::Text(table, "DESCRIPT");
     setup.Code = int(table.number(table.fieldIndex("NUMBER")));
     if (HasCustomColumns()) {
         setup.Length = table.number(table.fieldIndex("LENGTH"));
         setup.Width = table.number(table.fieldIndex("WIDTH"));
     }
-    setup.LayoutFile = Field(table, "BINARY");
+    setup.LayoutFile = TLSetupFiles::Text(table, "BINARY");
     return setup;
 }
 
@@ -120,13 +108,8 @@ bool TEnvelopeSetups::Go(uint32_t recordNumber)
 
 QSet<QString> TEnvelopeSetups::UsedLayoutNames()
 {
-    QSet<QString> used;
-    xbase::DbfTable& table = Area->table();
-    table.setFlaggedHidden(false);
-    for (table.goTop(); !table.eof(); table.skip())
-        used.insert(Field(table, "BINARY").toUpper());
-    table.setFlaggedHidden(true);
-    return used;
+    // Rows whose file went missing still own their name: a new file must not take it.
+    return TLSetupFiles::UsedNames(Area->table());
 }
 
 QString TEnvelopeSetups::FirstFreeLayoutName()
@@ -191,14 +174,14 @@ TEnvelopeSetup TEnvelopeSetups::Save(TEnvelopeSetup setup, const TLayoutWriter& 
         table.appendBlank();
     else
         table.go(setup.RecordNumber);
-    PutField(table, "DESCRIPT", setup.Description, DescriptionWidth);
+    TLSetupFiles::SetText(table, "DESCRIPT", setup.Description, DescriptionWidth);
     table.setNumber(table.fieldIndex("NUMBER"), setup.Code);
     if (HasCustomColumns()) {
         const bool custom = setup.Code == TEnvelopeSizes::CustomCode;
         table.setNumber(table.fieldIndex("LENGTH"), custom ? setup.Length : 0.0);
         table.setNumber(table.fieldIndex("WIDTH"), custom ? setup.Width : 0.0);
     }
-    PutField(table, "BINARY", setup.LayoutFile, 12);
+    TLSetupFiles::SetText(table, "BINARY", setup.LayoutFile, 12);
     table.commit();
     return Current();
 }
@@ -229,7 +212,7 @@ void TEnvelopeSetups::Delete(uint32_t recordNumber)
 {
     if (!Go(recordNumber))
         return;
-    const QString layout = Field(Area->table(), "BINARY");
+    const QString layout = TLSetupFiles::Text(Area->table(), "BINARY");
     Area->table().setDeleted(true);
     Area->table().commit();
     if (!layout.isEmpty())

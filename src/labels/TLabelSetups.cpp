@@ -1,33 +1,17 @@
 #include "TLabelSetups.h"
 
 #include "data/TAddressFiles.h"
-#include "data/TCp1252.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLabelPanel.h"
 #include "layout/TLSetupFiles.h"
 #include "layout/TLayoutUnits.h"
 #include "settings/TProgramFolder.h"
-#include "xbase/PaddedText.h"
 #include "xbase/WorkArea.h"
 
 #include <QFile>
 
 #include <cmath>
 #include <stdexcept>
-
-namespace {
-
-QString Field(const xbase::DbfTable& table, const char* name)
-{
-    return TCp1252::Decode(xbase::trimPadding(table.textView(table.fieldIndex(name))));
-}
-
-void PutField(xbase::DbfTable& table, const char* name, const QString& text, int width)
-{
-    table.setText(table.fieldIndex(name), TCp1252::Encode(text.left(width)));
-}
-
-} // namespace
 
 std::unique_ptr<TLabelSetups> TLabelSetups::Open()
 {
@@ -48,7 +32,7 @@ TLabelSetups::~TLabelSetups() = default;
 TLabelSetup TLabelSetups::Current() const
 {
     const xbase::DbfTable& table = Area->table();
-    return {table.recordNumber(), Field(table, "DESCRIPT"), TLabelStock::ReadRow(table), Field(table, "BINARY")};
+    return {table.recordNumber(), TLSetupFiles::Text(table, "DESCRIPT"), TLabelStock::ReadRow(table), TLSetupFiles::Text(table, "BINARY")};
 }
 
 std::vector<TLabelSetup> TLabelSetups::Setups()
@@ -65,13 +49,7 @@ std::vector<TLabelSetup> TLabelSetups::Setups()
 QSet<QString> TLabelSetups::UsedLayoutNames()
 {
     // Rows whose file went missing still own their name: a new file must not take it.
-    QSet<QString> used;
-    xbase::DbfTable& table = Area->table();
-    table.setFlaggedHidden(false);
-    for (table.goTop(); !table.eof(); table.skip())
-        used.insert(Field(table, "BINARY").toUpper());
-    table.setFlaggedHidden(true);
-    return used;
+    return TLSetupFiles::UsedNames(Area->table());
 }
 
 bool TLabelSetups::Go(uint32_t recordNumber)
@@ -110,9 +88,9 @@ TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& sto
     writeLayout(folder + name); // throws before any row exists
     xbase::DbfTable& table = Area->table();
     table.appendBlank();
-    PutField(table, "DESCRIPT", description, DescriptionWidth);
+    TLSetupFiles::SetText(table, "DESCRIPT", description, DescriptionWidth);
     stock.WriteRow(table);
-    PutField(table, "BINARY", name, 12);
+    TLSetupFiles::SetText(table, "BINARY", name, 12);
     table.commit();
     return Current();
 }
@@ -130,16 +108,16 @@ TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& descripti
     if (!Go(recordNumber))
         throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
     const QString folder = TProgramFolder::SysdataFolder();
-    QString name = Field(Area->table(), "BINARY");
+    QString name = TLSetupFiles::Text(Area->table(), "BINARY");
     if (name.isEmpty() || !QFile::exists(folder + name)) {
         name = FirstFreeLayoutName(folder, UsedLayoutNames());
         Go(recordNumber);
     }
     writeLayout(folder + name); // throws before the row changes
     xbase::DbfTable& table = Area->table();
-    PutField(table, "DESCRIPT", description, DescriptionWidth);
+    TLSetupFiles::SetText(table, "DESCRIPT", description, DescriptionWidth);
     stock.WriteRow(table);
-    PutField(table, "BINARY", name, 12);
+    TLSetupFiles::SetText(table, "BINARY", name, 12);
     table.commit();
     return Current();
 }
@@ -169,7 +147,7 @@ void TLabelSetups::Delete(uint32_t recordNumber)
 {
     if (!Go(recordNumber))
         return;
-    const QString layout = Field(Area->table(), "BINARY");
+    const QString layout = TLSetupFiles::Text(Area->table(), "BINARY");
     Area->table().setDeleted(true);
     Area->table().commit();
     if (!layout.isEmpty())
