@@ -16,11 +16,11 @@ namespace {
 constexpr int kZip = 6;
 
 // The flags in the order of the boxes.
-std::array<bool TLDMultiLineAddressLabel::*, 10> Flags()
+std::array<bool TLDMultiLineAddressLabel::*, TAddressLayout::BoxCount> Flags()
 {
     using T = TLDMultiLineAddressLabel;
     return {&T::UseName, &T::UseTitle, &T::UseCompany, &T::UseStreet, &T::UseStreet2,
-            &T::UseCityState, &T::UseZip, &T::UsePhone, &T::UseCountry, &T::UpperCase};
+            &T::UseCityState, &T::UseZip, &T::UsePhone, &T::UseCountry, &T::UpperCase, &T::ShrinkToFit};
 }
 
 } // namespace
@@ -33,10 +33,11 @@ TAddressLayout::TAddressLayout(const TLDMultiLineAddressLabel& block, QWidget* p
     layout->addLayout(columns);
     auto* boxes = new QVBoxLayout;
     columns->addLayout(boxes);
-    const QString captions[10] = {"&Name", "&Title", "&Organization", "Address &1", "Address &2",
-                                  "City + &State", "&Zip/Postal code", "&Phone #1", "&Country", "&Uppercase"};
+    const QString captions[BoxCount] = {"&Name", "&Title", "&Organization", "Address &1", "Address &2",
+                                        "City + &State", "&Zip/Postal code", "&Phone #1", "&Country", "&Uppercase",
+                                        "S&hrink to fit"};
     const auto flags = Flags();
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < BoxCount; ++i) {
         Boxes[i] = new QCheckBox(captions[i], this);
         Boxes[i]->setChecked(block.*flags[i]);
         boxes->addWidget(Boxes[i]);
@@ -65,7 +66,7 @@ void TAddressLayout::ZipClick()
 void TAddressLayout::ApplyTo(TLDMultiLineAddressLabel& block) const
 {
     const auto flags = Flags();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < BoxCount; ++i)
         block.*flags[i] = Boxes[i]->isChecked();
     for (int i = 0; i < 4; ++i)
         if (ZipPlaces[i]->isChecked())

@@ -1,5 +1,6 @@
 // "Address Label Layout": which parts of the record an address block shows, where the ZIP goes
-// and whether the block is upper-cased. The ZIP places can be chosen only while the ZIP is shown.
+// whether the block is upper-cased, and whether a block too large for its rectangle prints at a
+// smaller size instead of being cut. The ZIP places can be chosen only while the ZIP is shown.
 #pragma once
 
 #include <QDialog>
@@ -15,13 +16,14 @@ public:
     void ApplyTo(TLDMultiLineAddressLabel& block) const;
 
     // The boxes in the order shown: name, title, organization, address 1 and 2, city + state,
-    // ZIP, phone, country, uppercase.
+    // ZIP, phone, country, uppercase, shrink to fit.
+    static constexpr int BoxCount = 11;
     QCheckBox* Box(int index) const { return Boxes[index]; }
     // The ZIP places: after state, before city, after country, before country.
     QRadioButton* ZipPlace(int index) const { return ZipPlaces[index]; }
     void ZipClick();
 
 private:
-    QCheckBox* Boxes[10];
+    QCheckBox* Boxes[BoxCount];
     QRadioButton* ZipPlaces[4];
 };

@@ -543,6 +543,8 @@ TEST_F(ObjectEditingTest, AddressLayoutEnablesZipPlacesWithTheZipOnly)
         layout.ZipPlace(1)->setChecked(true);
         layout.Box(9)->setChecked(true);   // uppercase
         layout.Box(7)->setChecked(true);   // phone
+        EXPECT_FALSE(layout.Box(10)->isChecked());
+        layout.Box(10)->setChecked(true);  // shrink to fit
     };
     Confirm = false;
     EXPECT_FALSE(Editing.EditAddressLayout(Panel, block, nullptr));
@@ -551,7 +553,7 @@ TEST_F(ObjectEditingTest, AddressLayoutEnablesZipPlacesWithTheZipOnly)
     Confirm = true;
     EXPECT_TRUE(Editing.EditAddressLayout(Panel, block, nullptr));
     EXPECT_EQ(block.ZipOptions, TZipOptions::zoBeforeCity);
-    EXPECT_TRUE(block.UpperCase && block.UsePhone && block.UseName);
+    EXPECT_TRUE(block.UpperCase && block.UsePhone && block.UseName && block.ShrinkToFit);
     EXPECT_TRUE(block.Items.contains("12180 TROY NY")) << block.Items.join('|').toStdString();
     EXPECT_EQ(Shown.last(), "Address Label Layout");
 }
