@@ -105,8 +105,12 @@ bool TLFont::Read(const QByteArray& name, const TLValue& value)
         Color = TLValueRead::Color(value);
     else if (name == "Height")
         Height = Integer(value);
-    else if (name == "Name")
-        SetName(String(value));
+    else if (name == "Name") {
+        // An empty face name chooses no font: the default face stays, so what is read writes
+        // back the same way every time.
+        if (const QString face = String(value); !face.isEmpty())
+            SetName(face);
+    }
     else if (name == "Pitch")
         Pitch = EnumOf<TFontPitch>(value, kFontPitchNames);
     else if (name == "Style")

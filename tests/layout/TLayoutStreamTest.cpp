@@ -38,6 +38,24 @@ TEST(TLayoutStream, ExampleStaticTextRecord)
     EXPECT_EQ(Written(*ExampleLabel()).toHex(' '), expected.toHex(' '));
 }
 
+TEST(TLayoutStream, AnEmptyFontNameKeepsTheDefaultFaceAndWritesBackTheSame)
+{
+    QByteArray bytes = Written(*ExampleLabel());
+    const QByteArray stored = S("Font.Name") + Hex("06") + S("Arial");
+    ASSERT_TRUE(bytes.contains(stored));
+    bytes.replace(stored, S("Font.Name") + Hex("06 00"));
+    TLBasePanel panel;
+    TLStreamReader reader(bytes);
+    TLLabelObjectFiler().ReadObjectList(reader, panel);
+    ASSERT_EQ(panel.Objects().size(), 1u);
+    EXPECT_EQ(static_cast<const TLPLabel&>(*panel.Objects()[0]).Font.Name, QStringLiteral("Arial"));
+    const QByteArray first = TLLabelObjectFiler::ObjectListBytes(TLLabelObjectFiler::ObjectsOf(panel));
+    TLBasePanel again;
+    TLStreamReader rereader(first);
+    TLLabelObjectFiler().ReadObjectList(rereader, again);
+    EXPECT_EQ(TLLabelObjectFiler::ObjectListBytes(TLLabelObjectFiler::ObjectsOf(again)).toHex(' '), first.toHex(' '));
+}
+
 TEST(TLayoutStream, EmptyLayoutIsTwoBytes)
 {
     TLBasePanel panel;
