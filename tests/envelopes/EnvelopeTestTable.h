@@ -2,53 +2,14 @@
 // scripted prompts, and a small envelope layout: a return address text and an address block.
 #pragma once
 
-#include "data/TAddressFiles.h"
-#include "data/TAddressTable.h"
+#include "data/PeopleTestTable.h"
 #include "layout/TLLabelPanel.h"
 #include "layout/TLPLabel.h"
-#include "prompts/TScriptedUserPrompts.h"
-#include "settings/TProgramFolder.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <memory>
 
-class EnvelopeTestTable : public ::testing::Test {
+class EnvelopeTestTable : public PeopleTestTable {
 protected:
-    QTemporaryDir Home;
-    TScriptedUserPrompts Prompts;
-    std::unique_ptr<TAddressTable> Table;
-
-    void SetUp() override
-    {
-        TProgramFolder::SetPath(Home.path() + QLatin1Char('/'));
-        QDir().mkpath(TProgramFolder::DataFolder());
-        QDir().mkpath(TProgramFolder::SysdataFolder());
-    }
-
-    // One record per list of "FIELD=value" entries; "ISDEL" marks a record deleted.
-    void Create(std::initializer_list<QStringList> people)
-    {
-        const QString path = TProgramFolder::DataFolder() + "ADD0001.DBF";
-        ASSERT_TRUE(TAddressFiles::CreateAddressFile(path, TFieldLengths()));
-        Table = TAddressTable::Open(path);
-        ASSERT_NE(Table, nullptr);
-        for (const QStringList& person : people) {
-            Table->Table().appendBlank();
-            for (const QString& entry : person) {
-                if (entry == QLatin1String("ISDEL"))
-                    Table->SetDeletedMark(true);
-                else
-                    Table->SetFieldText(entry.section(u'=', 0, 0), entry.section(u'=', 1));
-            }
-        }
-        Table->Table().commit();
-        Table->SetFilterText(QString());
-        Table->Table().goTop();
-    }
-
     // "FROM" at the top left and an address block at 4.5 x 2 inches of a #10 envelope.
     static void WriteLayout(const QString& path)
     {

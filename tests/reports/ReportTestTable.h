@@ -2,55 +2,21 @@
 // and what a report run drew: its pages in memory and the texts on them.
 #pragma once
 
-#include "data/TAddressFiles.h"
-#include "data/TAddressTable.h"
+#include "data/PeopleTestTable.h"
 #include "output/TPageStream.h"
 #include "output/TReportFiler.h"
-#include "prompts/TScriptedUserPrompts.h"
 #include "reports/TReportRun.h"
-#include "settings/TProgramFolder.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <memory>
 
-class ReportTestTable : public ::testing::Test {
+class ReportTestTable : public PeopleTestTable {
 protected:
-    QTemporaryDir Home;
-    TScriptedUserPrompts Prompts;
-    std::unique_ptr<TAddressTable> Table;
     TPageStream Pages;
 
-    void SetUp() override
-    {
-        TProgramFolder::SetPath(Home.path() + QLatin1Char('/'));
-        QDir().mkpath(TProgramFolder::DataFolder());
-        QDir().mkpath(TProgramFolder::SysdataFolder());
-    }
-
-    // One record per list of "FIELD=value" entries; "ISDEL" marks a record deleted, MEMO=... the memo.
+    // The people in last-name order, on the first one.
     void Create(const std::vector<QStringList>& people)
     {
-        const QString path = TProgramFolder::DataFolder() + "ADD0001.DBF";
-        ASSERT_TRUE(TAddressFiles::CreateAddressFile(path, TFieldLengths()));
-        Table = TAddressTable::Open(path);
-        ASSERT_NE(Table, nullptr);
-        for (const QStringList& person : people) {
-            Table->Table().appendBlank();
-            for (const QString& entry : person) {
-                const QString field = entry.section(u'=', 0, 0), value = entry.section(u'=', 1);
-                if (entry == QLatin1String("ISDEL"))
-                    Table->SetDeletedMark(true);
-                else if (field == QLatin1String("MEMO"))
-                    Table->SetMemo(value);
-                else
-                    Table->SetFieldText(field, value);
-            }
-        }
-        Table->Table().commit();
-        Table->SetFilterText(QString());
+        PeopleTestTable::Create(people);
         Table->SetOrderTag("LNAME");
         Table->Table().goTop();
     }
