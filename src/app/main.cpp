@@ -5,6 +5,8 @@
 #include "cli/TCommandLine.h"
 #include "help/THelp.h"
 #include "help/TSplashWindow.h"
+#include "output/TQtPrinterSystem.h"
+#include "prompts/TQtUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TPreferences.h"
 #include "settings/TProgramFolder.h"
@@ -65,6 +67,8 @@ int RunWindows(const TCommandLineOptions& options)
     if (!instance.TryBecomePrimary())
         return 0; // the running instance on this folder brings its window forward
     THelp::Install();
+    TQtUserPrompts dialogs;
+    TUserPrompts::Install(&dialogs);
     TSplashWindow::ShowIfWanted(TPreferences::Load(TIniFile(TProgramFolder::SettingsFile())).ShowSplash);
     TAddressMain window;
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &window, [&window] {
@@ -105,6 +109,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    // Printing to the system's printers is Qt's, for the windows and the command line alike.
+    TQtPrinterSystem printers;
+    TPrinterSystem::Install(&printers);
     if (headless)
         return RunHeadless(options);
     try {

@@ -149,8 +149,23 @@ int TBarcodeCommands::Run(const QStringList& arguments, QTextStream& in, QTextSt
 
 void TBarcodeCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("barcode"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
+    const auto run = [](const QStringList& a, QTextStream& o, QTextStream& e) {
         QTextStream in(stdin);
         return Run(a, in, o, e);
-    });
+    };
+    TCommandLine::Register({QStringLiteral("barcode postnet"), {QStringLiteral("barcode postnet ZIP [--street TEXT] [--type 5|9|11]")},
+                            QStringLiteral("the digits and bars of a POSTNET barcode"),
+                            QStringLiteral("barcode writes \"digits: \" and the digits encoded, then \"bars: \" and the "
+                                           "bars: | full bar, . half bar, blank no bar. A ZIP that gives no barcode "
+                                           "prints \"no barcode: \" and the reason, exit 1."),
+                            {}, run, false});
+    TCommandLine::Register({QStringLiteral("barcode fim"), {QStringLiteral("barcode fim A|B|C")},
+                            QStringLiteral("the bars of a FIM"), {}, {}, run, false});
+    TCommandLine::Register({QStringLiteral("barcode imb"),
+                            {QStringLiteral("barcode imb TRACKING [ROUTING]"), QStringLiteral("barcode imb -")},
+                            QStringLiteral("the 65 bars (A, D, F, T) of an Intelligent Mail barcode"),
+                            QStringLiteral("imb - reads lines TRACKING [ROUTING] from stdin and writes one line per "
+                                           "input line, the letters or \"error: \" and the reason; exit 1 when a line was "
+                                           "bad."),
+                            {}, run, false});
 }

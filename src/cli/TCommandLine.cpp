@@ -1,51 +1,127 @@
 #include "TCommandLine.h"
+
 #include "TBarcodeCommands.h"
 #include "TDialCommands.h"
-#include "TImportCommands.h"
-#include "TLayoutCommands.h"
-#include "TPresortCommands.h"
-#include "TLetterCommands.h"
-#include "TSpellCommands.h"
-#include "TLabelCommands.h"
 #include "TEnvelopeCommands.h"
-#include "TTableCommands.h"
+#include "TImportCommands.h"
+#include "TLabelCommands.h"
+#include "TLayoutCommands.h"
+#include "TLetterCommands.h"
+#include "TPresortCommands.h"
 #include "TReportCommands.h"
+#include "TSpellCommands.h"
+#include "TTableCommands.h"
 #include "TToolCommands.h"
 
 #include <QTextStream>
 
+#include <exception>
+
 namespace {
-const QStringList knownCommands = {"create", "reindex", "check", "list", "count", "print-record", "import"};
+
+constexpr int kHelpWidth = 100;
+const QString kIndent = QStringLiteral("  ");
+const QString kContinuation = QStringLiteral("           ");
+
+QString Prefix(const TCommandSpec& spec)
+{
+    return spec.UsesHome ? QStringLiteral("quorvane [--home DIR] ") : QStringLiteral("quorvane ");
 }
 
-std::map<QString, TCommandLine::THandler>& TCommandLine::Handlers()
+// Breaks a usage line at blanks between options so that no line of the help runs past the width.
+QStringList Wrapped(const QString& line)
 {
-    static std::map<QString, THandler> handlers;
-    return handlers;
+    QStringList lines;
+    QString current;
+    for (const QString& word : line.split(u' ')) {
+        if (!current.isEmpty() && current.size() + 1 + word.size() > kHelpWidth) {
+            lines << current;
+            current = kContinuation;
+        } else if (!current.isEmpty() && current != kContinuation) {
+            current += u' ';
+        }
+        current += word;
+    }
+    lines << current;
+    return lines;
 }
+
+// Wraps prose at the help's width.
+QString Paragraph(const QString& text)
+{
+    QStringList lines;
+    QString current;
+    for (const QString& word : text.simplified().split(u' ')) {
+        if (!current.isEmpty() && current.size() + 1 + word.size() > kHelpWidth) {
+            lines << current;
+            current.clear();
+        }
+        if (!current.isEmpty())
+            current += u' ';
+        current += word;
+    }
+    lines << current;
+    return lines.join(u'\n') + u'\n';
+}
+
+const QString kGeneralNotes = QStringLiteral(
+    "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME, else the "
+    "executable's folder when it holds sysdata/ and is writable, else $XDG_DATA_HOME/quorvane "
+    "(~/.local/share/quorvane). TABLE is a path relative to the current folder.");
+const QString kExitNotes = QStringLiteral(
+    "Exit status: 0 success, 1 check found faults, 2 error (message on stderr as \"quorvane: COMMAND: message\").");
+
+// Takes a leading "WORD: " off a message that already names the command (older messages and
+// the engine's own), so that the error line names it once.
+QString WithoutCommandName(QString message, const TCommandSpec& spec)
+{
+    for (const QString& name : {spec.Words, spec.SubWord(), spec.Word()}) {
+        if (!name.isEmpty() && message.startsWith(name + QStringLiteral(": ")))
+            return message.mid(name.size() + 2);
+    }
+    return message;
+}
+
+int RunRow(const TCommandSpec& spec, const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    try {
+        return spec.Handler(arguments, out, err);
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "quorvane: " << spec.Words << ": " << WithoutCommandName(QString::fromLocal8Bit(error.what()), spec)
+            << "\n";
+        return 2;
+    }
+}
+
+} // namespace
+
+std::vector<TCommandSpec>& TCommandLine::Table()
+{
+    static std::vector<TCommandSpec> table;
+    return table;
+}
+
+const std::vector<TCommandSpec>& TCommandLine::Commands() { return Table(); }
+
+void TCommandLine::Register(TCommandSpec spec) { Table().push_back(std::move(spec)); }
 
 void TCommandLine::RegisterStandardCommands()
 {
+    if (!Table().empty())
+        return;
     TTableCommands::Register();
-    TBarcodeCommands::Register();
-    TDialCommands::Register();
     TImportCommands::Register();
-    TLayoutCommands::Register();
+    TToolCommands::Register();
     TPresortCommands::Register();
+    TLabelCommands::Register();
+    TEnvelopeCommands::Register();
+    TReportCommands::Register();
     TLetterCommands::Register();
     TSpellCommands::Register();
-    TLabelCommands::Register();
-    TEnvelopeCommands::Register(); // after the labels: it adds "setups envelopes"
-    TToolCommands::Register();
-    TReportCommands::Register();
-}
-
-void TCommandLine::Register(const QString& command, THandler handler) { Handlers()[command] = std::move(handler); }
-
-TCommandLine::THandler TCommandLine::Handler(const QString& command)
-{
-    const auto found = Handlers().find(command);
-    return found == Handlers().end() ? THandler() : found->second;
+    TLayoutCommands::Register();
+    TBarcodeCommands::Register();
+    TDialCommands::Register();
 }
 
 TCommandLineOptions TCommandLine::Parse(const QStringList& arguments)
@@ -79,151 +155,116 @@ TCommandLineOptions TCommandLine::Parse(const QStringList& arguments)
 
 QString TCommandLine::VersionText() { return QStringLiteral("Quorvane " QUORVANE_VERSION); }
 
+QStringList TCommandLine::UsageLines()
+{
+    RegisterStandardCommands();
+    QStringList lines{QStringLiteral("quorvane [--home DIR]")};
+    for (const TCommandSpec& spec : Table())
+        for (const QString& usage : spec.Usage)
+            lines << Prefix(spec) + usage;
+    lines << QStringLiteral("quorvane --help | --version");
+    return lines;
+}
+
+QString TCommandLine::GroupHelp(TOptionGroup group)
+{
+    switch (group) {
+    case TOptionGroup::ogRecordSet:
+        return QStringLiteral(
+            "Record-set options: [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse] "
+            "[--show-filter]. --query CAPTION=VALUE fills one entry of the filter dialog (Last, First, Title, Org, "
+            "Address 1, Address 2, Zip or Postal, City, State or Prov, Country, Phone 1, Phone 2, Fax, E-mail, "
+            "Date, Codes, Comment 1, Comment 2; any case) with the dialog's grammar: smi begins with, $smi "
+            "contains, >=6 compares, a;b either, a+b both, a^b a but not b. --tagged keeps the tagged records, "
+            "--reverse the others. --filter EXPR is a condition of its own and does not combine with --query, "
+            "--tagged or --reverse. --show-filter prints \"filter: \" and the condition in force first. Without "
+            "them the address record set is used: records carrying neither the delete flag nor ISDEL.");
+    case TOptionGroup::ogPrint:
+        return QStringLiteral(
+            "Print options: [--choice all|filter|current|from-current] [--recno N] (--pdf FILE | --printer NAME) "
+            "[--preview-png DIR]. --choice picks the records as the print windows do (\"from-current\" starts at "
+            "--recno); --pdf writes a PDF, --printer prints on a system printer, --preview-png also writes the "
+            "pages as DIR/page-0001.png, ...");
+    }
+    return {};
+}
+
 QString TCommandLine::HelpText()
 {
-    return QStringLiteral(
-        "Usage:\n"
-        "  quorvane [--home DIR]                      start the program\n"
-        "  quorvane [--home DIR] create TABLE         new empty address table with its 26 tags\n"
-        "  quorvane [--home DIR] reindex TABLE        remove deleted records for good, rebuild the 26 tags\n"
-        "  quorvane [--home DIR] check TABLE          verify table, memo file and index; exit 1 on any fault\n"
-        "  quorvane [--home DIR] list TABLE [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]...\n"
-        "                                             [--tagged] [--reverse] [--show-filter] [--fields F1,F2,...]\n"
-        "                                             [--raw] [--all]\n"
-        "  quorvane [--home DIR] count TABLE [--filter EXPR] [--query CAPTION=VALUE]... [--tagged]\n"
-        "                                             [--reverse] [--show-filter] [--raw]\n"
-        "  quorvane [--home DIR] print-record TABLE --recno N [--fields F1,...] --pdf FILE\n"
-        "  quorvane barcode postnet ZIP [--street TEXT] [--type 5|9|11]\n"
-        "  quorvane barcode fim A|B|C\n"
-        "  quorvane barcode imb TRACKING [ROUTING]\n"
-        "  quorvane barcode imb -                     lines TRACKING [ROUTING] from stdin\n"
-        "  quorvane [--home DIR] dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse]\n"
-        "                                             [--hold SECONDS] [--dry-run]\n"
-        "  quorvane dial --list-ports                 the serial ports a modem may sit on\n"
-        "  quorvane [--home DIR] import TABLE FILE [--csv | --dbf | --release 1|2] [--map SOURCE=FIELD]...\n"
-        "                                             [--auto-map] [--encoding utf-8|utf-16|cp1252|auto]\n"
-        "                                             [--delimiter ,|;|tab|auto] [--header | --no-header]\n"
-        "  quorvane [--home DIR] layout show FILE     what a layout file (.L, .E, .R, Clipbrd.tmp) holds\n"
-        "  quorvane [--home DIR] layout render FILE [--table TABLE --recno N] [--size WxH] (--pdf OUT | --preview-png DIR)\n"
-        "                                             one page of the layout (for record N), size in inches\n"
-        "  quorvane [--home DIR] layout edit FILE [--kind label|envelope|report] [--table TABLE] [--size WxH]\n"
-        "                                             the layout workbench: the designer on FILE, with Save\n"
-        "  quorvane [--home DIR] presort TABLE [record-set options] [--out FILE]\n"
-        "                                             bulk-mail presort list (default PRESORT.PSL in the\n"
-        "                                             program folder) and a summary per level\n"
-        "  quorvane [--home DIR] zip-count TABLE [record-set options] (--csv | --pdf FILE | --printer NAME)\n"
-        "                                             ZIP code count as CSV zip,count, or its report\n"
-        "  quorvane [--home DIR] letters list                  the stored letters, one description a line\n"
-        "  quorvane [--home DIR] letters import NAME FILE.rtf  store an RTF file as letter NAME (new or replaced)\n"
-        "  quorvane [--home DIR] letters export NAME FILE.rtf  write letter NAME's RTF as stored\n"
-        "  quorvane [--home DIR] letters merge TABLE (--letter NAME | --letter-file FILE.rtf)\n"
-        "             [--order TAG] [--filter EXPR] [--query CAPTION=VALUE]... [--tagged] [--reverse]\n"
-        "             [--choice all|filter|current|from-current] [--recno N] [--copies N] [--date YYYYMMDD]\n"
-        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
-        "  quorvane [--home DIR] spell [--suggest] [--max N] [--no-hunspell] WORD...\n"
-        "                                             one line per word: word, tab, OK or UNKNOWN, and\n"
-        "                                             with --suggest the suggestions, tab-separated\n"
-        "  quorvane [--home DIR] spell --add WORD...  add the words to the user dictionary quorvau.dct\n"
-        "  quorvane [--home DIR] stocks [--search TEXT] [--european]\n"
-        "  quorvane [--home DIR] labels TABLE (--setup DESC | --setup-file FILE.L --template TEMPLATE)\n"
-        "                [record-set options] [--presort] [--skip N | --mask POSITIONS] [--per-record N]\n"
-        "                [--calibration PRINTER] (--pdf FILE | --printer NAME) [--preview-png DIR] [--pages A-B]\n"
-        "  quorvane [--home DIR] setups labels\n"
-        "  quorvane [--home DIR] setups labels add DESC (--template TEMPLATE |\n"
-        "             --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER) [--layout FILE]\n"
-        "  quorvane [--home DIR] setups envelopes\n"
-        "  quorvane [--home DIR] envelopes TABLE (--setup DESC | --setup-file FILE [--size CODE|LxW])\n"
-        "             [--feed ORIENTATION,FACING,POSITION[,clockwise]] [--paper CODE|WxH]\n"
-        "             [--orientation portrait|landscape] [record-set options]\n"
-        "             [--choice all|filter|current|from-current] [--recno N]\n"
-        "             (--pdf FILE | --printer NAME) [--preview-png DIR]\n"
-        "  quorvane [--home DIR] report TABLE (--builtin N | --setup DESC | --setup-file FILE) [--title TEXT]\n"
-        "             [--memo] [--codes] [--one-per-page] [--order TAG] [record-set options]\n"
-        "             [--choice all|filter|current|from-current] [--recno N] (--pdf FILE | --printer NAME)\n"
-        "             [--preview-png DIR]\n"
-        "  quorvane [--home DIR] setups reports\n"
-        "  quorvane [--home DIR] dupes TABLE [--kind name|initial|street|similar] [--street-chars N]\n"
-        "                                             [record-set options] [--tag]\n"
-        "  quorvane [--home DIR] zipcheck TABLE [--blanks] [record-set options] [--tag]\n"
-        "  quorvane [--home DIR] case TABLE --to upper|lower|capitalized [--fields F1,...] [record-set options]\n"
-        "  quorvane [--home DIR] export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force]\n"
-        "                                             [record-set options]\n"
-        "  quorvane [--home DIR] replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains]\n"
-        "                                             [--ignore-case] [--matching-only] [record-set options]\n"
-        "  quorvane --help | --version\n"
-        "\n"
-        "The program folder holds QUORVA.ini, DATA/ and sysdata/. It is --home DIR, else $QUORVANE_HOME,\n"
-        "else the executable's folder when it holds sysdata/ and is writable, else\n"
-        "$XDG_DATA_HOME/quorvane (~/.local/share/quorvane).\n"
-        "\n"
-        "TABLE is a path relative to the current folder. list writes CSV (RFC 4180, UTF-8, a header line\n"
-        "of field names) to stdout; count writes the number alone as its last line. --raw works on any\n"
-        "DBF: every record without the delete flag (with --all, every record), any field, plus RECNO and\n"
-        "DELETED. Without --raw the address record set is used: records carrying neither the delete\n"
-        "flag nor ISDEL.\n"
-        "\n"
-        "--query CAPTION=VALUE fills one entry of the filter dialog (Last, First, Title, Org, Address 1,\n"
-        "Address 2, Zip or Postal, City, State or Prov, Country, Phone 1, Phone 2, Fax, E-mail, Date, Codes,\n"
-        "Comment 1, Comment 2; any case) with the dialog's grammar: smi begins with, $smi contains,\n"
-        ">=6 compares, a;b either, a+b both, a^b a but not b. --tagged keeps the tagged records, --reverse\n"
-        "the others. As in the dialog, a filter that matches nothing is dropped. --show-filter prints\n"
-        "\"filter: \" and the condition in force first. --filter EXPR is a condition of its own and does\n"
-        "not combine with --query, --tagged or --reverse. These are the record-set options of count,\n"
-        "list, presort and zip-count.\n"
-        "\n"
-        "barcode writes \"digits: \" and the digits encoded, then \"bars: \" and the bars: POSTNET and FIM\n"
-        "| full bar, . half bar, blank no bar; the Intelligent Mail barcode its 65 letters A, D, F, T.\n"
-        "A ZIP that gives no POSTNET barcode prints \"no barcode: \" and the reason, exit 1. imb - writes\n"
-        "one line per input line, the letters or \"error: \" and the reason; exit 1 when a line was bad.\n"
-        "import appends FILE to TABLE: a .DBF as a DBF table, anything else as delimited text (or as\n"
-        "--csv, --dbf, --release 1|2 say). --map SOURCE=FIELD fills an address field (caption or field\n"
-        "name) from a column (\"Field 3\", a name on the first line, a DBF field name); without --map, DBF\n"
-        "fields and named columns are matched by name (--auto-map does that alongside --map). Text is\n"
-        "read in the encoding and with the delimiter detected unless given. Prints the end message, then\n"
-        "\"values cut: N\" when values were longer than their fields.\n"
-        "\n"
-        "stocks writes the label template catalogue as CSV (DESCRIPT, sizes and counts in inches, paper,\n"
-        "printer, shape, middle gaps), rows whose DESCRIPT holds TEXT (any case); --european keeps A4/A5.\n"
-        "setups labels writes the label setups as CSV (description, sheet name, label width and height,\n"
-        "across, down, paper code, layout file); add makes one from a template's DESCRIPT (exact) or from\n"
-        "values in inches (PAPER: LTR, LTRL, A4, A4L, A5), its layout a copy of FILE or one address block,\n"
-        "and prints the new layout file's name.\n"
-        "labels prints the chosen records on a label setup (by description, or a layout file on a\n"
-        "catalogue template) to a PDF or printer: --skip N leaves the first N positions of the first\n"
-        "sheet empty, --mask 1,2,5-9 names the positions used on every sheet, --per-record 1-99,\n"
-        "--presort prints in presort order with separator labels (records it cannot presort last,\n"
-        "under \"** Not presorted\"), --calibration applies a printer's stored calibration (a printer\n"
-        "given with --printer has its own applied), --preview-png writes the pages as PNG, --pages\n"
-        "prints only pages A to B. Prints \"labels: N, sheets: S\".\n"
-        "setups envelopes writes the envelope setups as CSV (DESCRIPT, NUMBER, SIZE, LENGTH, WIDTH, BINARY).\n"
-        "envelopes prints one envelope per record (default order LNAME) as the envelope window does: the\n"
-        "feed from the settings unless --feed (portrait|landscape,up|down,left|right|center[,clockwise]),\n"
-        "the setup's paper in the feed orientation unless --paper/--orientation; a page that differs from\n"
-        "the envelope by more than an inch is warned about on stderr.\n"
-        "\n"
-        "report prints built-in report N (1-4, in its own order; --title, default \"Report N\", --memo,\n"
-        "--codes) or a user-defined report by its description or layout file (--one-per-page; order\n"
-        "--order, default LNAME) for the record choice, to a PDF or a printer; --preview-png also writes\n"
-        "the pages as DIR/page-0001.png, ... A filter that matches nothing prints nothing (status 2).\n"
-        "setups reports writes the user-defined reports as CSV (DESCRIPT, LAYOUT, BINARY).\n"
-        "\n"
-        "Record-set options: --order TAG, --filter EXPR, --query CAPTION=VALUE..., --tagged, --reverse,\n"
-        "--show-filter. dupes and zipcheck list the records found as CSV with RECNO first and print the\n"
-        "count on stderr; --tag tags them. case and replace print the number of records changed, export\n"
-        "the number copied (it never overwrites the open table, nor an existing file without --force).\n"
-        "\n"
-        "Exit status: 0 success, 1 check found faults, 2 error (message on stderr).\n");
+    RegisterStandardCommands();
+    QString text = QStringLiteral("Usage:\n");
+    for (const QString& line : UsageLines())
+        for (const QString& part : Wrapped(line))
+            text += kIndent + part + u'\n';
+    text += QStringLiteral("\nCommands:\n");
+    for (const TCommandSpec& spec : Table())
+        if (!spec.Summary.isEmpty())
+            text += kIndent + spec.Words.leftJustified(18) + u' ' + spec.Summary + u'\n';
+    text += u'\n' + Paragraph(GroupHelp(TOptionGroup::ogRecordSet));
+    text += u'\n' + Paragraph(GroupHelp(TOptionGroup::ogPrint));
+    for (const TCommandSpec& spec : Table())
+        if (!spec.Notes.isEmpty())
+            text += u'\n' + Paragraph(spec.Words + QStringLiteral(": ") + spec.Notes);
+    text += u'\n' + Paragraph(kGeneralNotes);
+    text += u'\n' + Paragraph(kExitNotes);
+    return text;
+}
+
+QString TCommandLine::CommandHelp(const QString& words)
+{
+    RegisterStandardCommands();
+    QString usage;
+    QString notes;
+    std::vector<TOptionGroup> groups;
+    for (const TCommandSpec& spec : Table()) {
+        if (spec.Words != words && spec.Word() != words)
+            continue;
+        for (const QString& line : spec.Usage)
+            for (const QString& part : Wrapped(Prefix(spec) + line))
+                usage += kIndent + part + u'\n';
+        if (!spec.Summary.isEmpty() || !spec.Notes.isEmpty())
+            notes += u'\n' + Paragraph(spec.Words + QStringLiteral(": ") + spec.Summary +
+                                       (spec.Notes.isEmpty() ? QString() : u' ' + spec.Notes));
+        for (TOptionGroup group : spec.Groups)
+            if (std::find(groups.begin(), groups.end(), group) == groups.end())
+                groups.push_back(group);
+    }
+    if (usage.isEmpty())
+        return {};
+    QString text = QStringLiteral("Usage:\n") + usage + notes;
+    for (TOptionGroup group : groups)
+        text += u'\n' + Paragraph(GroupHelp(group));
+    return text;
 }
 
 int TCommandLine::Run(const TCommandLineOptions& options, QTextStream& out, QTextStream& err)
 {
-    const auto handler = Handlers().find(options.Command);
-    if (handler != Handlers().end())
-        return handler->second(options.Arguments, out, err);
-    if (knownCommands.contains(options.Command)) {
-        err << "quorvane: " << options.Command << ": not available yet\n";
+    RegisterStandardCommands();
+    const QString& word = options.Command;
+    std::vector<const TCommandSpec*> rows;
+    for (const TCommandSpec& spec : Table())
+        if (spec.Word() == word)
+            rows.push_back(&spec);
+    if (rows.empty()) {
+        err << "quorvane: unknown command " << word << " (see --help)\n";
         return 2;
     }
-    err << "quorvane: unknown command " << options.Command << " (see --help)\n";
+    const QStringList& arguments = options.Arguments;
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        out << CommandHelp(word);
+        return 0;
+    }
+    if (rows.size() == 1 && rows.front()->SubWord().isEmpty())
+        return RunRow(*rows.front(), arguments, out, err);
+    // A command of several sub-words: the row of the sub-word given.
+    QStringList subWords;
+    for (const TCommandSpec* row : rows) {
+        if (row->SubWord() == arguments.value(0))
+            return RunRow(*row, arguments, out, err);
+        if (!subWords.contains(row->SubWord()))
+            subWords << row->SubWord();
+    }
+    err << "quorvane: " << word << ": give " << subWords.join(QStringLiteral(", ")) << " (see --help)\n"
+        << CommandHelp(word);
     return 2;
 }

@@ -1,7 +1,7 @@
 #include "TDialCommands.h"
 #include "TCommandLine.h"
 
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 
 #include "dialer/TDialSettings.h"
 #include "dialer/TDialer.h"
@@ -16,10 +16,7 @@ namespace {
 
 int Usage(QTextStream& err, const QString& problem)
 {
-    err << "quorvane dial: " << problem << "\n"
-        << "usage: quorvane dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse] [--hold SECONDS]\n"
-        << "                     [--dry-run]\n"
-        << "       quorvane dial --list-ports\n";
+    err << "quorvane: dial: " << problem << "\n" << TCommandLine::CommandHelp(QStringLiteral("dial"));
     return 2;
 }
 
@@ -83,7 +80,7 @@ int Dial(const QStringList& arguments, QTextStream& out, QTextStream& err)
     dialer.NumberToDial = settings.Prefix + number;
     dialer.InitStr = settings.Init;
     if (TDialer::HoldsModemCommands(dialer.NumberToDial) || TDialer::HoldsModemCommands(dialer.InitStr)) {
-        err << "quorvane dial: " << TDialer::RefusedText() << "\n";
+        err << "quorvane: dial: " << TDialer::RefusedText() << "\n";
         return 2;
     }
     if (dryRun) {
@@ -101,4 +98,13 @@ int Dial(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
 } // namespace
 
-void TDialCommands::Register() { TCommandLine::Register(QStringLiteral("dial"), Dial); }
+void TDialCommands::Register()
+{
+    TCommandLine::Register({QStringLiteral("dial"),
+                            {QStringLiteral("dial NUMBER [--prefix TEXT] [--port DEVICE|COM1..COM4] [--init TEXT] [--pulse] "
+                                            "[--hold SECONDS] [--dry-run]"),
+                             QStringLiteral("dial --list-ports")},
+                            QStringLiteral("dial a number on a modem (--dry-run prints the modem commands; --list-ports "
+                                           "the serial ports a modem may sit on)"),
+                            {}, {}, Dial});
+}

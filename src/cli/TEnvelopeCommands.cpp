@@ -1,7 +1,7 @@
 #include "TEnvelopeCommands.h"
 
 #include "TCommandLine.h"
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 #include "TLabelCommands.h"
 #include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
@@ -95,7 +95,7 @@ TEnvelopeOptions Parse(const QStringList& arguments)
             throw Error(QStringLiteral("unexpected %1 (see --help)").arg(argument));
     }
     if (options.RecordSet.Table.isEmpty())
-        throw Error(QStringLiteral("needs a TABLE (see --help)"));
+        throw TUsageError::NoTable();
     options.RecordSet.Check(QStringLiteral("envelopes"));
     if (options.Setup.isEmpty() == options.SetupFile.isEmpty())
         throw Error(QStringLiteral("needs either --setup DESC or --setup-file FILE"));
@@ -257,17 +257,26 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
 
 void TEnvelopeCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("envelopes"), &TEnvelopeCommands::Envelopes);
-    TCommandLine::Register(QStringLiteral("setups"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        if (arguments.value(0) == QLatin1String("envelopes")) {
-            if (arguments.size() > 1) {
-                err << "usage: quorvane setups envelopes\n";
-                return 2;
-            }
-            return ListSetups(out, err);
-        }
-        return TLabelCommands::Setups(arguments, out, err);
-    });
+    TCommandLine::Register({QStringLiteral("setups envelopes"), {QStringLiteral("setups envelopes")},
+                            QStringLiteral("the envelope setups as CSV (DESCRIPT, NUMBER, SIZE, LENGTH, WIDTH, BINARY)"),
+                            {}, {},
+                            [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+                                if (arguments.size() > 1)
+                                    throw std::invalid_argument("takes no options (see --help)");
+                                return ListSetups(out, err);
+                            }});
+    TCommandLine::Register(
+        {QStringLiteral("envelopes"),
+         {QStringLiteral("envelopes TABLE (--setup DESC | --setup-file FILE [--size CODE|LxW]) "
+                         "[--feed ORIENTATION,FACING,POSITION[,clockwise]] [--paper CODE|WxH] "
+                         "[--orientation portrait|landscape] [record-set options] [print options]")},
+         QStringLiteral("print one envelope per record"),
+         QStringLiteral("Default order LNAME, as the envelope window does: the feed from the settings unless --feed "
+                        "(portrait|landscape,up|down,left|right|center[,clockwise]), the setup's paper in the feed "
+                        "orientation unless --paper/--orientation; a page that differs from the envelope by more "
+                        "than an inch is warned about on stderr."),
+         {TOptionGroup::ogRecordSet, TOptionGroup::ogPrint},
+         &TEnvelopeCommands::Envelopes});
 }
 
 int TEnvelopeCommands::Envelopes(const QStringList& arguments, QTextStream& out, QTextStream& err)

@@ -1,7 +1,7 @@
 #include "TImportCommands.h"
 #include "TCommandLine.h"
 
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 
 #include "data/TAddressTable.h"
 #include "import/TAddressImporter.h"
@@ -208,14 +208,20 @@ int Import(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
 void TImportCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("import"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        TConsolePrompts prompts(err);
-        try {
-            return Import(arguments, out, err);
-        } catch (const std::exception& error) {
-            out.flush();
-            err << "quorvane: import: " << QString::fromLocal8Bit(error.what()) << "\n";
-            return 2;
-        }
-    });
+    TCommandLine::Register(
+        {QStringLiteral("import"),
+         {QStringLiteral("import TABLE FILE [--csv | --dbf | --release 1|2] [--map SOURCE=FIELD]... [--auto-map] "
+                         "[--encoding utf-8|utf-16|cp1252|auto] [--delimiter ,|;|tab|auto] [--header | --no-header]")},
+         QStringLiteral("append a delimited text file or a DBF table to TABLE"),
+         QStringLiteral("A .DBF is read as a DBF table, anything else as delimited text (or as --csv, --dbf, "
+                        "--release 1|2 say). --map SOURCE=FIELD fills an address field (caption or field name) from "
+                        "a column (\"Field 3\", a name on the first line, a DBF field name); without --map, DBF "
+                        "fields and named columns are matched by name (--auto-map does that alongside --map). Text "
+                        "is read in the encoding and with the delimiter detected unless given. Prints the end "
+                        "message, then \"values cut: N\" when values were longer than their fields."),
+         {},
+         [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+             TConsolePrompts prompts(err);
+             return Import(arguments, out, err);
+         }});
 }

@@ -1,6 +1,6 @@
 #include "TLabelCommands.h"
 #include "TCommandLine.h"
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TCsv.h"
@@ -46,10 +46,7 @@ QStringList StockFields(const TLabelStock& stock)
             Inches(stock.MiddleExtraY)};
 }
 
-const char* const SetupsUsage =
-    "usage: quorvane setups labels\n"
-    "       quorvane setups labels add DESC (--template TEMPLATE | --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER)"
-    " [--layout FILE]\n";
+QString SetupsUsage() { return TCommandLine::CommandHelp(QStringLiteral("setups labels")); }
 
 // The catalogue row whose DESCRIPT is `name` exactly, taken as a new setup's stock.
 std::optional<TLabelStock> TemplateStock(const QString& name)
@@ -87,7 +84,7 @@ int AddLabelSetup(const QStringList& arguments, QTextStream& out, QTextStream& e
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
         if (i + 1 >= arguments.size()) {
-            err << SetupsUsage;
+            err << SetupsUsage();
             return 2;
         }
         if (option == QLatin1String("--template")) {
@@ -99,12 +96,12 @@ int AddLabelSetup(const QStringList& arguments, QTextStream& out, QTextStream& e
         } else if (option == QLatin1String("--layout")) {
             layoutFile = arguments[++i];
         } else {
-            err << SetupsUsage;
+            err << SetupsUsage();
             return 2;
         }
     }
     if (arguments.isEmpty() || arguments[0].trimmed().isEmpty() || hasTemplate == hasValues) {
-        err << SetupsUsage;
+        err << SetupsUsage();
         return 2;
     }
     if (!layoutFile.isEmpty() && !QFileInfo(layoutFile).isFile()) {
@@ -164,7 +161,7 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
         const QString& option = arguments[i];
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TUsageError(("labels: " + option + " needs a value").toStdString());
+                throw TUsageError::NeedsValue(option);
             return arguments[++i];
         };
         if (option == QLatin1String("--setup"))
@@ -197,7 +194,7 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
             a.FromPage = Number(option, range[0], 1, 1 << 30);
             a.ToPage = Number(option, range[1], a.FromPage, 1 << 30);
         } else
-            throw TUsageError(("labels: unknown option " + option + " (see --help)").toStdString());
+            throw TUsageError::UnknownOption(option);
     }
     a.Records.Check(command);
     if (a.SetupName.isEmpty() == (a.SetupFile.isEmpty() && a.TemplateName.isEmpty()) ||
@@ -347,17 +344,43 @@ int Labels(const QStringList& arguments, QTextStream& out)
 
 void TLabelCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("labels"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("labels"), o, e, [&] { return Labels(a, o); });
-    });
-    TCommandLine::Register(QStringLiteral("stocks"), &TLabelCommands::Stocks);
-    TCommandLine::Register(QStringLiteral("setups"), &TLabelCommands::Setups);
+    TCommandLine::Register({QStringLiteral("stocks"), {QStringLiteral("stocks [--search TEXT] [--european]")},
+                            QStringLiteral("the label template catalogue as CSV"),
+                            QStringLiteral("Rows whose DESCRIPT holds TEXT (any case); --european keeps A4/A5."), {},
+                            &TLabelCommands::Stocks});
+    TCommandLine::Register(
+        {QStringLiteral("setups labels"),
+         {QStringLiteral("setups labels"),
+          QStringLiteral("setups labels add DESC (--template TEMPLATE | --stock W,H,ACROSS,DOWN,TOP,LEFT,HPITCH,VPITCH,PAPER) "
+                         "[--layout FILE]")},
+         QStringLiteral("the label setups as CSV, or a new one"),
+         QStringLiteral("Lists description, sheet name, label width and height, across, down, paper code, layout "
+                        "file; add makes a setup from a template's DESCRIPT (exact) or from values in inches (PAPER: "
+                        "LTR, LTRL, A4, A4L, A5), its layout a copy of FILE or one address block, and prints the new "
+                        "layout file's name."),
+         {},
+         &TLabelCommands::Setups});
+    TCommandLine::Register(
+        {QStringLiteral("labels"),
+         {QStringLiteral("labels TABLE (--setup DESC | --setup-file FILE.L --template TEMPLATE) [record-set options] "
+                         "[--presort] [--skip N | --mask POSITIONS] [--per-record N] [--calibration PRINTER] "
+                         "(--pdf FILE | --printer NAME) [--preview-png DIR] [--pages A-B]")},
+         QStringLiteral("print labels on a label setup"),
+         QStringLiteral("--skip N leaves the first N positions of the first sheet empty, --mask 1,2,5-9 names the "
+                        "positions used on every sheet, --per-record 1-99, --presort prints in presort order with "
+                        "separator labels (records it cannot presort last, under \"** Not presorted\"), "
+                        "--calibration applies a printer's stored calibration (a printer given with --printer has "
+                        "its own applied), --pages prints only pages A to B. Prints \"labels: N, sheets: S\"."),
+         {TOptionGroup::ogRecordSet},
+         [](const QStringList& a, QTextStream& o, QTextStream& e) {
+             return RunCommand(QStringLiteral("labels"), o, e, [&] { return Labels(a, o); });
+         }});
 }
 
 int TLabelCommands::Setups(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.value(0) != QLatin1String("labels") || (arguments.size() > 1 && arguments[1] != QLatin1String("add"))) {
-        err << SetupsUsage;
+        err << SetupsUsage();
         return 2;
     }
     TConsolePrompts prompts(err); // "Unable to Open LABEL.DBF" goes to stderr

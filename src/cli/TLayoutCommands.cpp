@@ -1,7 +1,8 @@
 #include "TLayoutCommands.h"
 
 #include "TCommandLine.h"
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
+#include "prompts/TQtUserPrompts.h"
 
 #include "data/TAddressTable.h"
 #include "layout/TLAddressDataSource.h"
@@ -157,32 +158,35 @@ int Edit(const QStringList& arguments)
     bench.SetTable(address.get());
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         throw std::runtime_error("layout edit: needs a display (DISPLAY or WAYLAND_DISPLAY)");
+    // A window asks its questions in real dialogs.
+    TQtUserPrompts dialogs;
+    TUserPrompts::Install(&dialogs);
     bench.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    TUserPrompts::Install(nullptr);
+    return status;
 }
 
 } // namespace
 
 void TLayoutCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("layout"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        TConsolePrompts prompts(err);
-        const QString sub = arguments.value(0);
-        try {
-            if (sub == QLatin1String("show"))
-                return Show(arguments.mid(1), out);
-            if (sub == QLatin1String("render"))
-                return Render(arguments.mid(1), out);
-            if (sub == QLatin1String("edit"))
-                return Edit(arguments.mid(1));
-            throw std::invalid_argument("layout: give show, render or edit (see --help)");
-        } catch (const TLStreamError& error) {
-            out.flush();
-            err << "quorvane: layout " << sub << ": " << QString::fromStdString(error.what()) << "\n";
-        } catch (const std::exception& error) {
-            out.flush();
-            err << "quorvane: " << QString::fromLocal8Bit(error.what()) << "\n";
-        }
-        return 2;
-    });
+    TCommandLine::Register({QStringLiteral("layout show"), {QStringLiteral("layout show FILE")},
+                            QStringLiteral("what a layout file (.L, .E, .R, Clipbrd.tmp) holds"), {}, {},
+                            [](const QStringList& a, QTextStream& out, QTextStream& err) {
+                                TConsolePrompts prompts(err);
+                                return Show(a.mid(1), out);
+                            }});
+    TCommandLine::Register({QStringLiteral("layout render"),
+                            {QStringLiteral("layout render FILE [--table TABLE --recno N] [--size WxH] "
+                                            "(--pdf OUT | --preview-png DIR)")},
+                            QStringLiteral("one page of the layout (for record N), size in inches"), {}, {},
+                            [](const QStringList& a, QTextStream& out, QTextStream& err) {
+                                TConsolePrompts prompts(err);
+                                return Render(a.mid(1), out);
+                            }});
+    TCommandLine::Register({QStringLiteral("layout edit"),
+                            {QStringLiteral("layout edit FILE [--kind label|envelope|report] [--table TABLE] [--size WxH]")},
+                            QStringLiteral("the layout workbench: the designer on FILE, with Save"), {}, {},
+                            [](const QStringList& a, QTextStream&, QTextStream&) { return Edit(a.mid(1)); }});
 }

@@ -1,7 +1,7 @@
 #include "TLetterCommands.h"
 
 #include "TCommandLine.h"
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 #include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
@@ -168,7 +168,7 @@ TMergeOptions ParseMerge(const QStringList& arguments)
         }
     }
     if (options.RecordSet.Table.isEmpty())
-        throw Error(QStringLiteral("merge needs a TABLE (see --help)"));
+        throw TUsageError::NoTable();
     options.RecordSet.Check(QStringLiteral("letters merge"));
     if (options.Letter.isEmpty() == options.LetterFile.isEmpty())
         throw Error(QStringLiteral("merge needs either --letter NAME or --letter-file FILE.rtf"));
@@ -259,33 +259,38 @@ int Merge(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return 0;
 }
 
-template <typename TWork> int RunLetters(const QString& command, QTextStream& err, TWork work)
+template <typename TWork> int RunLetters(QTextStream& err, TWork work)
 {
     TConsolePrompts prompts(err);
-    try {
-        return work();
-    } catch (const std::exception& error) {
-        err << "quorvane: letters " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
-        return 2;
-    }
+    return work();
 }
 
 } // namespace
 
 void TLetterCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("letters"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        const QString command = arguments.value(0);
-        const QStringList rest = arguments.mid(1);
-        if (command == QLatin1String("list"))
-            return RunLetters(command, err, [&] { return List(rest, out); });
-        if (command == QLatin1String("import"))
-            return RunLetters(command, err, [&] { return Import(rest, out); });
-        if (command == QLatin1String("export"))
-            return RunLetters(command, err, [&] { return Export(rest, out); });
-        if (command == QLatin1String("merge"))
-            return RunLetters(command, err, [&] { return Merge(rest, out, err); });
-        err << "quorvane: letters: give list, import, export or merge (see --help)\n";
-        return 2;
-    });
+    TCommandLine::Register({QStringLiteral("letters list"), {QStringLiteral("letters list")},
+                            QStringLiteral("the stored letters, one description a line"), {}, {},
+                            [](const QStringList& a, QTextStream& out, QTextStream& err) {
+                                return RunLetters(err, [&] { return List(a.mid(1), out); });
+                            }});
+    TCommandLine::Register({QStringLiteral("letters import"), {QStringLiteral("letters import NAME FILE.rtf")},
+                            QStringLiteral("store an RTF file as letter NAME (new or replaced)"), {}, {},
+                            [](const QStringList& a, QTextStream& out, QTextStream& err) {
+                                return RunLetters(err, [&] { return Import(a.mid(1), out); });
+                            }});
+    TCommandLine::Register({QStringLiteral("letters export"), {QStringLiteral("letters export NAME FILE.rtf")},
+                            QStringLiteral("write letter NAME's RTF as stored"), {}, {},
+                            [](const QStringList& a, QTextStream& out, QTextStream& err) {
+                                return RunLetters(err, [&] { return Export(a.mid(1), out); });
+                            }});
+    TCommandLine::Register(
+        {QStringLiteral("letters merge"),
+         {QStringLiteral("letters merge TABLE (--letter NAME | --letter-file FILE.rtf) [record-set options] "
+                         "[--copies N] [--date YYYYMMDD] [print options]")},
+         QStringLiteral("merge a letter with the chosen records and print it"), {},
+         {TOptionGroup::ogRecordSet, TOptionGroup::ogPrint},
+         [](const QStringList& a, QTextStream& out, QTextStream& err) {
+             return RunLetters(err, [&] { return Merge(a.mid(1), out, err); });
+         }});
 }

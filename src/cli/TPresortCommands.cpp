@@ -25,9 +25,9 @@ int Presort(const QStringList& arguments, QTextStream& out)
         if (options.Take(command, arguments, i))
             continue;
         if (arguments[i] != QLatin1String("--out"))
-            throw TUsageError(("presort: unknown option " + arguments[i] + " (see --help)").toStdString());
+            throw TUsageError::UnknownOption(arguments[i]);
         if (++i >= arguments.size())
-            throw TUsageError("presort: --out needs a value");
+            throw TUsageError::NeedsValue(QStringLiteral("--out"));
         listPath = QFileInfo(arguments[i]).absoluteFilePath();
     }
     options.Check(command);
@@ -67,7 +67,7 @@ int ZipCount(const QStringList& arguments, QTextStream& out)
         const QString& argument = arguments[i];
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TUsageError(("zip-count: " + argument + " needs a value").toStdString());
+                throw TUsageError::NeedsValue(argument);
             return arguments[++i];
         };
         if (argument == QLatin1String("--csv"))
@@ -77,7 +77,7 @@ int ZipCount(const QStringList& arguments, QTextStream& out)
         else if (argument == QLatin1String("--printer"))
             printer = value();
         else
-            throw TUsageError(("zip-count: unknown option " + argument + " (see --help)").toStdString());
+            throw TUsageError::UnknownOption(argument);
     }
     options.Check(command);
     if (int(csv) + int(!pdf.isEmpty()) + int(!printer.isEmpty()) != 1)
@@ -102,10 +102,18 @@ int ZipCount(const QStringList& arguments, QTextStream& out)
 
 void TPresortCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("presort"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("presort"), o, e, [&] { return Presort(a, o); });
-    });
-    TCommandLine::Register(QStringLiteral("zip-count"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("zip-count"), o, e, [&] { return ZipCount(a, o); });
-    });
+    TCommandLine::Register({QStringLiteral("presort"), {QStringLiteral("presort TABLE [record-set options] [--out FILE]")},
+                            QStringLiteral("the bulk-mail presort list and a summary per level"),
+                            QStringLiteral("The list goes to PRESORT.PSL in the program folder unless --out names a file."),
+                            {TOptionGroup::ogRecordSet},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return RunCommand(QStringLiteral("presort"), o, e, [&] { return Presort(a, o); });
+                            }});
+    TCommandLine::Register({QStringLiteral("zip-count"),
+                            {QStringLiteral("zip-count TABLE [record-set options] (--csv | --pdf FILE | --printer NAME)")},
+                            QStringLiteral("the ZIP code count as CSV zip,count, or its report"), {},
+                            {TOptionGroup::ogRecordSet},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return RunCommand(QStringLiteral("zip-count"), o, e, [&] { return ZipCount(a, o); });
+                            }});
 }

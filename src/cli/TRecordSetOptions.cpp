@@ -1,6 +1,6 @@
 #include "TRecordSetOptions.h"
 
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 
 #include "data/TAddressFilter.h"
 #include "data/TAddressSchema.h"
@@ -18,7 +18,7 @@ bool TRecordSetOptions::Take(const QString& command, const QStringList& argument
     const QString& argument = arguments[i];
     auto value = [&]() -> QString {
         if (i + 1 >= arguments.size())
-            throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+            throw TUsageError::NeedsValue(argument);
         return arguments[++i];
     };
     if (argument == QLatin1String("--filter"))
@@ -36,14 +36,14 @@ bool TRecordSetOptions::Take(const QString& command, const QStringList& argument
     else if (Table.isEmpty())
         Table = argument;
     else
-        throw TUsageError((command + ": only one TABLE may be given").toStdString());
+        throw TUsageError(QStringLiteral("only one TABLE may be given"));
     return true;
 }
 
 void TRecordSetOptions::Check(const QString& command) const
 {
     if (Table.isEmpty())
-        throw TUsageError((command + ": name a TABLE (see --help)").toStdString());
+        throw TUsageError::NoTable();
     // A written condition and the filter entries are two ways of saying one filter; mixing them
     // would blur which one was dropped when it matches nothing.
     if (UsesEntries() && !Filter.isEmpty())
@@ -132,14 +132,8 @@ void WriteAddressRows(TAddressTable& table, const QStringList& columns, QTextStr
     }
 }
 
-int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work)
+int RunCommand(const QString&, QTextStream&, QTextStream& err, const std::function<int()>& work)
 {
     TConsolePrompts prompts(err);
-    try {
-        return work();
-    } catch (const std::exception& error) {
-        out.flush();
-        err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
-        return 2;
-    }
+    return work();
 }

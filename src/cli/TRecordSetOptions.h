@@ -20,6 +20,16 @@ class TAddressTable;
 class TUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    explicit TUsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+    // The words every command uses for a command line it cannot read (the command table puts
+    // "quorvane: COMMAND: " before them).
+    static TUsageError NeedsValue(const QString& option) { return TUsageError(option + QStringLiteral(" needs a value")); }
+    static TUsageError UnknownOption(const QString& option)
+    {
+        return TUsageError(QStringLiteral("unknown option ") + option + QStringLiteral(" (see --help)"));
+    }
+    static TUsageError NoTable() { return TUsageError(QStringLiteral("name a TABLE (see --help)")); }
 };
 
 struct TRecordSetOptions {
@@ -52,5 +62,6 @@ QStringList AddressColumns(const QStringList& requested);
 // Writes the header line and one line per record of the table from the current record on.
 void WriteAddressRows(TAddressTable& table, const QStringList& columns, QTextStream& out);
 
-// Runs `work` with the console prompt service; an exception becomes the error line and status 2.
+// Runs `work` with the console prompt service; an exception goes on to the command table, which
+// turns it into the error line and status 2.
 int RunCommand(const QString& command, QTextStream& out, QTextStream& err, const std::function<int()>& work);

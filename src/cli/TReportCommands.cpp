@@ -37,7 +37,7 @@ TReportOptions Parse(const QStringList& arguments)
         const QString& argument = arguments[i];
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TUsageError((argument + QStringLiteral(" needs a value")).toStdString());
+                throw TUsageError::NeedsValue(argument);
             return arguments[++i];
         };
         if (argument == QLatin1String("--order")) {
@@ -68,7 +68,7 @@ TReportOptions Parse(const QStringList& arguments)
         }
     }
     if (options.RecordSet.Table.isEmpty())
-        throw TUsageError("report needs a TABLE (see --help)");
+        throw TUsageError::NoTable();
     options.RecordSet.Check(QStringLiteral("report"));
     const int kinds = (options.BuiltIn > 0) + !options.Setup.isEmpty() + !options.SetupFile.isEmpty();
     if (kinds != 1)
@@ -195,20 +195,22 @@ int TReportCommands::Report(const QStringList& arguments, QTextStream& out, QTex
 
 void TReportCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("report"), &TReportCommands::Report);
-    // "setups" belongs to the label setups too: reports answer their own word, the rest goes on.
-    TCommandLine::THandler others = TCommandLine::Handler(QStringLiteral("setups"));
-    TCommandLine::Register(QStringLiteral("setups"), [others](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        if (arguments.value(0) == QLatin1String("reports")) {
-            if (arguments.size() != 1) {
-                err << "usage: quorvane setups reports\n";
-                return 2;
-            }
-            return RunCommand(QStringLiteral("setups reports"), out, err, [&] { return ListReports(out); });
-        }
-        if (others)
-            return others(arguments, out, err);
-        err << "usage: quorvane setups reports\n";
-        return 2;
-    });
+    TCommandLine::Register({QStringLiteral("setups reports"), {QStringLiteral("setups reports")},
+                            QStringLiteral("the user-defined reports as CSV (DESCRIPT, LAYOUT, BINARY)"), {}, {},
+                            [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+                                if (arguments.size() != 1)
+                                    throw std::invalid_argument("takes no options (see --help)");
+                                return RunCommand(QStringLiteral("setups reports"), out, err,
+                                                  [&] { return ListReports(out); });
+                            }});
+    TCommandLine::Register(
+        {QStringLiteral("report"),
+         {QStringLiteral("report TABLE (--builtin N | --setup DESC | --setup-file FILE) [--title TEXT] [--memo] "
+                         "[--codes] [--one-per-page] [record-set options] [print options]")},
+         QStringLiteral("print a built-in or user-defined report"),
+         QStringLiteral("Built-in report N (1-4, in its own order; --title, default \"Report N\", --memo, --codes) or "
+                        "a user-defined report by its description or layout file (--one-per-page; order --order, "
+                        "default LNAME). A filter that matches nothing prints nothing (status 2)."),
+         {TOptionGroup::ogRecordSet, TOptionGroup::ogPrint},
+         &TReportCommands::Report});
 }

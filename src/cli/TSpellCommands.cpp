@@ -99,13 +99,15 @@ int CheckWords(const TSpellOptions& options, QTextStream& out)
 
 void TSpellCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("spell"), [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        try {
-            const TSpellOptions options = ReadOptions(arguments);
-            return options.Add ? AddWords(options, out) : CheckWords(options, out);
-        } catch (const std::exception& error) {
-            err << "quorvane: spell: " << QString::fromUtf8(error.what()) << "\n";
-            return 2;
-        }
-    });
+    TCommandLine::Register(
+        {QStringLiteral("spell"),
+         {QStringLiteral("spell [--suggest] [--max N] [--no-hunspell] WORD..."), QStringLiteral("spell --add WORD...")},
+         QStringLiteral("check words, or add them to the user dictionary quorvau.dct"),
+         QStringLiteral("One line per word: word, tab, OK or UNKNOWN, and with --suggest the suggestions, "
+                        "tab-separated."),
+         {},
+         [](const QStringList& arguments, QTextStream& out, QTextStream&) {
+             const TSpellOptions options = ReadOptions(arguments);
+             return options.Add ? AddWords(options, out) : CheckWords(options, out);
+         }});
 }

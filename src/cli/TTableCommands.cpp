@@ -36,7 +36,7 @@ TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
     TTableOptions options;
     auto value = [&](int& i) -> QString {
         if (i + 1 >= arguments.size())
-            throw TUsageError((command + ": " + arguments[i] + " needs a value").toStdString());
+            throw TUsageError::NeedsValue(arguments[i]);
         return arguments[++i];
     };
     for (int i = 0; i < arguments.size(); ++i) {
@@ -52,7 +52,7 @@ TTableOptions ParseOptions(const QString& command, const QStringList& arguments)
         else if (argument == QLatin1String("--all"))
             options.All = true;
         else
-            throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
+            throw TUsageError::UnknownOption(argument);
     }
     options.Check(command);
     if (options.Raw && (options.UsesEntries() || options.ShowFilter))
@@ -220,7 +220,7 @@ int CheckAddress(const TTableOptions& options, QTextStream& out)
 int CreateAddress(const QStringList& arguments, QTextStream& out)
 {
     if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--")))
-        throw TUsageError("create: name one TABLE (see --help)");
+        throw TUsageError(QStringLiteral("name one TABLE (see --help)"));
     QString path = QFileInfo(arguments[0]).absoluteFilePath();
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".DBF");
@@ -253,7 +253,7 @@ private:
 int ReindexAddress(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--")))
-        throw TUsageError("reindex: name one TABLE (see --help)");
+        throw TUsageError(QStringLiteral("name one TABLE (see --help)"));
     QString error;
     auto table = TAddressTable::Open(QFileInfo(arguments[0]).absoluteFilePath(), &error);
     if (!table)
@@ -302,7 +302,7 @@ int PrintRecord(const QStringList& arguments, QTextStream& out)
     for (int i = 0; i < arguments.size(); ++i) {
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TUsageError(("print-record: " + arguments[i] + " needs a value").toStdString());
+                throw TUsageError::NeedsValue(arguments[i]);
             return arguments[++i];
         };
         const QString& argument = arguments[i];
@@ -322,7 +322,7 @@ int PrintRecord(const QStringList& arguments, QTextStream& out)
         }
     }
     if (table.isEmpty() || recno == 0 || pdf.isEmpty())
-        throw TUsageError("print-record: give TABLE, --recno N and --pdf FILE (see --help)");
+        throw TUsageError(QStringLiteral("give TABLE, --recno N and --pdf FILE (see --help)"));
     const QStringList labels = TAddressRecordPrintout::LabelsFor(fields);
     QString error;
     auto address = TAddressTable::Open(QFileInfo(table).absoluteFilePath(), &error);
@@ -341,22 +341,42 @@ int PrintRecord(const QStringList& arguments, QTextStream& out)
 
 void TTableCommands::Register()
 {
-    TCommandLine::Register(QStringLiteral("list"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("list"), a, o, e, ListRaw, ListAddress);
-    });
-    TCommandLine::Register(QStringLiteral("count"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("count"), a, o, e, CountRaw, CountAddress);
-    });
-    TCommandLine::Register(QStringLiteral("check"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return Run(QStringLiteral("check"), a, o, e, CheckRaw, CheckAddress);
-    });
-    TCommandLine::Register(QStringLiteral("create"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("create"), o, e, [&] { return CreateAddress(a, o); });
-    });
-    TCommandLine::Register(QStringLiteral("reindex"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("reindex"), o, e, [&] { return ReindexAddress(a, o, e); });
-    });
-    TCommandLine::Register(QStringLiteral("print-record"), [](const QStringList& a, QTextStream& o, QTextStream& e) {
-        return RunCommand(QStringLiteral("print-record"), o, e, [&] { return PrintRecord(a, o); });
-    });
+    TCommandLine::Register({QStringLiteral("create"), {QStringLiteral("create TABLE")},
+                            QStringLiteral("new empty address table with its 26 tags"), {}, {},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return RunCommand(QStringLiteral("create"), o, e, [&] { return CreateAddress(a, o); });
+                            }});
+    TCommandLine::Register({QStringLiteral("reindex"), {QStringLiteral("reindex TABLE")},
+                            QStringLiteral("remove deleted records for good, rebuild the 26 tags"), {}, {},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return RunCommand(QStringLiteral("reindex"), o, e, [&] { return ReindexAddress(a, o, e); });
+                            }});
+    TCommandLine::Register({QStringLiteral("check"), {QStringLiteral("check TABLE [--raw]")},
+                            QStringLiteral("verify table, memo file and index; exit 1 on any fault"), {}, {},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return Run(QStringLiteral("check"), a, o, e, CheckRaw, CheckAddress);
+                            }});
+    TCommandLine::Register(
+        {QStringLiteral("list"),
+         {QStringLiteral("list TABLE [record-set options] [--fields F1,F2,...] [--raw] [--all]")},
+         QStringLiteral("the records as CSV on stdout"),
+         QStringLiteral("CSV is RFC 4180, UTF-8, a header line of field names; fields with a comma, quote or line "
+                        "break are quoted, quotes doubled. --raw works on any DBF: every record without the "
+                        "delete flag (with --all, every record), any field, plus RECNO and DELETED."),
+         {TOptionGroup::ogRecordSet},
+         [](const QStringList& a, QTextStream& o, QTextStream& e) {
+             return Run(QStringLiteral("list"), a, o, e, ListRaw, ListAddress);
+         }});
+    TCommandLine::Register({QStringLiteral("count"), {QStringLiteral("count TABLE [record-set options] [--raw]")},
+                            QStringLiteral("the number of records, alone on the last line"), {},
+                            {TOptionGroup::ogRecordSet},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return Run(QStringLiteral("count"), a, o, e, CountRaw, CountAddress);
+                            }});
+    TCommandLine::Register({QStringLiteral("print-record"),
+                            {QStringLiteral("print-record TABLE --recno N [--fields F1,...] --pdf FILE")},
+                            QStringLiteral("the one-record printout of record N to a PDF"), {}, {},
+                            [](const QStringList& a, QTextStream& o, QTextStream& e) {
+                                return RunCommand(QStringLiteral("print-record"), o, e, [&] { return PrintRecord(a, o); });
+                            }});
 }

@@ -1,7 +1,7 @@
 #include "TToolCommands.h"
 
 #include "TCommandLine.h"
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TAddressTable.h"
@@ -31,7 +31,7 @@ struct TToolRecordSet {
         if (arguments[i] != QLatin1String("--order"))
             return Set.Take(command, arguments, i);
         if (i + 1 >= arguments.size())
-            throw TUsageError((command + ": --order needs a value").toStdString());
+            throw TUsageError::NeedsValue(QStringLiteral("--order"));
         Order = arguments[++i];
         return true;
     }
@@ -50,12 +50,12 @@ QString Parse(const QString& command, const QStringList& arguments, TToolRecordS
         const QString& argument = arguments[i];
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TUsageError((command + ": " + argument + " needs a value").toStdString());
+                throw TUsageError::NeedsValue(argument);
             return arguments[++i];
         };
         if (set.Take(command, arguments, i) || own(argument, value))
             continue;
-        throw TUsageError((command + ": unknown option " + argument + " (see --help)").toStdString());
+        throw TUsageError::UnknownOption(argument);
     }
     set.Set.Check(command);
     return set.Set.Table;
@@ -280,27 +280,33 @@ int Replace(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
 using THandlerBody = int (*)(const QStringList&, QTextStream&, QTextStream&);
 
-void RegisterTool(const QString& command, THandlerBody body)
+void RegisterTool(const QString& command, const QString& usage, const QString& summary, THandlerBody body)
 {
-    TCommandLine::Register(command, [command, body](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-        TConsolePrompts prompts(err);
-        try {
-            return body(arguments, out, err);
-        } catch (const std::exception& error) {
-            out.flush();
-            err << "quorvane: " << command << ": " << QString::fromLocal8Bit(error.what()) << "\n";
-            return 2;
-        }
-    });
+    TCommandLine::Register({command, {usage}, summary, {}, {TOptionGroup::ogRecordSet},
+                            [body](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+                                TConsolePrompts prompts(err);
+                                return body(arguments, out, err);
+                            }});
 }
 
 } // namespace
 
 void TToolCommands::Register()
 {
-    RegisterTool(QStringLiteral("dupes"), Dupes);
-    RegisterTool(QStringLiteral("zipcheck"), ZipCheck);
-    RegisterTool(QStringLiteral("case"), Case);
-    RegisterTool(QStringLiteral("export"), Export);
-    RegisterTool(QStringLiteral("replace"), Replace);
+    RegisterTool(QStringLiteral("dupes"),
+                 QStringLiteral("dupes TABLE [--kind name|initial|street|similar] [--street-chars N] [record-set options] [--tag]"),
+                 QStringLiteral("possible duplicates as CSV with RECNO first, the count on stderr; --tag tags them"), Dupes);
+    RegisterTool(QStringLiteral("zipcheck"), QStringLiteral("zipcheck TABLE [--blanks] [record-set options] [--tag]"),
+                 QStringLiteral("records whose state and ZIP disagree, as CSV with RECNO first; --tag tags them"), ZipCheck);
+    RegisterTool(QStringLiteral("case"),
+                 QStringLiteral("case TABLE --to upper|lower|capitalized [--fields F1,...] [record-set options]"),
+                 QStringLiteral("convert the case of fields; prints the number of records changed"), Case);
+    RegisterTool(QStringLiteral("export"),
+                 QStringLiteral("export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force] [record-set options]"),
+                 QStringLiteral("copy the records out; never over the open table, nor an existing file without --force"),
+                 Export);
+    RegisterTool(QStringLiteral("replace"),
+                 QStringLiteral("replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains] [--ignore-case] "
+                                "[--matching-only] [record-set options]"),
+                 QStringLiteral("search and replace in a field; prints the number of records changed"), Replace);
 }

@@ -6,7 +6,7 @@
 #include "layout/TIMbSerialStore.h"
 #include "layout/TLLabelPanel.h"
 #include "output/TBaseReport.h"
-#include "output/TPrintStatusWindow.h"
+#include "output/TPrintStatusTexts.h"
 #include "settings/TProgramFolder.h"
 #include "tools/TPresortList.h"
 

@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <stdexcept>
@@ -106,10 +105,10 @@ TLetterPrintJob::TResult TLetterPrintJob::Run()
 
 void TLetterPrintJob::PrintLoop()
 {
-    QPrinter& device = Session->Device();
     // The session prints full-page: the painter's origin is the sheet's corner, so there is no
     // physical offset to take off.
-    const QRect bounds = DeterminePrinterBounds(Letter.PageLayout(), device.logicalDpiX(), device.logicalDpiY(), QPoint());
+    const int dpi = int(Session->Resolution());
+    const QRect bounds = DeterminePrinterBounds(Letter.PageLayout(), dpi, dpi, QPoint());
     xbase::DbfTable& rows = Table.Table();
     TRichDocument working;
     while (!rows.eof() && !Aborted) {
@@ -132,16 +131,16 @@ void TLetterPrintJob::PrintLoop()
 
 void TLetterPrintJob::PrintThisRecord(const TRichDocument& working, const QRect& bounds)
 {
-    QPrinter& device = Session->Device();
+    const int dpi = int(Session->Resolution());
     for (int copy = 0; copy < CopyCount; ++copy) {
         int start = 0;
         do {
             QPainter* painter = Session->NextPage();
             if (!painter || !painter->isActive())
                 throw ERenderFailed("the printer stopped taking pages");
-            start = TRichPageRenderer::RenderPage(working, *painter, QRectF(bounds), device.logicalDpiX(), 1.0, start);
+            start = TRichPageRenderer::RenderPage(working, *painter, QRectF(bounds), dpi, 1.0, start);
             ++Pages;
-            if (device.printerState() == QPrinter::Error)
+            if (Session->Device().Failed())
                 throw ERenderFailed("the printer reported an error");
             if (OnPage)
                 OnPage(Pages);

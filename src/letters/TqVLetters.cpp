@@ -86,8 +86,21 @@ TqVLetters::TqVLetters(TAddressTable& table, TLetterStore& store, TPrinterSelect
     connect(LetterList, &QListWidget::currentRowChanged, this, &TqVLetters::SetState);
 
     ChoosePrinter = [this] {
-        QPrintDialog dialog(&Printers.Printer(), this);
-        return dialog.exec() == QDialog::Accepted;
+        // The dialog works on a QPrinter of its own; the printer chosen there becomes the
+        // letters' printer.
+        QPrinter printer(QPrinter::HighResolution);
+        if (Printers.IsPdfPrinter())
+            printer.setOutputFormat(QPrinter::PdfFormat);
+        else
+            printer.setPrinterName(Printers.PrinterName());
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            Printers.SelectPrinter(TPrinterSelection::PdfPrinterName());
+        else
+            Printers.SelectPrinter(printer.printerName());
+        return true;
     };
     EditLetter = [this](QString& description, TRichDocument& document) {
         return TLetterDesign::Execute(this, Table, description, document);
@@ -232,7 +245,7 @@ void TqVLetters::PreviewClick()
 
 void TqVLetters::PrinterSetupClick()
 {
-    QPageLayout layout = Printers.Printer().pageLayout();
+    QPageLayout layout = Printers.Printer().PageLayout();
     Printers.ExecuteSetupDialog(this, layout);
     PrinterLabel->setText(QStringLiteral("Printer: ") + Printers.PrinterName());
     SetState();

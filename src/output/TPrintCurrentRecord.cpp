@@ -1,6 +1,9 @@
 #include "TPrintCurrentRecord.h"
 
 #include "TPageStream.h"
+#include "TPreviewForm.h"
+#include "TPrintStatusWindow.h"
+#include "TReportFiler.h"
 #include "TSingleRecordPrint.h"
 
 #include <QCheckBox>
@@ -9,6 +12,39 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Prints on `job`'s printer in a status window; the outcome of the run.
+TPrintOutcome PrintInStatusWindow(TSingleRecordPrint& printout, TReportPrinter& job, QWidget* parent)
+{
+    printout.Attach(job);
+    TPrintStatusWindow status(job, false, TSingleRecordPrint::StatusTexts(), parent);
+    status.exec();
+    return status.Outcome();
+}
+
+// Runs into `stream` in a status window and, unless aborted, shows the preview at page width.
+// `paperFrom` lends its paper and orientation, so the preview matches the printer.
+TPrintOutcome PreviewInStatusWindow(TSingleRecordPrint& printout, TPageStream& stream, const TBaseReport& paperFrom,
+                                    QWidget* parent)
+{
+    TReportFiler job(stream);
+    job.SetCustomPaper(paperFrom.PageWidth(), paperFrom.PageHeight());
+    printout.Attach(job);
+    TPrintStatusWindow status(job, true, TSingleRecordPrint::StatusTexts(), parent);
+    status.exec();
+    if (status.Outcome() == TPrintOutcome::poCompleted || status.Outcome() == TPrintOutcome::poStopped) {
+        TPreviewForm preview(parent);
+        preview.setWindowTitle(QStringLiteral("Preview Report"));
+        preview.SetStream(&stream);
+        preview.SetInitialZoom(TPreviewForm::izPageWidth);
+        preview.exec();
+    }
+    return status.Outcome();
+}
+
+} // namespace
 
 TPrintCurrentRecord::TPrintCurrentRecord(TRecordPrintout record, QWidget* parent)
     : QDialog(parent), Record(std::move(record))
@@ -79,7 +115,7 @@ void TPrintCurrentRecord::AllCheckBoxClick()
 void TPrintCurrentRecord::PrintButtonClick()
 {
     TSingleRecordPrint printout(Record, SelectedLabels());
-    printout.Print(Job, this);
+    PrintInStatusWindow(printout, Job, this);
 }
 
 void TPrintCurrentRecord::PreviewButtonClick()
@@ -87,7 +123,7 @@ void TPrintCurrentRecord::PreviewButtonClick()
     // The stream outlives the job and the preview window, and goes when both are closed.
     TPageStream stream;
     TSingleRecordPrint printout(Record, SelectedLabels());
-    printout.Preview(stream, Job, this);
+    PreviewInStatusWindow(printout, stream, Job, this);
 }
 
 void TPrintCurrentRecord::PrinterSetupButtonClick()

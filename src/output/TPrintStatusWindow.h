@@ -9,6 +9,7 @@
 #pragma once
 
 #include "TBaseReport.h"
+#include "TPrintStatusTexts.h"
 
 #include <QDialog>
 
@@ -17,21 +18,6 @@
 class QLabel;
 class QPushButton;
 
-// The final texts of one product; "%p" is replaced by the page number.
-struct TStatusTexts {
-    QString PrintCanceled;
-    QString PreviewCanceled;
-    QString PreviewStopped;
-    QString PrintCompleted;
-    QString PreviewReady;
-    // A job that failed (an engine error, a failing printer or file): the error follows.
-    QString PrintFailed = QStringLiteral("\rPrint Failed!");
-    QString PreviewFailed = QStringLiteral("\rPreview Failed!");
-    QString CancelQuestion; // empty: Cancel aborts at once, without a question
-    QString CancelCaption = QStringLiteral("CANCEL");
-};
-
-enum class TPrintOutcome { poNotRun, poCompleted, poCanceled, poStopped, poFailed };
 
 class TPrintStatusWindow : public QDialog {
     Q_OBJECT

@@ -1,25 +1,16 @@
 #include "TPrinterSelection.h"
 
 #include "TPaperCodes.h"
-
-#include <QPageSetupDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include "TPdfPrintDevice.h"
+#include "TPrinterSystem.h"
 
 #include <array>
-#include <utility>
 
 namespace {
 
-using S = QPrinter::PaperSource;
-const std::array<std::pair<const char*, S>, 6> kPaperSources{{
-    {"Automatically Select", S::Auto},
-    {"Upper Tray", S::Upper},
-    {"Lower Tray", S::Lower},
-    {"Manual Feed", S::Manual},
-    {"Envelope", S::Envelope},
-    {"Manual Envelope", S::EnvelopeManual},
-}};
+const std::array<const char*, 6> kPaperSources{
+    "Automatically Select", "Upper Tray", "Lower Tray", "Manual Feed", "Envelope", "Manual Envelope",
+};
 
 bool pdfPrinterOffered = true;
 
@@ -30,11 +21,11 @@ bool TPrinterSelection::PdfPrinterOffered() { return pdfPrinterOffered; }
 
 TPrinterSelection::TPrinterSelection()
 {
-    Names = QPrinterInfo::availablePrinterNames();
+    Names = TPrinterSystem::Current().PrinterNames();
     Names.removeAll(PdfPrinterName());
     if (pdfPrinterOffered)
         Names.append(PdfPrinterName());
-    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    const QString systemDefault = TPrinterSystem::Current().DefaultPrinterName();
     Index = systemDefault.isEmpty() ? int(Names.indexOf(PdfPrinterName())) : int(Names.indexOf(systemDefault));
     if (Index < 0)
         Index = int(Names.size()) - 1; // -1 when there is no printer at all
@@ -62,32 +53,26 @@ bool TPrinterSelection::SelectPrinter(const QString& name)
     return SelectPrinter(int(Names.indexOf(name)));
 }
 
-QPrinter& TPrinterSelection::Printer()
+TPrintDevice& TPrinterSelection::Printer()
 {
-    if (!Device) {
-        Device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (IsPdfPrinter())
-            Device->setOutputFormat(QPrinter::PdfFormat);
-        else
-            Device->setPrinterName(PrinterName());
-        // Positions are taken from the sheet's corner; Qt then removes the printer's offset.
-        Device->setFullPage(true);
-    }
+    if (!Device && !IsPdfPrinter())
+        Device = TPrinterSystem::Current().OpenPrinter(PrinterName());
+    // The PDF printer, and a system printer that has gone since the list was made, write PDF.
+    if (!Device)
+        Device = std::make_unique<TPdfPrintDevice>();
     return *Device;
 }
 
 double TPrinterSelection::Resolution()
 {
-    return Printer().resolution();
+    return Printer().Resolution();
 }
 
 QMarginsF TPrinterSelection::MinimumMarginsInches()
 {
     if (IsPdfPrinter())
         return {};
-    QPageLayout layout = Printer().pageLayout();
-    layout.setUnits(QPageLayout::Inch);
-    return layout.minimumMargins();
+    return Printer().MinimumMarginsInches();
 }
 
 TInches TPrinterSelection::UnprintableLeft() { return TInches(MinimumMarginsInches().left()); }
@@ -98,7 +83,7 @@ TInches TPrinterSelection::UnprintableBottom() { return TInches(MinimumMarginsIn
 QStringList TPrinterSelection::PaperSources() const
 {
     QStringList names;
-    for (const auto& [name, source] : kPaperSources)
+    for (const char* name : kPaperSources)
         names.append(QString::fromLatin1(name));
     if (IsPdfPrinter())
         names = names.mid(0, 1);
@@ -107,20 +92,15 @@ QStringList TPrinterSelection::PaperSources() const
 
 QString TPrinterSelection::PaperSource()
 {
-    const S current = Printer().paperSource();
-    for (const auto& [name, source] : kPaperSources)
-        if (source == current)
-            return QString::fromLatin1(name);
-    return QString::fromLatin1(kPaperSources.front().first);
+    const QString current = Printer().PaperSource();
+    return PaperSources().contains(current) ? current : QString::fromLatin1(kPaperSources.front());
 }
 
 bool TPrinterSelection::SelectPaperSource(const QString& name)
 {
     if (!PaperSources().contains(name))
         return false;
-    for (const auto& [sourceName, source] : kPaperSources)
-        if (name == QLatin1String(sourceName))
-            Printer().setPaperSource(source);
+    Printer().SetPaperSource(name);
     return true;
 }
 
@@ -128,8 +108,7 @@ QStringList TPrinterSelection::PaperNames() const
 {
     QStringList names;
     if (!IsPdfPrinter()) {
-        for (const QPageSize& size : QPrinterInfo::printerInfo(PrinterName()).supportedPageSizes())
-            names.append(size.name());
+        names = TPrinterSystem::Current().PageSizeNames(PrinterName());
     }
     if (names.isEmpty()) {
         for (int code = 1; code <= 38; ++code)
@@ -141,11 +120,10 @@ QStringList TPrinterSelection::PaperNames() const
 
 bool TPrinterSelection::ExecuteSetupDialog(QWidget* parent, QPageLayout& layout)
 {
-    QPrinter& printer = Printer();
-    printer.setPageLayout(layout);
-    QPageSetupDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    TPrintDevice& device = Printer();
+    device.SetPageLayout(layout);
+    if (!TPrinterSystem::Current().ExecuteSetupDialog(parent, device))
         return false;
-    layout = printer.pageLayout();
+    layout = device.PageLayout();
     return true;
 }

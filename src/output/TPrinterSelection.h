@@ -1,10 +1,11 @@
-// The printers a job can go to: the CUPS printers Qt knows, followed always by the built-in
-// "PDF file" printer, so printing and preview work on a machine without printers. Owns the
-// QPrinter of the current choice. The PDF printer writes to the file the caller names (the
+// The printers a job can go to: the system's printers (TPrinterSystem), followed always by the
+// built-in "PDF file" printer, so printing and preview work on a machine without printers. Owns
+// the device of the current choice. The PDF printer writes to the file the caller names (the
 // command line does); without one, the job asks for it through the prompt service.
 #pragma once
 
 #include "TInches.h"
+#include "TPrintDevice.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,7 +14,6 @@
 
 #include <memory>
 
-class QPrinter;
 class QWidget;
 
 class TPrinterSelection {
@@ -39,7 +39,7 @@ public:
     QString FixedPdfFileName() const { return PdfFileName; }
 
     // The device of the current printer, created on first use.
-    QPrinter& Printer();
+    TPrintDevice& Printer();
     double Resolution();
     // The widths the printer cannot reach at each edge of the sheet (0 for the PDF printer).
     TInches UnprintableLeft();
@@ -61,5 +61,5 @@ private:
     QStringList Names;
     int Index = -1;
     QString PdfFileName;
-    std::unique_ptr<QPrinter> Device;
+    std::unique_ptr<TPrintDevice> Device;
 };

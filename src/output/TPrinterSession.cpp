@@ -4,7 +4,7 @@
 #include "prompts/TUserPrompts.h"
 
 #include <QFile>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -41,7 +41,7 @@ bool TPrinterSession::Begin(const TPrintSettings& settings)
     ErrorText.clear();
     FileName.clear();
     PagesPrinted = 0;
-    QPrinter& printer = Printers.Printer();
+    TPrintDevice& device = Printers.Printer();
     KeepPageBuffers();
     if (Printers.IsPdfPrinter()) {
         FileName = Printers.FixedPdfFileName();
@@ -50,15 +50,10 @@ bool TPrinterSession::Begin(const TPrintSettings& settings)
                                                             QStringLiteral("PDF files (*.pdf)"));
         if (FileName.isEmpty())
             return false;
-        printer.setOutputFileName(FileName);
     }
-    printer.setDocName(settings.DocumentName);
-    printer.setPageSize(settings.PageSize);
-    printer.setPageOrientation(settings.Orientation);
-    printer.setCopyCount(settings.Copies);
-    printer.setFullPage(true);
+    QPagedPaintDevice* paintDevice = device.Open(settings, FileName);
     Painter = std::make_unique<QPainter>();
-    if (!Painter->begin(&printer)) {
+    if (!paintDevice || !Painter->begin(paintDevice)) {
         Painter.reset();
         ErrorText = Printers.IsPdfPrinter() ? QStringLiteral("Cannot write the file %1").arg(FileName)
                                             : QStringLiteral("Cannot print on %1").arg(Printers.PrinterName());
@@ -74,7 +69,7 @@ void TPrinterSession::PrintPage(const TDisplayList& page)
         return;
     // With a full-page printer the painter's origin is the sheet's corner and Qt takes the
     // unprintable offset off by itself.
-    const double dpi = Printers.Printer().resolution();
+    const double dpi = Printers.Printer().Resolution();
     TPagePainter(*painter, dpi, dpi).PlayPage(page, false);
 }
 
@@ -83,7 +78,7 @@ QPainter* TPrinterSession::NextPage()
     if (!Painter)
         return nullptr;
     if (PagesPrinted > 0)
-        Printers.Printer().newPage();
+        Printers.Printer().NewPage();
     ++PagesPrinted;
     return Painter.get();
 }
@@ -103,7 +98,7 @@ void TPrinterSession::Abort()
 {
     if (!Painter)
         return;
-    Printers.Printer().abort();
+    Printers.Printer().Abort();
     Painter->end();
     Painter.reset();
     if (!FileName.isEmpty())

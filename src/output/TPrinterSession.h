@@ -11,13 +11,6 @@
 
 #include <memory>
 
-struct TPrintSettings {
-    QString DocumentName;
-    QPageSize PageSize;
-    QPageLayout::Orientation Orientation = QPageLayout::Portrait;
-    int Copies = 1;
-};
-
 class TPrinterSession {
 public:
     explicit TPrinterSession(TPrinterSelection& printers) : Printers(printers) {}
@@ -30,7 +23,9 @@ public:
     // Starts the next page of a document drawn straight onto the device (letters) and returns
     // its painter, origin at the sheet's corner; nullptr when no document is open.
     QPainter* NextPage();
-    QPrinter& Device() { return Printers.Printer(); }
+    TPrintDevice& Device() { return Printers.Printer(); }
+    // Dots per inch of the open document's painter.
+    double Resolution() { return Printers.Resolution(); }
     // Finishes the document; false with Error() when the device failed.
     bool End();
     void Abort();

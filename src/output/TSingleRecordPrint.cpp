@@ -1,7 +1,6 @@
 #include "TSingleRecordPrint.h"
 
 #include "TPageStream.h"
-#include "TPreviewForm.h"
 #include "TReportFiler.h"
 #include "TReportPrinter.h"
 
@@ -179,31 +178,6 @@ QStringList TSingleRecordPrint::WrapText(const TBaseReport& job, const QString& 
         lines.append(line);
     }
     return lines;
-}
-
-TPrintOutcome TSingleRecordPrint::Print(TReportPrinter& job, QWidget* parent)
-{
-    Attach(job);
-    TPrintStatusWindow status(job, false, StatusTexts(), parent);
-    status.exec();
-    return status.Outcome();
-}
-
-TPrintOutcome TSingleRecordPrint::Preview(TPageStream& stream, const TBaseReport& paperFrom, QWidget* parent)
-{
-    TReportFiler job(stream);
-    job.SetCustomPaper(paperFrom.PageWidth(), paperFrom.PageHeight());
-    Attach(job);
-    TPrintStatusWindow status(job, true, StatusTexts(), parent);
-    status.exec();
-    if (status.Outcome() == TPrintOutcome::poCompleted || status.Outcome() == TPrintOutcome::poStopped) {
-        TPreviewForm preview(parent);
-        preview.setWindowTitle(QStringLiteral("Preview Report"));
-        preview.SetStream(&stream);
-        preview.SetInitialZoom(TPreviewForm::izPageWidth);
-        preview.exec();
-    }
-    return status.Outcome();
 }
 
 bool PrintRecordToPdf(const TRecordPrintout& record, const QStringList& labels, const QString& pdfPath, QString* error)

@@ -1,18 +1,19 @@
 // The one-record printout: the page layout of a record (labelled fields on two tabs, then the
-// memo in italic, word-wrapped, continuing on further pages under a fresh page header) and the
-// runs that print or preview it inside a status window.
+// memo in italic, word-wrapped, continuing on further pages under a fresh page header). The
+// window that prints or previews it is TPrintCurrentRecord.
 //
 // The record and the chosen labels are copied; the job handed to Attach() must not outlive
 // this object.
 #pragma once
 
-#include "TPrintStatusWindow.h"
+#include "TPrintStatusTexts.h"
 #include "TRecordPrintout.h"
+
+#include "TInches.h"
 
 #include <QStringList>
 
-class TPageStream;
-class TReportPrinter;
+class TBaseReport;
 
 class TSingleRecordPrint {
 public:
@@ -23,12 +24,6 @@ public:
     // Title, margins and the handlers of a job that prints this record.
     void Attach(TBaseReport& job);
     void PrintPage(TBaseReport& job);
-
-    // Prints on `job`'s printer in a status window; the outcome of the run.
-    TPrintOutcome Print(TReportPrinter& job, QWidget* parent);
-    // Runs into `stream` in a status window and, unless aborted, shows the preview at page width.
-    // `paperFrom` lends its paper and orientation, so the preview matches the printer.
-    TPrintOutcome Preview(TPageStream& stream, const TBaseReport& paperFrom, QWidget* parent);
 
     // Breaks `text` into lines no wider than `width` in the job's current font. Line breaks in
     // the text are kept; a word too long for a line is split rather than cut off.

@@ -7,19 +7,11 @@
 #include <QPointer>
 
 namespace {
-TUserPrompts* installedPrompts = nullptr;
 QPointer<QWidget> parentWindow;
 } // namespace
 
-TUserPrompts& TUserPrompts::Current()
-{
-    static TQtUserPrompts qtPrompts;
-    return installedPrompts ? *installedPrompts : qtPrompts;
-}
-
-void TUserPrompts::Install(TUserPrompts* prompts) { installedPrompts = prompts; }
-void TUserPrompts::SetParentWindow(QWidget* parent) { parentWindow = parent; }
-QWidget* TUserPrompts::ParentWindow() { return parentWindow; }
+void TQtUserPrompts::SetParentWindow(QWidget* parent) { parentWindow = parent; }
+QWidget* TQtUserPrompts::ParentWindow() { return parentWindow; }
 
 void TQtUserPrompts::Information(const QString& text)
 {

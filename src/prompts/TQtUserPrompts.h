@@ -1,7 +1,9 @@
-// The real dialogs behind TUserPrompts.
+// The real dialogs behind TUserPrompts, installed by main() for the windows.
 #pragma once
 
 #include "TUserPrompts.h"
+
+class QWidget;
 
 class TQtUserPrompts final : public TUserPrompts {
 public:
@@ -13,4 +15,8 @@ public:
     void CaptionedInformation(const QString& caption, const QString& text) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     std::optional<QColor> ChooseColor(const QColor& initial) override;
+
+    // The window dialogs are shown over (the main window once it exists).
+    static void SetParentWindow(QWidget* parent);
+    static QWidget* ParentWindow();
 };

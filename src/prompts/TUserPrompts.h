@@ -1,7 +1,9 @@
 // The one door through which the program asks the user anything: information boxes titled
 // "Information", Yes/No questions with a caption and a default button, file dialogs, and the
-// font and colour dialogs. Windows show real dialogs (TQtUserPrompts); tests install a
-// TScriptedUserPrompts that records what was asked and answers from a script.
+// font and colour dialogs. Whoever starts the program installs the service: main() the real
+// dialogs (TQtUserPrompts) for the windows, the command line its console prompts
+// (TConsolePrompts), tests a TScriptedUserPrompts that records what was asked and answers from a
+// script. With none installed, the console prompts answer on stderr.
 //
 // Callers use TUserPrompts::Current(); no other code shows a QMessageBox or QFileDialog itself.
 #pragma once
@@ -11,8 +13,6 @@
 #include <QString>
 
 #include <optional>
-
-class QWidget;
 
 enum class TQuestionDefault { qdYes, qdNo };
 
@@ -40,11 +40,10 @@ public:
     virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
 
-    // The service in force: the Qt one unless a test installed another.
+    // The service in force: the one installed, else the console prompts.
     static TUserPrompts& Current();
-    // Installs `prompts` (not owned) as the service; nullptr restores the Qt one.
+    // Installs `prompts` (not owned) as the service; nullptr leaves none installed.
     static void Install(TUserPrompts* prompts);
-    // The window dialogs are shown over (the main window once it exists).
-    static void SetParentWindow(QWidget* parent);
-    static QWidget* ParentWindow();
+    // The service installed, nullptr when none is.
+    static TUserPrompts* InstalledService();
 };

@@ -11,7 +11,7 @@
 #include "TReportRecordSelection.h"
 #include "TUserDefinedReportPrint.h"
 
-#include "output/TPrintStatusWindow.h"
+#include "output/TPrintStatusTexts.h"
 
 #include <memory>
 

@@ -1,9 +1,20 @@
-#include "TConsolePrompts.h"
+#include "prompts/TConsolePrompts.h"
 
 #include <QTextStream>
 
-TConsolePrompts::TConsolePrompts(QTextStream& err) : Err(err) { Install(this); }
-TConsolePrompts::~TConsolePrompts() { Install(nullptr); }
+TConsolePrompts::TConsolePrompts(QTextStream& err, bool install) : Err(err), Installed(install)
+{
+    if (Installed) {
+        Previous = InstalledService();
+        Install(this);
+    }
+}
+
+TConsolePrompts::~TConsolePrompts()
+{
+    if (Installed)
+        Install(Previous);
+}
 
 void TConsolePrompts::Information(const QString& text)
 {

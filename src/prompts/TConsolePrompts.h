@@ -1,5 +1,7 @@
 // The prompt service of the command line: notices go to stderr, questions are answered "No"
-// (a script cannot answer), file dialogs are cancelled.
+// (a script cannot answer), file dialogs are cancelled. An instance made with `install` is the
+// service in force while it lives and puts the one before it back when it goes. It is also what
+// answers when no service was installed at all.
 #pragma once
 
 #include "prompts/TUserPrompts.h"
@@ -8,7 +10,7 @@ class QTextStream;
 
 class TConsolePrompts final : public TUserPrompts {
 public:
-    explicit TConsolePrompts(QTextStream& err);
+    explicit TConsolePrompts(QTextStream& err, bool install = true);
     ~TConsolePrompts() override;
 
     void Information(const QString& text) override;
@@ -20,4 +22,6 @@ public:
 
 private:
     QTextStream& Err;
+    bool Installed;
+    TUserPrompts* Previous = nullptr;
 };

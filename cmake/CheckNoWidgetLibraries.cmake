@@ -1,0 +1,12 @@
+# Fails when PROGRAM needs Qt Widgets or Qt PrintSupport at run time (read from ldd).
+execute_process(COMMAND ldd ${PROGRAM} OUTPUT_VARIABLE libraries RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "ldd ${PROGRAM} failed")
+endif()
+if(libraries MATCHES "libQt6(Widgets|PrintSupport)")
+  message(FATAL_ERROR "${PROGRAM} links ${CMAKE_MATCH_0}:\n${libraries}")
+endif()
+if(NOT libraries MATCHES "libQt6Gui")
+  message(FATAL_ERROR "${PROGRAM} does not link Qt Gui, so the check saw no model:\n${libraries}")
+endif()
+message(STATUS "model links Qt without Widgets")
