@@ -1,5 +1,7 @@
 #include "TReportSetup.h"
 
+#include "output/TPrintStatusWindow.h"
+
 #include "TReportDesigner.h"
 #include "TReportPrintDialog.h"
 
