@@ -410,31 +410,41 @@ std::vector<QStringList> TDelimitedTextReader::SplitText(const QString& text, QC
     return records;
 }
 
-QChar TDelimitedTextReader::DetectDelimiter(const QString& sample)
+QChar TDelimitedTextReader::DetectDelimiter(const QString& sample, bool cutShort)
 {
-    // In order of preference: a comma file whose values hold semicolons stays a comma file.
     constexpr std::array<char16_t, 3> candidates = {u',', u';', u'\t'};
     constexpr int SampleRecords = 100;
     QChar widest = u',';
     qsizetype widestCount = 1;
-    for (char16_t candidate : candidates) {
-        const auto records = SplitText(sample, QChar(candidate), SampleRecords);
+    std::array<qsizetype, 3> consistentCount{}; // per candidate, 0 when its counts differ
+    for (size_t c = 0; c < candidates.size(); ++c) {
+        const auto records = SplitText(sample, QChar(candidates[c]), SampleRecords);
         if (records.empty())
             continue;
         const qsizetype count = records.front().size();
         if (count <= 1)
             continue;
-        // The last record of a head may be cut short; it only has to stay within the count.
+        // The last record of a head cut off by its end only has to stay within the count.
         bool consistent = true;
         for (size_t i = 1; i < records.size() && consistent; ++i)
-            consistent = i + 1 < records.size() ? records[i].size() == count : records[i].size() <= count;
+            consistent = cutShort && i + 1 == records.size() ? records[i].size() <= count : records[i].size() == count;
         if (consistent)
-            return QChar(candidate);
+            consistentCount[c] = count;
         if (count > widestCount) {
-            widest = QChar(candidate);
+            widest = QChar(candidates[c]);
             widestCount = count;
         }
     }
+    // A comma file whose values hold semicolons stays a comma file; tabs, which values hardly
+    // ever hold, win over commas that split names like "Smith, John" only when they give more
+    // columns.
+    const auto [comma, semicolon, tab] = consistentCount;
+    if (tab > 0 && tab > comma)
+        return u'\t';
+    if (comma > 0)
+        return u',';
+    if (semicolon > 0)
+        return u';';
     return widest;
 }
 
@@ -475,7 +485,7 @@ TDelimitedTextFormat TDelimitedTextReader::DetectFormat(const QByteArray& head, 
     TDelimitedTextFormat format;
     format.Encoding = encoding ? *encoding : DetectEncoding(head);
     const QString text = DecodeHead(head, format.Encoding);
-    format.Delimiter = DetectDelimiter(text);
+    format.Delimiter = DetectDelimiter(text, head.size() >= HeadBytes);
     format.HeaderLine = LooksLikeHeader(SplitText(text, format.Delimiter, 11), knownNames);
     return format;
 }

@@ -57,9 +57,10 @@ public:
     // read error.
     static TTextEncoding DetectEncoding(QIODevice& device);
     // Comma, semicolon or tab: of those that split every record of the sample into the same
-    // number of values (more than one), the first in that order; when none does, the one giving
-    // the first record the most values; comma when none gives more than one.
-    static QChar DetectDelimiter(const QString& sample);
+    // number of values (more than one) the comma, unless tabs give more values than commas, then
+    // the semicolon; when none does, the one giving the first record the most values; comma
+    // when none gives more than one. `cutShort`: the sample's last record may be incomplete.
+    static QChar DetectDelimiter(const QString& sample, bool cutShort = false);
     // The first record looks like column names: at least two records, every name filled in,
     // different and holding a letter, and either one of them is a known name or the names hold
     // no digit while a column below them mostly does.
