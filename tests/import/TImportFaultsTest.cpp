@@ -9,6 +9,7 @@
 #include "import/TTextImportSource.h"
 #include "tools/TCopyOutWriter.h"
 #include "xbase/MemoryFileSystem.h"
+#include "xbase/XbaseError.h"
 
 namespace {
 
@@ -117,33 +118,54 @@ TEST_F(ImportFaults, ExportReadsBackAsItWas)
     }
 }
 
-// A source record that cannot be read after some of its fields were written, and a disk that
-// fills up part-way: the table keeps the records the end message counts, no more, no fewer.
+// A source whose records fail part-way: after its first field was written, the next cannot be
+// read (a damaged memo) or cannot be written (a full disk). The table keeps exactly the records
+// the end message counts; the record the failure cut short is gone.
+class TFailingSource final : public TImportSource {
+public:
+    TFailingSource(TImportSource& inner, uint32_t failAt) : Inner(inner), FailAt(failAt) {}
+    TImportKind Kind() const override { return Inner.Kind(); }
+    uint64_t CountRecords() override { return Inner.CountRecords(); }
+    void Prepare(TImportWriter& writer) override { Inner.Prepare(writer); }
+    bool NextRecord() override { return Inner.NextRecord(); }
+    void Transfer(TImportWriter& writer) override
+    {
+        Inner.Transfer(writer);
+        if (++Records == FailAt)
+            throw xbase::XbaseError("Cannot write ADD0001.DBF: No space left on device");
+    }
+
+private:
+    TImportSource& Inner;
+    uint32_t FailAt;
+    uint32_t Records = 0;
+};
+
 TEST_F(ImportFaults, FailedImportLeavesWhatItCounts)
 {
-    const QString source = Home.filePath("SOURCE.DBF");
-    xbase::DbfCreator().addField("LNAME", 'C', 20).addField("MEMO", 'M').create(xbase::FileSystem::native(), source.toStdString());
-    QString memoPath;
-    qint64 firstMemoEnd = 0;
+    // The source lives in memory, where its memo file is cut short under Baker's memo.
+    xbase::MemoryFileSystem memory;
+    const std::string source = "/memory/SOURCE.DBF";
+    xbase::DbfCreator().addField("LNAME", 'C', 20).addField("MEMO", 'M').create(memory, source);
+    std::string memoPath;
+    size_t firstMemoEnd = 0;
     {
-        auto table = xbase::DbfTable::open(xbase::FileSystem::native(), source.toStdString());
+        auto table = xbase::DbfTable::open(memory, source);
         table->appendBlank();
         table->setText(0, "Adams");
         table->setMemo(1, "first memo");
         table->commit();
-        memoPath = QString::fromStdString(table->memoPath());
-        firstMemoEnd = QFileInfo(memoPath).size();
+        memoPath = table->memoPath();
+        firstMemoEnd = memory.bytes(memoPath).size();
         table->appendBlank();
         table->setText(0, "Baker");
         table->setMemo(1, std::string(500, 'x'));
         table->close();
     }
-    QFile(memoPath).resize(firstMemoEnd); // Baker's memo is cut off
-    QString message;
-    auto opened = TDbfImportSource::OpenSourceTable(source, TablePath, message);
-    ASSERT_NE(opened, nullptr) << message.toStdString();
-    TDbfImportSource dbf(std::move(opened), TDbfImportSource::NewMatch(*xbase::DbfTable::open(
-                                                 xbase::FileSystem::native(), source.toStdString(), {.readOnly = true})));
+    memory.bytes(memoPath).resize(firstMemoEnd + 8); // the block header stays, the text is gone
+    auto opened = xbase::DbfTable::open(memory, source, {.readOnly = true});
+    const TImportMatch match = TDbfImportSource::NewMatch(*opened);
+    TDbfImportSource dbf(std::move(opened), match);
     TImportHooks hooks;
     hooks.Message = [](const QString&) {};
     {
@@ -158,37 +180,30 @@ TEST_F(ImportFaults, FailedImportLeavesWhatItCounts)
     }
     EXPECT_EQ(Rows({"LNAME"}), QStringList{"Adams"});
 
-    // The same on a disk that fills up: whatever the budget, the message and the table agree.
+    // A write that fails in the middle of record 1500 of a text file.
     QByteArray text;
     for (int i = 0; i < 3000; ++i)
         text += "Name" + QByteArray::number(i) + ",City\r\n";
     const QString path = WriteFile("many.csv", text);
-    for (const long long budget : {40000LL, 300000LL, 700000LL}) {
-        SCOPED_TRACE(budget);
-        xbase::MemoryFileSystem memory;
-        TAddressTable::SetFiles(&memory);
-        const QString inMemory = QStringLiteral("/memory/ADD0001.DBF");
-        ASSERT_TRUE(TAddressFiles::CreateAddressFile(inMemory, TFieldLengths()));
-        TTextImportFile file;
-        ASSERT_TRUE(file.Load(path));
-        TImportMatch match = file.NewMatch();
-        match.Assign(match.RowOfField("LNAME"), 0);
-        TTextImportSource lines(path, file.Format(), match);
-        TImportResult result;
-        {
-            auto table = TAddressTable::Open(inMemory);
-            ASSERT_NE(table, nullptr);
-            memory.setWriteBudget(budget);
-            result = TAddressImporter::Run(*table, lines, hooks);
-            memory.setWriteBudget(-1);
-            table->Close();
-        }
-        TAddressTable::SetFiles(nullptr);
+    ASSERT_TRUE(TAddressFiles::CreateAddressFile(TablePath, TFieldLengths()));
+    TTextImportFile file;
+    ASSERT_TRUE(file.Load(path));
+    TImportMatch columns = file.NewMatch();
+    columns.Assign(columns.RowOfField("LNAME"), 0);
+    TTextImportSource lines(path, file.Format(), columns);
+    TFailingSource failing(lines, 1500);
+    {
+        auto table = OpenTable();
+        const TImportResult result = TAddressImporter::Run(*table, failing, hooks);
         EXPECT_EQ(result.End, TImportEnd::ieWriteError);
-        auto reopened = xbase::DbfTable::open(memory, inMemory.toStdString(), {.readOnly = true});
-        EXPECT_EQ(reopened->recordCount(), result.Records);
-        EXPECT_LT(result.Records, 3000u);
+        EXPECT_EQ(result.Records, 1499u);
+        EXPECT_EQ(result.Messages, QStringList{"Unknown error writing to data file after importing 1499 records.\n"
+                                               "Cannot write ADD0001.DBF: No space left on device"});
+        EXPECT_TRUE(result.TagsBuilt);
     }
+    const QStringList rows = Rows({"LNAME"});
+    ASSERT_EQ(rows.size(), 1499);
+    EXPECT_EQ(rows.last(), "Name1498");
 }
 
 } // namespace
