@@ -183,7 +183,7 @@ TEST_F(ImportFaults, FailedImportLeavesWhatItCounts)
     // A write that fails in the middle of record 1500 of a text file.
     QByteArray text;
     for (int i = 0; i < 3000; ++i)
-        text += "Name" + QByteArray::number(i) + ",City\r\n";
+        text += "Name" + QByteArray::number(i) + ",Salem\r\n";
     const QString path = WriteFile("many.csv", text);
     ASSERT_TRUE(TAddressFiles::CreateAddressFile(TablePath, TFieldLengths()));
     TTextImportFile file;
