@@ -23,6 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const TDelimitedTextFormat detected = TDelimitedTextReader::DetectFormat(bytes, {"LNAME", "Last Name", "ZIP"});
+    {
+        QBuffer whole(&bytes);
+        whole.open(QIODevice::ReadOnly);
+        (void)TDelimitedTextReader::DetectEncoding(whole); // the pass over every byte ends
+    }
     for (TTextEncoding encoding : {detected.Encoding, TTextEncoding::teCp1252, TTextEncoding::teUtf16BE}) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);

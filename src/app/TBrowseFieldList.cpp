@@ -4,7 +4,7 @@
 #include "settings/TProgramFolder.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "data/TSafeFileWriter.h"
 
 #include <algorithm>
 
@@ -48,8 +48,7 @@ bool TBrowseFieldList::Save(const QString& path, const QStringList& order)
     QByteArray text;
     for (const QString& name : order)
         text.append(name.toLatin1()).append("\r\n");
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return TSafeFileWriter::WriteWhole(path, text);
 }
 
 QStringList TBrowseFieldList::Shown(const QStringList& order)

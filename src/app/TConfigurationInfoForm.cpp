@@ -1,5 +1,7 @@
 #include "TConfigurationInfoForm.h"
 
+#include "data/TSafeFileWriter.h"
+
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TPreferences.h"
@@ -223,13 +225,10 @@ void TConfigurationInfoForm::SaveAs()
         return;
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".TXT");
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
-        file.write(TextView->toPlainText().toUtf8()) < 0 || !file.flush()) {
+    if (!TSafeFileWriter::WriteWhole(fileName, TextView->toPlainText().toUtf8())) {
         TUserPrompts::Current().Information(QStringLiteral("Unable to save the information as: ") + fileName);
         return;
     }
-    file.close();
     TUserPrompts::Current().Information(QStringLiteral("Information was saved as: ") + fileName);
 }
 

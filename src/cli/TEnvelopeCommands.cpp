@@ -1,5 +1,7 @@
 #include "TEnvelopeCommands.h"
 
+#include "output/TPageImageBound.h"
+
 #include "TCommandLine.h"
 #include "prompts/TConsolePrompts.h"
 #include "TLabelCommands.h"
@@ -176,13 +178,17 @@ void WritePictures(const TPageStream& pages, const QString& folder)
         throw Error(QStringLiteral("cannot create the folder %1").arg(folder));
     for (int number = 1; number <= pages.PageCount(); ++number) {
         const TDisplayList& page = pages.Page(number);
-        QImage image(std::max(1, page.PageWidth().ToPixels(PreviewDotsPerInch)),
-                     std::max(1, page.PageHeight().ToPixels(PreviewDotsPerInch)), QImage::Format_RGB32);
+        QString refusal;
+        const double dpi = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), PreviewDotsPerInch, &refusal);
+        if (dpi <= 0)
+            throw Error(refusal);
+        QImage image(std::max(1, page.PageWidth().ToPixels(dpi)), std::max(1, page.PageHeight().ToPixels(dpi)),
+                     QImage::Format_RGB32);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
-            TPagePainter(painter, PreviewDotsPerInch, PreviewDotsPerInch).PlayPage(page, true);
+            TPagePainter(painter, dpi, dpi).PlayPage(page, true);
         }
         const QString path = QDir(folder).filePath(QStringLiteral("envelope-%1.png").arg(number, 4, 10, QChar(u'0')));
         if (!image.save(path, "PNG"))

@@ -135,12 +135,16 @@ TDelimitedTextFormat TextFormat(const TImportOptions& options, const TTextImport
     return format;
 }
 
-std::unique_ptr<TImportSource> TextSource(const TImportOptions& options)
+std::unique_ptr<TImportSource> TextSource(const TImportOptions& options, QTextStream& out)
 {
     TTextImportFile file;
     if (!file.Load(options.File))
-        Fail(QStringLiteral("Unable to import from this file"));
+        Fail(file.ErrorText());
     file.SetFormat(TextFormat(options, file));
+    // The decisions the window shows in its preview, so a script's log says how it was read.
+    out << "encoding: " << TDelimitedTextFormat::EncodingName(file.Format().Encoding) << "\n"
+        << "delimiter: " << TDelimitedTextFormat::DelimiterName(file.Format().Delimiter) << "\n"
+        << "header: " << (file.Format().HeaderLine ? "yes" : "no") << "\n";
     if (!file.Accepted())
         Fail(QStringLiteral("Unable to import from this file"));
     TImportMatch match = file.NewMatch(); // matched automatically when the first line holds names
@@ -180,7 +184,7 @@ int Import(const QStringList& arguments, QTextStream& out, QTextStream& err)
     // The source is opened and checked before the table is touched: one that cannot be read
     // leaves the table as it was.
     std::unique_ptr<TImportSource> source =
-        *options.Kind == TImportKind::ikText ? TextSource(options) : DbfSource(options, tablePath);
+        *options.Kind == TImportKind::ikText ? TextSource(options, out) : DbfSource(options, tablePath);
     QString error;
     auto table = TAddressTable::Open(tablePath, &error);
     if (!table)
@@ -189,19 +193,21 @@ int Import(const QStringList& arguments, QTextStream& out, QTextStream& err)
     hooks.Message = [](const QString&) {}; // the result is printed below
     const TImportResult result = TAddressImporter::Run(*table, *source, hooks);
     table->Close();
-    const QString end = TAddressImporter::EndMessage(source->Kind(), result.End, result.Records);
-    if (result.CharactersReplaced > 0)
-        err << "quorvane: import: " << TAddressImporter::ReplacedMessage(result.CharactersReplaced) << "\n";
-    if (result.End == TImportEnd::ieComplete) {
-        out << end << "\n";
-        if (result.ValuesCut > 0)
-            out << "values cut: " << result.ValuesCut << "\n";
-        return result.TagsBuilt ? 0 : 2;
+    // The messages as the window shows them: on stdout after a complete or cancelled run, on
+    // stderr after an error; a line each.
+    const bool failed = result.End == TImportEnd::ieReadError || result.End == TImportEnd::ieWriteError;
+    for (const QString& message : result.Messages) {
+        const QStringList lines = message.split(u'\n');
+        for (const QString& line : lines) {
+            if (failed)
+                err << "quorvane: import: " << line << "\n";
+            else
+                out << line << "\n";
+        }
     }
-    if (source->Kind() != TImportKind::ikText)
-        err << "quorvane: import: Unknown error while importing.\n";
-    err << "quorvane: import: " << end << "\n";
-    return 2;
+    if (!result.TagsBuilt)
+        err << "quorvane: import: the tags could not be built: rebuild them with reindex\n";
+    return failed || !result.TagsBuilt ? 2 : 0;
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "TLabelCommands.h"
+
+#include "output/TPageImageBound.h"
 #include "TCommandLine.h"
 #include "prompts/TConsolePrompts.h"
 #include "TRecordSetOptions.h"
@@ -234,10 +236,13 @@ std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
 
 void WritePagePngs(const TPageStream& pages, int from, int to, const QString& folder)
 {
-    constexpr double dotsPerInch = 96.0;
     QDir().mkpath(folder);
     for (int number = from; number <= to; ++number) {
         const TDisplayList& page = pages.Page(number);
+        QString refusal;
+        const double dotsPerInch = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), 96.0, &refusal);
+        if (dotsPerInch <= 0)
+            throw std::runtime_error(refusal.toStdString());
         QImage image(std::max(1, page.PageWidth().ToPixels(dotsPerInch)), std::max(1, page.PageHeight().ToPixels(dotsPerInch)),
                      QImage::Format_RGB32);
         {

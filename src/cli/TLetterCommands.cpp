@@ -18,7 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include "data/TPrintableText.h"
+#include "data/TSafeFileWriter.h"
 #include <QTextStream>
 
 #include <stdexcept>
@@ -40,8 +41,8 @@ std::unique_ptr<TLetterStore> OpenStore()
 
 void CheckName(const QString& name)
 {
-    if (name.size() > TLetterStore::DescriptionWidth)
-        throw Error(QStringLiteral("a letter name has at most %1 characters").arg(TLetterStore::DescriptionWidth));
+    if (const QString refusal = TLetterStore::NameRefusal(name); !refusal.isEmpty())
+        throw Error(refusal);
 }
 
 // The one letter of that name; refused when none or several have it.
@@ -79,7 +80,7 @@ int List(const QStringList& arguments, QTextStream& out)
         throw Error(QStringLiteral("list takes no arguments"));
     auto store = OpenStore();
     for (const TLetterEntry& letter : store->Letters())
-        out << letter.Description << "\n";
+        out << TPrintableText::Escaped(letter.Description) << "\n";
     return 0;
 }
 
@@ -116,9 +117,9 @@ int Export(const QStringList& arguments, QTextStream& out)
     auto store = OpenStore();
     const TLetterEntry letter = OneLetter(*store, arguments[0]);
     store->Select(letter.RecordNumber);
-    QSaveFile file(arguments[1]);
-    if (!file.open(QIODevice::WriteOnly) || file.write(store->Rtf()) < 0 || !file.commit())
-        throw Error(QStringLiteral("cannot write %1: %2").arg(arguments[1], file.errorString()));
+    QString error;
+    if (!TSafeFileWriter::WriteWhole(arguments[1], store->Rtf(), &error))
+        throw Error(error);
     out << "exported letter \"" << letter.Description << "\" to " << arguments[1] << "\n";
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "data/TAddressSchema.h"
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
+#include "data/TPrintableText.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 #include "data/TCsv.h"
@@ -139,6 +140,30 @@ int CountRaw(const TTableOptions& options, QTextStream& out)
     return 0;
 }
 
+// Reads every record's fields and memos: a memo pointer past the memo file, a block header or
+// a length that leaves the file is a fault, as it would be when the record is listed.
+void CheckRecords(xbase::DbfTable& table, QStringList& faults, int maxFaults)
+{
+    std::vector<int> memos;
+    for (int i = 0; i < table.fieldCount(); ++i)
+        if (table.field(i).type == 'M')
+            memos.push_back(i);
+    const uint32_t recno = table.eof() ? 0 : table.recordNumber();
+    for (uint32_t r = 1; r <= table.recordCount() && faults.size() < maxFaults; ++r) {
+        try {
+            table.go(r);
+            for (int i = 0; i < table.fieldCount(); ++i)
+                (void)table.textView(i);
+            for (const int memo : memos)
+                (void)table.memoText(memo);
+        } catch (const xbase::XbaseError& error) {
+            faults << QStringLiteral("record %1: %2").arg(r).arg(TPrintableText::Escaped(std::string_view(error.what())));
+        }
+    }
+    if (recno > 0 && recno <= table.recordCount())
+        table.go(recno);
+}
+
 // Reads every record and memo and verifies the index; the first faults are reported.
 int CheckRaw(const TTableOptions& options, QTextStream& out)
 {
@@ -148,15 +173,7 @@ int CheckRaw(const TTableOptions& options, QTextStream& out)
     auto area = xbase::WorkArea::open(xbase::FileSystem::native(), options.Table.toStdString(), open);
     xbase::DbfTable& table = area->table();
     QStringList faults;
-    for (uint32_t recno = 1; recno <= table.recordCount() && faults.size() < maxFaults; ++recno) {
-        try {
-            table.go(recno);
-            for (int i = 0; i < table.fieldCount(); ++i)
-                (void)table.textView(i);
-        } catch (const xbase::XbaseError& error) {
-            faults << QStringLiteral("record %1: %2").arg(recno).arg(QString::fromLocal8Bit(error.what()));
-        }
-    }
+    CheckRecords(table, faults, maxFaults);
     if (area->index() || !area->indexProblem().empty())
         for (const std::string& fault : area->checkIndex(maxFaults))
             faults << QString::fromLocal8Bit(fault.c_str());
@@ -200,6 +217,7 @@ int CheckAddress(const TTableOptions& options, QTextStream& out)
         return 1;
     }
     QStringList faults;
+    CheckRecords(table->Table(), faults, 20);
     if (!table->Area().indexProblem().empty())
         faults << QString::fromLocal8Bit(table->Area().indexProblem().c_str());
     for (const auto& tag : TAddressSchema::Tags())

@@ -226,7 +226,7 @@ int Export(const QStringList& arguments, QTextStream& out, QTextStream& err)
     auto table = set.Open(path, err);
     if (table->Count() == 0)
         throw std::runtime_error("No active records for current filter. Nothing to copy");
-    if (QFileInfo::exists(target) && !force && QFileInfo(target) != QFileInfo(table->Path()))
+    if (QFileInfo::exists(target) && !force && !TCopyOutWriter::IsOpenTable(target, table->Path()))
         throw std::runtime_error((target + " already exists (--force overwrites it)").toStdString());
     if (!TCopyOutWriter::AcceptTarget(kind, target, table->Path(), force))
         return 2; // the refusal is on stderr
@@ -274,7 +274,13 @@ int Replace(const QStringList& arguments, QTextStream& out, QTextStream& err)
     options.Search = options.Search.left(width);
     options.Replacement = options.Replacement.left(width);
     options.RecordCondition = filterText;
-    out << TFieldReplacer::Run(*table, options) << "\n";
+    uint32_t changed = 0;
+    try {
+        TFieldReplacer::Run(*table, options, {}, &changed);
+    } catch (const std::exception& error) {
+        throw std::runtime_error(TFieldReplacer::FailureMessage(QString::fromLocal8Bit(error.what()), changed).toStdString());
+    }
+    out << changed << "\n";
     return 0;
 }
 

@@ -3,7 +3,7 @@
 #include "TCp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "TSafeFileWriter.h"
 
 namespace {
 const char* Flag(bool on) { return on ? "T" : "F"; }
@@ -17,14 +17,13 @@ bool TFilterFile::Save(const QString& path, const TQueryValues& values)
         text.append(bytes.data(), static_cast<qsizetype>(bytes.size())).append("\r\n");
     }
     text.append(Flag(values.Tagged)).append("\r\n").append(Flag(values.Reverse)).append("\r\n");
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return TSafeFileWriter::WriteWhole(path, text);
 }
 
 std::optional<TQueryValues> TFilterFile::Restore(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
         return std::nullopt;
     QList<QByteArray> lines = file.readAll().split('\n');
     for (QByteArray& line : lines)

@@ -15,6 +15,9 @@ public:
 
     // False when the file cannot be written.
     static bool Save(const QString& path, const TQueryValues& values);
-    // Nothing when the file cannot be read.
+    // Twenty lines of at most a few hundred characters: a larger file is no filter file.
+    static constexpr qint64 MaxFileBytes = 64 << 10;
+
+    // Nothing when the file cannot be read or is larger than MaxFileBytes.
     static std::optional<TQueryValues> Restore(const QString& path);
 };

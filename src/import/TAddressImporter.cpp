@@ -53,6 +53,26 @@ QString TAddressImporter::ReplacedMessage(int characters)
         .arg(characters);
 }
 
+QString TAddressImporter::CauseLine(const QString& cause)
+{
+    return cause.isEmpty() ? QString() : QStringLiteral("\n") + cause;
+}
+
+void TAddressImporter::KeepPostedRecords(xbase::DbfTable& records)
+{
+    try {
+        records.cancelAppend(); // the record the failure met is not counted and does not stay
+        records.commit();       // what was posted before the failure stays
+    } catch (const std::exception&) {
+        // The disk took only part: keep what the file holds and say no more than that.
+        records.abandonUnstoredAppends();
+        try {
+            records.commit();
+        } catch (const std::exception&) {
+        }
+    }
+}
+
 TImportResult TAddressImporter::Run(TAddressTable& table, TImportSource& source, const TImportHooks& hooks)
 {
     TImportResult result;
@@ -74,6 +94,7 @@ TImportResult TAddressImporter::Run(TAddressTable& table, TImportSource& source,
 
     TImportWriter writer(table);
     xbase::DbfTable& records = table.Table();
+    const uint32_t before = records.recordCount();
     try {
         // Every append would otherwise update 26 tags; one build at the end is far cheaper.
         table.Area().deleteIndex();
@@ -96,24 +117,29 @@ TImportResult TAddressImporter::Run(TAddressTable& table, TImportSource& source,
             }
         }
         records.commit();
-    } catch (const TImportReadError&) {
+    } catch (const TImportReadError& error) {
         result.End = TImportEnd::ieReadError;
-    } catch (const std::exception&) {
+        result.Cause = QString::fromLocal8Bit(error.what());
+    } catch (const std::exception& error) {
         result.End = TImportEnd::ieWriteError;
+        result.Cause = QString::fromLocal8Bit(error.what());
     }
-    if (result.End == TImportEnd::ieReadError || result.End == TImportEnd::ieWriteError) {
-        try {
-            records.commit(); // what was posted before the failure stays
-        } catch (const std::exception&) {
-        }
-    }
+    if (result.End == TImportEnd::ieReadError || result.End == TImportEnd::ieWriteError)
+        KeepPostedRecords(records);
+    // The count is what the table holds now: a record the failure cut short is gone, and so
+    // are records a full disk never took.
+    result.Records = records.recordCount() > before ? records.recordCount() - before : 0;
     result.ValuesCut = writer.ValuesCut();
     result.CharactersReplaced = writer.CharactersReplaced();
 
     const bool failed = result.End == TImportEnd::ieReadError || result.End == TImportEnd::ieWriteError;
     if (failed && source.Kind() != TImportKind::ikText)
-        tell(QStringLiteral("Unknown error while importing."));
+        tell(QStringLiteral("Unknown error while importing.") + CauseLine(result.Cause));
     QString end = EndMessage(source.Kind(), result.End, result.Records);
+    if (failed && source.Kind() == TImportKind::ikText)
+        end += CauseLine(result.Cause);
+    if (!source.Notice().isEmpty())
+        end += u'\n' + source.Notice();
     if (result.ValuesCut > 0)
         end += u'\n' + CutMessage(result.ValuesCut);
     tell(end);

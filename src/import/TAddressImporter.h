@@ -16,6 +16,9 @@
 #include <functional>
 
 class TAddressTable;
+namespace xbase {
+class DbfTable;
+}
 
 enum class TImportEnd { ieComplete, ieCancelled, ieReadError, ieWriteError };
 
@@ -25,6 +28,7 @@ struct TImportResult {
     int ValuesCut = 0;            // values longer than their field
     int CharactersReplaced = 0;   // characters written as '?'
     bool TagsBuilt = false;
+    QString Cause;                // what the engine or the file said, after an error
     QStringList Messages;         // as shown, in order
 };
 
@@ -46,7 +50,11 @@ public:
     static QString EndMessage(TImportKind kind, TImportEnd end, uint32_t records);
     static QString CutMessage(int valuesCut);
     static QString ReplacedMessage(int characters);
+    // "\n" + the cause, or nothing.
+    static QString CauseLine(const QString& cause);
     // The rebuild's bar: every rise of a tag's percentage adds up over all the tags.
+    static void KeepPostedRecords(xbase::DbfTable& records);
+
     class TRebuildBar {
     public:
         int Report(int percent);

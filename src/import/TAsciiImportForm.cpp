@@ -76,9 +76,11 @@ void TAsciiImportForm::SelectAsciiFileClick()
 
 bool TAsciiImportForm::LoadFile(const QString& path)
 {
-    Loaded = Text.Load(path) && Text.Accepted();
+    const bool read = Text.Load(path);
+    Loaded = read && Text.Accepted();
     if (!Loaded) {
-        TUserPrompts::Current().Information(QStringLiteral("Unable to import from this file"));
+        // A file that would not open says why; one that opened but holds nothing is refused.
+        TUserPrompts::Current().Information(read ? QStringLiteral("Unable to import from this file") : Text.ErrorText());
         ShowFileName(QString());
         PreviewGrid->clear();
         SetButtons();

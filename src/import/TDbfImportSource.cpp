@@ -3,6 +3,7 @@
 #include "TImportWriter.h"
 
 #include "data/TDisplayDate.h"
+#include "data/TPrintableText.h"
 #include "xbase/XbaseError.h"
 
 #include <QFileInfo>
@@ -20,8 +21,9 @@ std::unique_ptr<xbase::DbfTable> TDbfImportSource::OpenSourceTable(const QString
     try {
         // Exclusive even for reading: a table another window or program is writing is refused.
         table = xbase::DbfTable::open(xbase::FileSystem::native(), path.toStdString(), {.readOnly = true, .exclusive = true});
-    } catch (const xbase::XbaseError&) {
-        message = QStringLiteral("Unable to open the file ") + path;
+    } catch (const xbase::XbaseError& error) {
+        // Why it would not open (damaged, in use, unreadable) goes on a line of its own.
+        message = QStringLiteral("Unable to open the file ") + path + QStringLiteral("\n") + TPrintableText::Escaped(std::string_view(error.what()));
         return nullptr;
     }
     if (table->recordCount() == 0) {
@@ -51,7 +53,7 @@ std::vector<TImportSourceColumn> TDbfImportSource::SourceColumns(const xbase::Db
     std::vector<TImportSourceColumn> columns;
     for (const xbase::FieldDef& field : table.fields())
         if (QByteArrayView("CLNDMF").contains(field.type))
-            columns.push_back({QString::fromLatin1(field.name.c_str()), field.type == 'F' ? 'N' : field.type});
+            columns.push_back({TPrintableText::Escaped(QString::fromLatin1(field.name.c_str())), field.type == 'F' ? 'N' : field.type});
     return columns;
 }
 
@@ -61,6 +63,17 @@ TImportMatch TDbfImportSource::NewMatch(const xbase::DbfTable& table)
     match.AutoMatch();
     return match;
 }
+
+namespace {
+// The source field a column shows (its name as shown, control bytes escaped).
+int FieldOfColumn(const xbase::DbfTable& table, const QString& shown)
+{
+    for (int i = 0; i < table.fieldCount(); ++i)
+        if (TPrintableText::Escaped(QString::fromLatin1(table.field(i).name.c_str())) == shown)
+            return i;
+    return -1;
+}
+} // namespace
 
 TDbfImportSource::TDbfImportSource(std::unique_ptr<xbase::DbfTable> table, const TImportMatch& match)
     : TDbfRecordSource(std::move(table)), Match(match)
@@ -75,8 +88,9 @@ void TDbfImportSource::Prepare(TImportWriter& writer)
         if (source < 0)
             continue;
         const QString& target = Match.Targets()[row].Field;
-        Columns.push_back({Table->fieldIndex(Match.Sources()[static_cast<size_t>(source)].Name.toStdString()),
-                           target == QLatin1String("MEMO") ? -1 : writer.FieldIndex(target)});
+        const int field = FieldOfColumn(*Table, Match.Sources()[static_cast<size_t>(source)].Name);
+        if (field >= 0)
+            Columns.push_back({field, target == QLatin1String("MEMO") ? -1 : writer.FieldIndex(target)});
     }
 }
 

@@ -5,12 +5,15 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <optional>
 #include <array>
 #include <stdexcept>
 
 namespace {
 
 constexpr qint64 BlockBytes = 65536;
+// How much of a record is kept so that it can be read again after an unclosed quote.
+constexpr qsizetype RewindLimit = 1 << 20;
 
 QStringConverter::Encoding QtEncoding(TTextEncoding encoding)
 {
@@ -24,9 +27,12 @@ QStringConverter::Encoding QtEncoding(TTextEncoding encoding)
     }
 }
 
-// Valid UTF-8 throughout, a sequence cut off by the end of the head excepted.
-bool IsUtf8(const QByteArray& bytes)
+// Valid UTF-8 throughout, a sequence cut off by the end of the bytes excepted; `cut` (when
+// given) receives where such a sequence starts, else the size.
+bool IsUtf8(const QByteArray& bytes, qsizetype* cut = nullptr)
 {
+    if (cut)
+        *cut = bytes.size();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
@@ -43,8 +49,11 @@ bool IsUtf8(const QByteArray& bytes)
         else
             return false;
         for (int k = 1; k <= follow; ++k) {
-            if (i + k >= n)
+            if (i + k >= n) {
+                if (cut)
+                    *cut = i;
                 return true; // cut off by the end of the head
+            }
             if ((p[i + k] & 0xC0) != 0x80)
                 return false;
         }
@@ -98,23 +107,52 @@ TDelimitedTextReader::TDelimitedTextReader(QIODevice& device, TTextEncoding enco
 
 bool TDelimitedTextReader::Fill()
 {
+    // The current record's start stays with the new characters while it may be read again.
+    QString carry;
+    if (RecordBegin >= 0 && Text.size() - RecordBegin <= RewindLimit)
+        carry = Text.mid(RecordBegin);
+    else
+        RecordBegin = -1;
+    const auto withCarry = [&](bool filled) {
+        if (RecordBegin >= 0) {
+            Text.prepend(carry);
+            Position = carry.size();
+            RecordBegin = 0;
+        }
+        return filled;
+    };
     Text.clear();
     Position = 0;
     while (Text.isEmpty()) {
         if (!Device || AtEnd)
-            return false;
+            return withCarry(false);
         Bytes.resize(BlockBytes);
         const qint64 got = Device->read(Bytes.data(), BlockBytes);
         if (got < 0)
             throw std::runtime_error("the file could not be read");
         if (got == 0) {
             AtEnd = true;
-            return false;
+            return withCarry(false);
         }
         Bytes.resize(got);
         Text = Encoding == TTextEncoding::teCp1252 ? TCp1252::Decode({Bytes.constData(), static_cast<size_t>(got)})
                                                    : Decoder.decode(Bytes);
     }
+    return withCarry(true);
+}
+
+bool TDelimitedTextReader::RewindUnclosed()
+{
+    if (UnclosedNotice.isEmpty())
+        UnclosedNotice = QStringLiteral("A quoted value opened on line %1 is never closed: from that line on, "
+                                        "every line was read as one record.")
+                             .arg(RecordStartLine);
+    LineBreaksEndRecords = true;
+    if (RecordBegin < 0)
+        return false;
+    Position = RecordBegin;
+    Line = RecordStartLine;
+    SkipLineFeed = RecordStartSkipsLineFeed;
     return true;
 }
 
@@ -149,10 +187,40 @@ bool TDelimitedTextReader::Parse(QStringList* values)
     };
     TState state = TState::tsValueStart;
     bool started = false; // the record holds something, be it only a delimiter
+    const auto beginRecord = [&] {
+        RecordBegin = Position;
+        RecordStartLine = Line;
+        RecordStartSkipsLineFeed = SkipLineFeed;
+    };
+    const auto restart = [&] {
+        if (values)
+            values->clear();
+        Value.clear();
+        Raw.clear();
+        StripQuotes = false;
+        ValueCount = 0;
+        state = TState::tsValueStart;
+        started = false;
+    };
+    // The unclosed value keeps what its line holds, as the old rule read it.
+    const auto endUnclosed = [&] {
+        Value = Raw;
+        StripQuotes = true;
+        EndValue(values);
+    };
+    beginRecord();
     for (;;) {
         if (Position >= Text.size() && !Fill()) {
             if (!started)
                 return false;
+            if (state == TState::tsQuoted) {
+                if (!LineBreaksEndRecords && RewindUnclosed()) {
+                    restart();
+                    continue;
+                }
+                endUnclosed();
+                return true;
+            }
             EndValue(values);
             return true;
         }
@@ -183,8 +251,11 @@ bool TDelimitedTextReader::Parse(QStringList* values)
         case TState::tsValueStart:
             if (lineBreak) {
                 SkipLineFeed = c == u'\r';
-                if (!started)
-                    continue; // an empty line is no record
+                CountLine();
+                if (!started) {
+                    beginRecord(); // an empty line is no record
+                    continue;
+                }
                 EndValue(values);
                 return true;
             }
@@ -193,6 +264,8 @@ bool TDelimitedTextReader::Parse(QStringList* values)
                 EndValue(values);
             } else if (c == u'"') {
                 add(Raw, c);
+                QuotedLines = 0;
+                QuotedCharacters = 0;
                 state = TState::tsQuoted;
             } else {
                 add(Value, c);
@@ -203,6 +276,7 @@ bool TDelimitedTextReader::Parse(QStringList* values)
         case TState::tsProtected:
             if (lineBreak) {
                 SkipLineFeed = c == u'\r';
+                CountLine();
                 EndValue(values);
                 return true;
             }
@@ -217,6 +291,28 @@ bool TDelimitedTextReader::Parse(QStringList* values)
             }
             break;
         case TState::tsQuoted:
+            if (lineBreak) {
+                if (LineBreaksEndRecords) {
+                    SkipLineFeed = c == u'\r';
+                    CountLine();
+                    endUnclosed();
+                    return true;
+                }
+                // A CR LF pair is one line break; the LF is counted with its CR.
+                if (c == u'\r' || Position < 2 || Text[Position - 2] != u'\r') {
+                    CountLine();
+                    ++QuotedLines;
+                }
+            }
+            // Once line breaks end records, a long quoted value on one line is just long.
+            if (!LineBreaksEndRecords && (++QuotedCharacters > MaxQuotedCharacters || QuotedLines > MaxQuotedLines)) {
+                if (RewindUnclosed()) {
+                    restart();
+                    continue;
+                }
+                endUnclosed(); // too long to read again: the record ends here
+                return true;
+            }
             add(Raw, c);
             if (c == u'"')
                 state = TState::tsQuotedQuote;
@@ -233,6 +329,7 @@ bool TDelimitedTextReader::Parse(QStringList* values)
                 state = TState::tsValueStart;
             } else if (lineBreak) {
                 SkipLineFeed = c == u'\r';
+                CountLine();
                 EndValue(values);
                 return true;
             } else {
@@ -274,6 +371,26 @@ TTextEncoding TDelimitedTextReader::DetectEncoding(const QByteArray& head)
     return IsUtf8(head) ? TTextEncoding::teUtf8 : TTextEncoding::teCp1252;
 }
 
+TTextEncoding TDelimitedTextReader::DetectEncoding(QIODevice& device)
+{
+    QByteArray block = device.read(HeadBytes);
+    if (block.size() < 0)
+        throw std::runtime_error("the file could not be read");
+    const TTextEncoding fromHead = DetectEncoding(block);
+    // A byte-order mark or UTF-16 decides; UTF-8 without a mark must hold to the last byte.
+    if (fromHead != TTextEncoding::teUtf8 || block.startsWith("\xEF\xBB\xBF"))
+        return fromHead;
+    for (;;) {
+        qsizetype cut = 0;
+        if (!IsUtf8(block, &cut))
+            return TTextEncoding::teCp1252;
+        QByteArray next = device.read(BlockBytes);
+        if (next.isEmpty()) // the end (a read error shows again when the import reads the file)
+            return cut == block.size() ? TTextEncoding::teUtf8 : TTextEncoding::teCp1252;
+        block = block.mid(cut) + next; // a sequence cut by the block's end is checked whole
+    }
+}
+
 QString TDelimitedTextReader::DecodeHead(const QByteArray& head, TTextEncoding encoding)
 {
     if (encoding == TTextEncoding::teCp1252)
@@ -293,30 +410,42 @@ std::vector<QStringList> TDelimitedTextReader::SplitText(const QString& text, QC
     return records;
 }
 
-QChar TDelimitedTextReader::DetectDelimiter(const QString& sample)
+QChar TDelimitedTextReader::DetectDelimiter(const QString& sample, bool cutShort)
 {
     constexpr std::array<char16_t, 3> candidates = {u',', u';', u'\t'};
-    QChar best = u',';
-    qsizetype bestCount = 1;
-    bool bestConsistent = false;
-    for (char16_t candidate : candidates) {
-        const auto records = SplitText(sample, QChar(candidate), 10);
+    constexpr int SampleRecords = 100;
+    QChar widest = u',';
+    qsizetype widestCount = 1;
+    std::array<qsizetype, 3> consistentCount{}; // per candidate, 0 when its counts differ
+    for (size_t c = 0; c < candidates.size(); ++c) {
+        const auto records = SplitText(sample, QChar(candidates[c]), SampleRecords);
         if (records.empty())
             continue;
         const qsizetype count = records.front().size();
-        // The last record of a head may be cut short; it only has to stay within the count.
-        bool consistent = count > 1;
-        for (size_t i = 1; i < records.size() && consistent; ++i)
-            consistent = i + 1 < records.size() ? records[i].size() == count : records[i].size() <= count;
         if (count <= 1)
             continue;
-        if ((consistent && !bestConsistent) || (consistent == bestConsistent && count > bestCount)) {
-            best = QChar(candidate);
-            bestCount = count;
-            bestConsistent = consistent;
+        // The last record of a head cut off by its end only has to stay within the count.
+        bool consistent = true;
+        for (size_t i = 1; i < records.size() && consistent; ++i)
+            consistent = cutShort && i + 1 == records.size() ? records[i].size() <= count : records[i].size() == count;
+        if (consistent)
+            consistentCount[c] = count;
+        if (count > widestCount) {
+            widest = QChar(candidates[c]);
+            widestCount = count;
         }
     }
-    return best;
+    // A comma file whose values hold semicolons stays a comma file; tabs, which values hardly
+    // ever hold, win over commas that split names like "Smith, John" only when they give more
+    // columns.
+    const auto [comma, semicolon, tab] = consistentCount;
+    if (tab > 0 && tab > comma)
+        return u'\t';
+    if (comma > 0)
+        return u',';
+    if (semicolon > 0)
+        return u';';
+    return widest;
 }
 
 bool TDelimitedTextReader::LooksLikeHeader(const std::vector<QStringList>& records, const QStringList& knownNames)
@@ -350,12 +479,13 @@ bool TDelimitedTextReader::LooksLikeHeader(const std::vector<QStringList>& recor
     return false;
 }
 
-TDelimitedTextFormat TDelimitedTextReader::DetectFormat(const QByteArray& head, const QStringList& knownNames)
+TDelimitedTextFormat TDelimitedTextReader::DetectFormat(const QByteArray& head, const QStringList& knownNames,
+                                                       std::optional<TTextEncoding> encoding)
 {
     TDelimitedTextFormat format;
-    format.Encoding = DetectEncoding(head);
+    format.Encoding = encoding ? *encoding : DetectEncoding(head);
     const QString text = DecodeHead(head, format.Encoding);
-    format.Delimiter = DetectDelimiter(text);
+    format.Delimiter = DetectDelimiter(text, head.size() >= HeadBytes);
     format.HeaderLine = LooksLikeHeader(SplitText(text, format.Delimiter, 11), knownNames);
     return format;
 }

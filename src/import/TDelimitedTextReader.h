@@ -8,6 +8,11 @@
 // that value, and a value that both starts and ends with a quote loses those two quotes.
 // Lines end with CR LF, LF or CR; an empty line is no record.
 //
+// A quoted value that runs to the end of the input, or over MaxQuotedLines line breaks or
+// MaxQuotedCharacters characters, was never meant to hold them: its quote was not closed. The
+// record is read again from its line, and from there on a line break always ends a record
+// (the old rule: the rest of the unclosed value's line stays in that value). Notice() says so.
+//
 // DetectEncoding, DetectDelimiter and LooksLikeHeader look at the head of a file so the dialog
 // can propose a format before anything is imported.
 #pragma once
@@ -18,6 +23,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -27,6 +33,8 @@ public:
     static constexpr int MaxColumns = 255;       // values past this in a record are dropped
     static constexpr int MaxValueLength = 4096;  // characters past this in a value are dropped
     static constexpr qint64 HeadBytes = 65536;   // what the detection looks at
+    static constexpr int MaxQuotedLines = 100;   // line breaks a quoted value may hold
+    static constexpr int MaxQuotedCharacters = 65536;
 
     // Reads from the device's current position; a byte-order mark is skipped.
     TDelimitedTextReader(QIODevice& device, TTextEncoding encoding, QChar delimiter);
@@ -36,21 +44,32 @@ public:
     bool ReadRecord(QStringList& values);
     // Moves over the next record without keeping its values.
     bool SkipRecord();
+    // After an unclosed quote: what the user is told, with the line it opened on; else empty.
+    const QString& Notice() const { return UnclosedNotice; }
+    // The line the last record read started on, from 1.
+    qint64 RecordLine() const { return RecordStartLine; }
 
     // From the first bytes of a file: UTF-16 or UTF-8 by their byte-order mark, else UTF-8 when
     // the bytes are valid UTF-8, else Windows-1252.
     static TTextEncoding DetectEncoding(const QByteArray& head);
-    // Comma, semicolon or tab: the one that splits the sample's records into the same number
-    // of values (more than one), the most values winning; comma when none does.
-    static QChar DetectDelimiter(const QString& sample);
+    // The same decision over the whole of a file read from its start: a file that is valid
+    // UTF-8 in its head but not further on is Windows-1252. Throws std::runtime_error on a
+    // read error.
+    static TTextEncoding DetectEncoding(QIODevice& device);
+    // Comma, semicolon or tab: of those that split every record of the sample into the same
+    // number of values (more than one) the comma, unless tabs give more values than commas, then
+    // the semicolon; when none does, the one giving the first record the most values; comma
+    // when none gives more than one. `cutShort`: the sample's last record may be incomplete.
+    static QChar DetectDelimiter(const QString& sample, bool cutShort = false);
     // The first record looks like column names: at least two records, every name filled in,
     // different and holding a letter, and either one of them is a known name or the names hold
     // no digit while a column below them mostly does.
     static bool LooksLikeHeader(const std::vector<QStringList>& records, const QStringList& knownNames);
     // Every record of a text (tests, previews).
     static std::vector<QStringList> SplitText(const QString& text, QChar delimiter, int maxRecords = -1);
-    // Detects the whole format from the head of a file.
-    static TDelimitedTextFormat DetectFormat(const QByteArray& head, const QStringList& knownNames);
+    // Detects the whole format from the head of a file (the encoding too, unless given).
+    static TDelimitedTextFormat DetectFormat(const QByteArray& head, const QStringList& knownNames,
+                                             std::optional<TTextEncoding> encoding = std::nullopt);
     // The head decoded as text (a byte-order mark dropped, an incomplete last character too).
     static QString DecodeHead(const QByteArray& head, TTextEncoding encoding);
 
@@ -59,6 +78,9 @@ private:
     bool Fill();
     bool Parse(QStringList* values);
     void EndValue(QStringList* values);
+    void CountLine() { ++Line; }
+    // Back to the start of the current record, which is read again under the old rule.
+    bool RewindUnclosed();
 
     enum class TState { tsValueStart, tsUnquoted, tsProtected, tsQuoted, tsQuotedQuote };
 
@@ -71,6 +93,15 @@ private:
     qsizetype Position = 0;
     bool AtEnd = false;
     bool SkipLineFeed = false; // the last line ended with CR: a LF right after it belongs to it
+
+    qsizetype RecordBegin = -1; // where the current record starts in Text, -1 when it cannot be read again
+    qint64 Line = 1;            // the line the parser is on
+    qint64 RecordStartLine = 1;
+    bool RecordStartSkipsLineFeed = false;
+    int QuotedLines = 0;
+    int QuotedCharacters = 0;
+    bool LineBreaksEndRecords = false; // after an unclosed quote
+    QString UnclosedNotice;
 
     QString Value;
     QString Raw;              // a quoted value as written, in case text follows its closing quote

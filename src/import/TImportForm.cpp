@@ -134,6 +134,7 @@ std::unique_ptr<TAddressTable> TImportForm::OpenFrameTable(const QString& databa
     QString error;
     auto table = TAddressTable::Open(databasePath, &error);
     if (!table) // the DBF import has always shown the same text
-        TUserPrompts::Current().Information(QStringLiteral("Unknown error. Unable to do ASCII import at this time"));
+        TUserPrompts::Current().Information(QStringLiteral("Unknown error. Unable to do ASCII import at this time") +
+                                            (error.isEmpty() ? QString() : u'\n' + error));
     return table;
 }

@@ -29,4 +29,6 @@ public:
     virtual void Prepare(TImportWriter& writer) = 0;
     virtual bool NextRecord() = 0;
     virtual void Transfer(TImportWriter& writer) = 0;
+    // What the end message adds about how the source was read (an unclosed quote), or empty.
+    virtual QString Notice() const { return {}; }
 };

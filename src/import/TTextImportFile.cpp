@@ -5,15 +5,27 @@
 #include <QFile>
 
 #include <algorithm>
+#include <stdexcept>
 
 bool TTextImportFile::Load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        Error = QStringLiteral("Unable to open the file %1: %2").arg(path, file.errorString());
         return false;
+    }
     Head = file.read(TDelimitedTextReader::HeadBytes);
     FilePath = path;
-    TextFormat = TDelimitedTextReader::DetectFormat(Head, TImportMatch::TargetNames(TImportMatch::TextTargets()));
+    // The encoding is decided from every byte: accents far down a sorted list count too.
+    file.seek(0);
+    TTextEncoding encoding = TTextEncoding::teUtf8;
+    try {
+        encoding = TDelimitedTextReader::DetectEncoding(file);
+    } catch (const std::runtime_error& error) {
+        Error = QStringLiteral("Unable to read the file %1: %2").arg(path, QString::fromLocal8Bit(error.what()));
+        return false;
+    }
+    TextFormat = TDelimitedTextReader::DetectFormat(Head, TImportMatch::TargetNames(TImportMatch::TextTargets()), encoding);
     DetectedHeader = TextFormat.HeaderLine;
     Split();
     return true;

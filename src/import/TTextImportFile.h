@@ -16,8 +16,10 @@ class TTextImportFile {
 public:
     static constexpr int SampleLines = 10;
 
-    // Reads the head of the file and detects its format; false when it cannot be read.
+    // Reads the head of the file and detects its format; false when it cannot be read, with
+    // ErrorText() saying why.
     bool Load(const QString& path);
+    const QString& ErrorText() const { return Error; }
     const QString& Path() const { return FilePath; }
     const TDelimitedTextFormat& Format() const { return TextFormat; }
     void SetFormat(const TDelimitedTextFormat& format);
@@ -41,6 +43,7 @@ private:
     void Split();
 
     QString FilePath;
+    QString Error;
     QByteArray Head;
     TDelimitedTextFormat TextFormat;
     bool DetectedHeader = false;

@@ -14,14 +14,14 @@ uint64_t TTextImportSource::CountRecords()
 {
     QFile counted(Path);
     if (!counted.open(QIODevice::ReadOnly))
-        throw TImportReadError(("cannot open " + Path).toStdString());
+        throw TImportReadError(("cannot open " + Path + ": " + counted.errorString()).toStdString());
     TDelimitedTextReader reader(counted, Format.Encoding, Format.Delimiter);
     uint64_t records = 0;
     try {
         while (reader.SkipRecord())
             ++records;
     } catch (const std::runtime_error& error) {
-        throw TImportReadError(error.what());
+        throw TImportReadError((Path + ": " + QString::fromLocal8Bit(error.what())).toStdString());
     }
     return Format.HeaderLine && records > 0 ? records - 1 : records;
 }
@@ -42,7 +42,7 @@ bool TTextImportSource::NextRecord()
         Started = true;
         return Reader->ReadRecord(Values);
     } catch (const std::runtime_error& error) {
-        throw TImportReadError(error.what());
+        throw TImportReadError((Path + ": " + QString::fromLocal8Bit(error.what())).toStdString());
     }
 }
 

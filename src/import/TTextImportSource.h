@@ -21,6 +21,7 @@ public:
     void Prepare(TImportWriter& writer) override;
     bool NextRecord() override;
     void Transfer(TImportWriter& writer) override;
+    QString Notice() const override { return Reader->Notice(); }
 
 private:
     QString Path;

@@ -8,7 +8,7 @@
 #include "data/TCp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "data/TSafeFileWriter.h"
 
 namespace {
 
@@ -105,8 +105,8 @@ bool TLLabelObjectFiler::ReadFile(const QString& fileName, QByteArray& bytes)
 
 void TLLabelObjectFiler::WriteFile(const QString& fileName, const QByteArray& bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // The layout that was there stays whole until the new one is on the disk.
+    if (!TSafeFileWriter::WriteWhole(fileName, bytes))
         throw TLStreamError(TLStreamError::CannotCreateFile(fileName), fileName);
 }
 

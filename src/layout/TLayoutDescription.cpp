@@ -1,5 +1,7 @@
 #include "TLayoutDescription.h"
 
+#include "data/TPrintableText.h"
+
 #include "TLBasePanel.h"
 #include "TLClassRegistry.h"
 #include "TLLabelObjectFiler.h"
@@ -28,11 +30,14 @@ QString ObjectLine(const TLObjectRecord& record)
             }
         }
         if (!isBound)
-            rest += u' ' + QString::fromLatin1(property.Name) + u'=' + property.Value.Display();
+            rest += u' ' + TPrintableText::Escaped(QString::fromLatin1(property.Name)) + u'=' +
+                    TPrintableText::Escaped(property.Value.Display());
     }
-    const QString name = TCp1252::Decode(std::string_view(record.Name.constData(), size_t(record.Name.size())));
+    // Names and values come from the file: a damaged one must not put control bytes on a terminal.
+    const QString name =
+        TPrintableText::Escaped(TCp1252::Decode(std::string_view(record.Name.constData(), size_t(record.Name.size()))));
     return QStringLiteral("%1 %2 at %3,%4 size %5x%6")
-               .arg(QString::fromLatin1(record.ClassName), name)
+               .arg(TPrintableText::Escaped(QString::fromLatin1(record.ClassName)), name)
                .arg(bounds[0])
                .arg(bounds[1])
                .arg(bounds[2])

@@ -1,5 +1,7 @@
 #include "TLayoutRender.h"
 
+#include "output/TPageImageBound.h"
+
 #include "TLLabelObjectFiler.h"
 #include "TLStreamError.h"
 #include "TLayoutDescription.h"
@@ -110,8 +112,20 @@ bool TLayoutRender::RenderPng(const QString& folder, QString* error, double dots
             *error = job.ErrorText();
         return false;
     }
+    QString refusal;
+    dotsPerInch = TPageImageBound::DotsPerInch(width, height, dotsPerInch, &refusal);
+    if (dotsPerInch <= 0) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     QImage image(std::max(1, width.ToPixels(dotsPerInch)), std::max(1, height.ToPixels(dotsPerInch)),
                  QImage::Format_RGB32);
+    if (image.isNull()) {
+        if (error)
+            *error = QStringLiteral("Not enough memory for a picture of %1 x %2 pixels").arg(image.width()).arg(image.height());
+        return false;
+    }
     image.setDotsPerMeterX(int(dotsPerInch / 0.0254));
     image.setDotsPerMeterY(int(dotsPerInch / 0.0254));
     {

@@ -4,11 +4,13 @@
 #include "TLetterMerge.h"
 #include "TLetterPageSettings.h"
 #include "TLetterRuler.h"
+#include "TLetterStore.h"
 #include "TParagraphProperties.h"
 #include "TRTFPreviewForm.h"
 #include "TSpellCheckDialog.h"
 #include "TSpellHighlighter.h"
 
+#include "data/TSafeFileWriter.h"
 #include "prompts/TUserPrompts.h"
 #include "richtext/TRichDocument.h"
 #include "richtext/TRtfReader.h"
@@ -102,7 +104,15 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
         FieldBox->setCurrentIndex(0);
     });
     connect(preview, &QPushButton::clicked, this, &TLetterDesign::PreviewClick);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        // A name the letter list cannot store would come back with "?" and could take the
+        // place of another letter's.
+        if (const QString refusal = TLetterStore::NameRefusal(DescriptionEdit->text()); !refusal.isEmpty()) {
+            TUserPrompts::Current().Information(refusal);
+            return;
+        }
+        accept();
+    });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Editor, &QTextEdit::cursorPositionChanged, this, &TLetterDesign::ShowPosition);
     connect(Editor, &QTextEdit::currentCharFormatChanged, this, &TLetterDesign::ShowCharacterFormat);
@@ -210,9 +220,9 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
     file->addAction(QStringLiteral("&Save as RTF"), this, [this, filter] {
         const QString path = TUserPrompts::Current().SaveFileName(QStringLiteral("Save as RTF"), QString(), filter);
         CommitToLetter();
-        QFile out(path);
-        if (!path.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(TRtfWriter::Write(Document)) < 0))
-            TUserPrompts::Current().Information(QStringLiteral("Cannot write %1").arg(path));
+        QString error;
+        if (!path.isEmpty() && !TSafeFileWriter::WriteWhole(path, TRtfWriter::Write(Document), &error))
+            TUserPrompts::Current().Information(error);
     });
     const auto readRtf = [filter](const QString& caption, TRichDocument& into) {
         const QString path = TUserPrompts::Current().OpenFileName(caption, QString(), filter);

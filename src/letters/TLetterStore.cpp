@@ -83,6 +83,24 @@ void TLetterStore::LoadRichText(TRichDocument& document) const { TRtfReader::Rea
 
 void TLetterStore::SaveRichText(const TRichDocument& document) { SetRtf(TRtfWriter::Write(document)); }
 
+QString TLetterStore::NameRefusal(const QString& name)
+{
+    QString unstorable;
+    for (const uint c : name.toUcs4()) {
+        bool lossy = false;
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        TCp1252::Encode(one, &lossy);
+        if (lossy && !unstorable.contains(one))
+            unstorable += one;
+    }
+    if (!unstorable.isEmpty())
+        return QStringLiteral("The letter name cannot hold %1: use only characters of the Windows-1252 character set.")
+            .arg(unstorable);
+    if (name.toUcs4().size() > DescriptionWidth)
+        return QStringLiteral("A letter name has at most %1 characters.").arg(DescriptionWidth);
+    return {};
+}
+
 QByteArray TLetterStore::PadRtf(const QByteArray& rtf) { return !rtf.isEmpty() && rtf.size() % 4 == 0 ? rtf + ' ' : rtf; }
 
 void TLetterStore::SetRtf(const QByteArray& rtf)
@@ -100,9 +118,20 @@ uint32_t TLetterStore::Append(const QString& description, const QByteArray& rtf)
 {
     xbase::DbfTable& table = Area->table();
     table.appendBlank();
-    SetDescription(description);
-    SetRtf(rtf);
-    table.commit();
+    try {
+        SetDescription(description);
+        SetRtf(rtf);
+        table.commit();
+    } catch (...) {
+        // A letter without its text would stand in the list under the name: it goes again.
+        try {
+            table.cancelAppend();
+            table.abandonUnstoredAppends();
+            table.commit();
+        } catch (...) {
+        }
+        throw;
+    }
     return table.recordNumber();
 }
 

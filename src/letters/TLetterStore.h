@@ -59,6 +59,9 @@ public:
     void Commit();
 
     static QByteArray PadRtf(const QByteArray& rtf);
+    // Why a name cannot be a letter's description (characters Windows-1252 cannot hold, which
+    // would be stored as "?" and make two names one; more than 50 characters), or empty.
+    static QString NameRefusal(const QString& name);
     // The key the tag compares: Windows-1252 upper case without trailing blanks.
     static QByteArray NameKey(const QString& name);
 

@@ -1,4 +1,5 @@
 #include "TFilePreview.h"
+#include "TPageImageBound.h"
 
 #include "TPagePainter.h"
 #include "settings/TScreenMetrics.h"
@@ -184,7 +185,9 @@ QImage TFilePreview::RenderPage(int pageNumber, double percent) const
     if (!Stream || pageNumber < 1 || pageNumber > PageCount())
         return {};
     const TDisplayList& page = Stream->Page(pageNumber);
-    const double dpi = PixelsPerInch * percent / 100.0;
+    const double dpi = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), PixelsPerInch * percent / 100.0);
+    if (dpi <= 0)
+        return {};
     QImage image(std::max(1, page.PageWidth().ToPixels(dpi)), std::max(1, page.PageHeight().ToPixels(dpi)),
                  QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMeter = int(std::lround(PixelsPerInch / 0.0254));

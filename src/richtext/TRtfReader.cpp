@@ -54,7 +54,9 @@ const std::unordered_map<std::string_view, TWordEntry>& Words()
         {"fi", {wFirstIndent}}, {"li", {wLeftIndent}}, {"ri", {wRightIndent}}, {"sb", {wSpaceBefore}},
         {"sa", {wSpaceAfter}}, {"sl", {wLineSpacing}}, {"slmult", {wLineMultiple}}, {"tx", {wTabPosition}},
         {"tqr", {wTabRight}}, {"tqc", {wTabCenter}}, {"tqdec", {wTabDecimal}}, {"tab", {wTab}},
-        {"line", {wLine}}, {"page", {wPage}}, {"pagebb", {wPageBreakBefore}}, {"paperw", {wPaperWidth}},
+        {"line", {wLine}}, {"page", {wPage}},
+        // A table reads as text: its cells apart by tabs, each row a paragraph.
+        {"cell", {wTab}}, {"nestcell", {wTab}}, {"row", {wPar}}, {"nestrow", {wPar}}, {"pagebb", {wPageBreakBefore}}, {"paperw", {wPaperWidth}},
         {"paperh", {wPaperHeight}}, {"pgwsxn", {wPaperWidth}}, {"pghsxn", {wPaperHeight}},
         {"margl", {wMarginLeft}}, {"margr", {wMarginRight}}, {"margt", {wMarginTop}}, {"margb", {wMarginBottom}},
         {"marglsxn", {wMarginLeft}}, {"margrsxn", {wMarginRight}}, {"margtsxn", {wMarginTop}},

@@ -1,11 +1,17 @@
 #include "TIniFile.h"
 
+#include "data/TSafeFileWriter.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QHash>
+#include <QMutex>
 #include <QStringConverter>
 #include <QTextStream>
 
 #include <optional>
+
+#include <sys/stat.h>
+#include <time.h>
 
 namespace {
 
@@ -72,11 +78,58 @@ int FindKey(const QStringList& lines, int heading, const QString& key)
     return -1;
 }
 
-} // namespace
+// The lines of every settings file read in this run, with the size and time of the file they
+// came from: a read parses the file again only when it changed on the disk, so a huge or often
+// read file costs one parse, and a change by another program is still seen.
+struct TFileStamp {
+    long long Size = -1;
+    long long Modified = 0; // nanoseconds
+    unsigned long long Inode = 0;
+    bool operator==(const TFileStamp&) const = default;
+};
 
-QStringList TIniFile::ReadLines() const
+struct TCachedLines {
+    TFileStamp Stamp;
+    long long ParsedAt = 0; // nanoseconds
+    QStringList Lines;
+};
+
+long long Now()
 {
-    QFile file(FilePath);
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// File times advance in coarse steps: a file changed shortly before it was parsed may change
+// again without its time moving, so such a parse is not trusted.
+constexpr long long TimeStep = 2000000000LL;
+
+bool Trusted(const TCachedLines& cached, const TFileStamp& stamp)
+{
+    return cached.Stamp == stamp && cached.ParsedAt - stamp.Modified > TimeStep;
+}
+
+std::optional<TFileStamp> StampOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return TFileStamp{static_cast<long long>(st.st_size),
+                      static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+                      static_cast<unsigned long long>(st.st_ino)};
+}
+
+QMutex CacheLock;
+QHash<QString, TCachedLines>& Cache()
+{
+    static QHash<QString, TCachedLines> cache;
+    return cache;
+}
+
+QStringList ParseFile(const QString& path)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QTextStream stream(&file);
@@ -88,20 +141,43 @@ QStringList TIniFile::ReadLines() const
     return lines;
 }
 
+} // namespace
+
+QStringList TIniFile::ReadLines() const
+{
+    const std::optional<TFileStamp> stamp = StampOf(FilePath);
+    if (!stamp)
+        return {};
+    {
+        QMutexLocker lock(&CacheLock);
+        const auto cached = Cache().constFind(FilePath);
+        if (cached != Cache().constEnd() && Trusted(*cached, *stamp))
+            return cached->Lines;
+    }
+    const long long parsedAt = Now();
+    QStringList lines = ParseFile(FilePath);
+    QMutexLocker lock(&CacheLock);
+    Cache().insert(FilePath, {*stamp, parsedAt, lines});
+    return lines;
+}
+
 void TIniFile::WriteLines(const QStringList& lines)
 {
-    QSaveFile file(FilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        throw TIniError(QStringLiteral("Unable to write the settings file %1: %2")
-                            .arg(FilePath, file.errorString()).toStdString());
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::Utf8);
+    QByteArray text;
     for (const QString& line : lines)
-        stream << line << '\n';
-    stream.flush();
-    if (!file.commit())
-        throw TIniError(QStringLiteral("Unable to write the settings file %1: %2")
-                            .arg(FilePath, file.errorString()).toStdString());
+        text += line.toUtf8() + '\n';
+    QString error;
+    if (!TSafeFileWriter::WriteWhole(FilePath, text, &error)) {
+        QMutexLocker lock(&CacheLock);
+        Cache().remove(FilePath);
+        throw TIniError(QStringLiteral("Unable to write the settings file %1: %2").arg(FilePath, error).toStdString());
+    }
+    const std::optional<TFileStamp> stamp = StampOf(FilePath);
+    QMutexLocker lock(&CacheLock);
+    if (stamp)
+        Cache().insert(FilePath, {*stamp, Now(), lines});
+    else
+        Cache().remove(FilePath);
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const

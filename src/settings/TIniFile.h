@@ -1,6 +1,7 @@
 // The settings file: sectioned "key=value" text with the rules the program's settings have
-// always had. The file is opened, read or written and closed for every operation, so two
-// windows never disagree about a value and nothing is lost when the program dies.
+// always had. Every operation looks at the file on the disk, so two windows never disagree
+// about a value and nothing is lost when the program dies; a file is parsed again only when
+// its size or time changed, so reading many settings from a large file stays cheap.
 //
 // - Sections and keys compare case-insensitively; surrounding blanks are ignored.
 // - Integers are written in decimal; a value longer than two characters beginning "0x"/"0X"
@@ -9,7 +10,8 @@
 // - Text reads up to 1023 characters.
 // - A missing file, section or key gives the default.
 // - A write keeps every other line of the file as it was and goes through a temporary file
-//   renamed into place; a write that fails throws TIniError naming the file.
+//   synced and renamed into place; a write that fails throws TIniError naming the file and
+//   leaves the old file as it was.
 #pragma once
 
 #include <QString>

@@ -1,9 +1,10 @@
 #include "TViredSpell.h"
 
+#include "data/TSafeFileWriter.h"
+
 #include "TSpellingAlphabet.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -116,10 +117,10 @@ const std::string& CandidateFirstLetters(unsigned char first)
 bool WriteDictionary(const QString& path, const TDictionaryFile& file, QString& error)
 {
     const std::string bytes = file.Serialize();
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes.data(), static_cast<qint64>(bytes.size())) >= 0 && out.commit())
+    QString cause;
+    if (TSafeFileWriter::WriteWhole(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), &cause))
         return true;
-    error = QStringLiteral("Cannot write the user dictionary %1: %2").arg(path, out.errorString());
+    error = QStringLiteral("Cannot write the user dictionary %1: %2").arg(path, cause);
     return false;
 }
 

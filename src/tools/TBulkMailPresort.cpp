@@ -1,9 +1,10 @@
 #include "TBulkMailPresort.h"
 
+#include "data/TSafeFileWriter.h"
+
 #include "data/TCp1252.h"
 #include "settings/TProgramFolder.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 #include <stdexcept>
@@ -94,9 +95,9 @@ void TBulkMailPresort::Save(const std::vector<std::string>& lines, const QString
     QByteArray text;
     for (const std::string& line : lines)
         text.append(line.data(), qsizetype(line.size())).append("\r\n");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    QString error;
+    if (!TSafeFileWriter::WriteWhole(path, text, &error))
+        throw std::runtime_error(error.toStdString());
 }
 
 std::optional<TPresortSummary> TBulkMailPresort::Run(TAddressTable& table, const TAdcTable& adc, const QString& path,

@@ -1,14 +1,19 @@
 #include "TCopyOutWriter.h"
 
+#include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
+#include "data/TSafeFileWriter.h"
 #include "data/TCp1252.h"
 #include "prompts/TUserPrompts.h"
 #include "xbase/CdxIndex.h"
 #include "xbase/DbfCreator.h"
+#include "xbase/DbfPaths.h"
+#include "xbase/WorkArea.h"
 #include "xbase/XbaseError.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
@@ -16,9 +21,52 @@
 
 namespace {
 
+// The path with every link and "." or ".." resolved, as far as it exists: a file that is not
+// there yet gets its folder resolved.
+QString ResolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
+}
+
+// Letter case ignored, as the table's own name rule has it.
 bool SamePath(const QString& a, const QString& b)
 {
-    return QFileInfo(a).absoluteFilePath().compare(QFileInfo(b).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+    return ResolvedPath(a).compare(ResolvedPath(b), Qt::CaseInsensitive) == 0 ||
+           QFileInfo(a).absoluteFilePath().compare(QFileInfo(b).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+}
+
+// The files beside a table named like it with one of `extensions`, whatever their letter case
+// (an index the engine named out.cdx belongs to out.dbf as much as out.CDX does).
+QStringList CompanionFiles(const QString& table, const QStringList& extensions)
+{
+    const QFileInfo info(table);
+    QStringList found;
+    const QStringList entries = info.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        for (const QString& extension : extensions)
+            if (entry.compare(info.completeBaseName() + u'.' + extension, Qt::CaseInsensitive) == 0 &&
+                entry.startsWith(info.completeBaseName()))
+                found << info.dir().filePath(entry);
+    return found;
+}
+
+// Where a table copy is built before it takes the target's place: beside it, with the same
+// extension so its memo and index files get the names the engine gives them.
+QString BuildPath(const QString& target)
+{
+    const QFileInfo info(target);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".saving.") + info.suffix());
+}
+
+void RemoveTableFiles(xbase::FileSystem& fs, const QString& table)
+{
+    for (const QString& file : CompanionFiles(table, {QStringLiteral("CDX"), QStringLiteral("FPT")}) + QStringList{table})
+        if (fs.exists(file.toStdString()))
+            fs.remove(file.toStdString());
 }
 
 // Walks the record set in its current order from the first record, then puts the record back.
@@ -53,6 +101,31 @@ void AppendQuoted(std::string& line, std::string_view value)
     line += '"';
 }
 
+// The copy gets the address table's 26 tags, so it opens with its orders like any table.
+void BuildTags(const std::string& path)
+{
+    auto area = xbase::WorkArea::open(xbase::FileSystem::native(), path, {.openIndex = false});
+    if (!TAddressFiles::BuildAddressTags(*area))
+        throw EErrorCopying("There was an error copying");
+    area->table().commit();
+}
+
+// The built copy takes the target's place: the target's own index and memo go whatever their
+// case, the new files are renamed to the names the engine gives the target's.
+void Install(xbase::FileSystem& fs, const QString& building, const QString& target)
+{
+    for (const QString& old : CompanionFiles(target, {QStringLiteral("CDX"), QStringLiteral("FPT")}))
+        fs.remove(old.toStdString());
+    const std::string from = building.toStdString();
+    const std::string to = target.toStdString();
+    for (const char* extension : {"FPT", "CDX"}) {
+        const std::string companion = xbase::dbfpaths::withExtension(from, extension);
+        if (fs.exists(companion))
+            fs.rename(companion, xbase::dbfpaths::withExtension(to, extension));
+    }
+    fs.rename(from, to);
+}
+
 } // namespace
 
 const QStringList& TCopyOutWriter::TextFields()
@@ -70,6 +143,8 @@ const QStringList& TCopyOutWriter::TableFields()
                                        "EMAIL",  "FAX",   "DATE",   "CODES", "USER1", "USER2", "TAG"};
     return fields;
 }
+
+bool TCopyOutWriter::IsOpenTable(const QString& target, const QString& tablePath) { return SamePath(target, tablePath); }
 
 bool TCopyOutWriter::AcceptTarget(TCopyKind kind, const QString& target, const QString& tablePath, bool overwriteConfirmed)
 {
@@ -95,14 +170,15 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
 {
     xbase::FileSystem& fs = xbase::FileSystem::native();
     xbase::DbfTable& source = table.Table();
-    const std::string path = target.toStdString();
+    // The copy is built under another name and takes the target's place only when whole: a
+    // failure leaves an existing target as it was and nothing half-made.
+    const QString building = BuildPath(target);
+    const std::string path = building.toStdString();
     uint32_t copied = 0;
     std::unique_ptr<xbase::DbfTable> out;
     try {
         source.commit();
-        const std::string index = path.substr(0, path.size() >= 3 ? path.size() - 3 : 0) + "CDX";
-        if (fs.exists(index))
-            fs.remove(index);
+        RemoveTableFiles(fs, building); // left by a copy that never ended
         xbase::DbfCreator::copyStructureOf(source).create(fs, path);
         out = xbase::DbfTable::open(fs, path);
         std::vector<std::pair<int, int>> fields; // source index, target index
@@ -135,11 +211,19 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
                 break;
         }
         out->close();
+        out.reset();
+        BuildTags(path);
+        Install(fs, building, target);
     } catch (const std::exception&) {
         const bool countsAgree = out ? out->recordCount() == copied : copied == 0;
         try {
             if (out)
                 out->close();
+        } catch (...) {
+        }
+        out.reset();
+        try {
+            RemoveTableFiles(fs, building);
         } catch (...) {
         }
         throw EErrorCopying(countsAgree ? "There was an error copying"
@@ -150,9 +234,13 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
 
 uint32_t TCopyOutWriter::CopyToText(TAddressTable& table, const QString& target, bool utf8WithHeader, const TToolProgress& progress)
 {
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written beside the target and renamed over it when whole: a failure leaves what was there.
+    std::unique_ptr<TSafeFileWriter> file;
+    try {
+        file = std::make_unique<TSafeFileWriter>(target);
+    } catch (const ESafeWriteError&) {
         throw EErrorCopying("Error copying - possibly Disk Full");
+    }
     xbase::DbfTable& source = table.Table();
     source.commit();
     std::vector<int> fields;
@@ -162,8 +250,11 @@ uint32_t TCopyOutWriter::CopyToText(TAddressTable& table, const QString& target,
     auto write = [&](bool force) {
         if (buffer.size() < (1u << 20) && !force)
             return;
-        if (file.write(buffer.data(), static_cast<qint64>(buffer.size())) != static_cast<qint64>(buffer.size()))
+        try {
+            file->Write(QByteArrayView(buffer.data(), static_cast<qsizetype>(buffer.size())));
+        } catch (const ESafeWriteError&) {
             throw EErrorCopying("Error copying - possibly Disk Full");
+        }
         buffer.clear();
     };
     if (utf8WithHeader) {
@@ -198,12 +289,13 @@ uint32_t TCopyOutWriter::CopyToText(TAddressTable& table, const QString& target,
                 break;
         }
     } catch (const xbase::XbaseError&) {
-        write(true); // the lines copied so far stay in the file
         throw EErrorCopying("Error copying - possibly Disk Full");
     }
     write(true);
-    if (!file.flush())
+    try {
+        file->Commit();
+    } catch (const ESafeWriteError&) {
         throw EErrorCopying("Error copying - possibly Disk Full");
-    file.close();
+    }
     return copied;
 }

@@ -4,9 +4,11 @@
 // so that every reader gets the value back). Text is Windows-1252 as the table holds it; the
 // UTF-8 form adds a header line of field names for spreadsheets.
 //
-// Contract: records copied before a stop or an error stay in the target. The target is
-// committed to disk once a second (a commit every few records would wait on the disk for each),
-// and its record count is checked after every record.
+// Contract: the copy is built under another name beside the target and takes its place only
+// when it is whole (a stop counts as whole: the records copied before it stay). After an error
+// an existing target is left byte for byte and nothing half-made stays beside it. A table copy
+// gets the 26 tags; the target's old index and memo files go whatever their letter case. The
+// copy is committed to disk once a second and its record count checked after every record.
 #pragma once
 
 #include "TToolProgress.h"
@@ -36,7 +38,9 @@ public:
     static const QStringList& TableFields();
 
     // The checks on a chosen name, with their messages and the overwrite question (asked only
-    // when `overwriteConfirmed` is false): true when the copy may go ahead.
+    // when `overwriteConfirmed` is false): true when the copy may go ahead. The open table is
+    // recognised through links and other spellings of its path too.
+    static bool IsOpenTable(const QString& target, const QString& tablePath);
     static bool AcceptTarget(TCopyKind kind, const QString& target, const QString& tablePath, bool overwriteConfirmed = false);
 
     // Both return the number of records copied. Errors: EErrorCopying with the message to show

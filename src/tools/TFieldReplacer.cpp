@@ -5,16 +5,23 @@
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
 #include "data/TXbaseLiteral.h"
+#include "xbase/TextCase.h"
 
 #include <stdexcept>
 
 namespace {
-// Upper case as the engine's UPPER() makes it: letter by letter, never changing the length.
+// Upper case as the engine's UPPER() makes it, with its Windows-1252 table: letter by letter,
+// never changing the length; µ, ƒ and ß have no capital there and stay as they are. A
+// character the table cannot hold stays too (it can match only itself).
 QString EngineUpper(const QString& text)
 {
     QString out = text;
-    for (QChar& c : out)
-        c = c.toUpper();
+    for (QChar& c : out) {
+        bool lossy = false;
+        const std::string byte = TCp1252::Encode(QString(c), &lossy);
+        if (!lossy && byte.size() == 1)
+            c = QChar(TCp1252::ToUnicode(xbase::TextCase::upper(static_cast<uint8_t>(byte[0]))));
+    }
     return out;
 }
 } // namespace
@@ -117,8 +124,17 @@ QString TFieldReplacer::ReplaceText(const QString& value, const QString& search,
     return out;
 }
 
-uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& options, const TToolProgress& progress)
+QString TFieldReplacer::FailureMessage(const QString& error, uint32_t changed)
 {
+    return error + QStringLiteral("\r\rReplaced %1 records before the error.").arg(changed);
+}
+
+uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& options, const TToolProgress& progress,
+                             uint32_t* changed)
+{
+    uint32_t ignored = 0;
+    uint32_t& count = changed ? *changed : ignored;
+    count = 0;
     const std::optional<QString> search = SearchCondition(options);
     if (!search)
         throw std::invalid_argument(TXbaseLiteral::RefusedMessage(options.Search).toStdString());
@@ -134,17 +150,19 @@ uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& option
     area.setCondition(TCp1252::Encode(condition));
     const std::vector<uint32_t> matches = walk.Members();
     xbase::DbfTable& rows = area.table();
-    uint32_t count = 0;
+    uint32_t visited = 0;
     for (const uint32_t recno : matches) {
-        rows.go(recno);
+        rows.go(recno); // posts the record before: only then does it count as changed
+        count = visited;
         const QString value = table.FieldText(options.Field);
         table.SetFieldText(options.Field, options.MatchingTextOnly
                                               ? ReplaceText(value, options.Search, options.Replacement, options.CaseSensitive)
                                               : options.Replacement);
-        ++count;
-        if (progress && !progress({recno, total, count}))
+        ++visited;
+        if (progress && !progress({recno, total, visited}))
             break;
     }
     rows.commit();
+    count = visited;
     return count;
 }

@@ -52,6 +52,11 @@ public:
     static QString ReplaceText(const QString& value, const QString& search, const QString& replacement, bool caseSensitive);
 
     // Runs the replacement; returns the number of records that matched. Throws
-    // std::invalid_argument (with the message to show) when the search text cannot be quoted.
-    static uint32_t Run(TAddressTable& table, const TReplaceOptions& options, const TToolProgress& progress = {});
+    // std::invalid_argument (with the message to show) when the search text cannot be quoted,
+    // and whatever the engine throws on a failed write; `changed` (when given) holds the
+    // records written so far in either case.
+    static uint32_t Run(TAddressTable& table, const TReplaceOptions& options, const TToolProgress& progress = {},
+                        uint32_t* changed = nullptr);
+    // The error and how many records were replaced before it, as the user reads them.
+    static QString FailureMessage(const QString& error, uint32_t changed);
 };

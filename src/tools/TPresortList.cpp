@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <stdexcept>
 
 TPresortList TPresortList::Load(const QString& path)
 {
@@ -12,6 +13,12 @@ TPresortList TPresortList::Load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return list;
+    if (file.size() > MaxFileBytes)
+        throw std::runtime_error(QStringLiteral("%1 holds %2 bytes, more than any presort list (%3 MB): run the presort again.")
+                                     .arg(path)
+                                     .arg(file.size())
+                                     .arg(MaxFileBytes >> 20)
+                                     .toStdString());
     // Read in blocks, so a damaged file with no line ends costs no more memory than its entries.
     constexpr qint64 kBlock = 1 << 16;
     QByteArray pending;

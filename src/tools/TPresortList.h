@@ -23,7 +23,11 @@ class TPresortList {
 public:
     static constexpr int MaxLineLength = 255;
 
-    // An empty list when the file does not exist or cannot be read.
+    // A list of every ZIP there is stays far below this; a larger file is no presort list.
+    static constexpr qint64 MaxFileBytes = 16 << 20;
+
+    // An empty list when the file does not exist or cannot be read. Throws std::runtime_error
+    // naming the file and its size when it is larger than MaxFileBytes.
     static TPresortList Load(const QString& path);
     static TPresortList FromText(const QByteArray& bytes);
 

@@ -139,15 +139,20 @@ void TSearchAndReplace::ReplaceClick()
     CancelButton->hide();
     StatusLabel->setText(QStringLiteral("Replacing Records "));
     Gauge->show();
+    uint32_t changed = 0;
+    bool finished = true;
     try {
-        Count = TFieldReplacer::Run(Table, options, Pump.Callback());
+        TFieldReplacer::Run(Table, options, Pump.Callback(), &changed);
     } catch (const std::exception& error) {
-        TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
+        finished = false;
+        TUserPrompts::Current().Information(TFieldReplacer::FailureMessage(QString::fromLocal8Bit(error.what()), changed));
     }
+    Count = changed;
     IsRunning = false;
     Gauge->hide();
     StatusLabel->setText(QStringLiteral("Replaced ") + QString::number(Count) + QStringLiteral(" records"));
-    TUserPrompts::Current().Information(QStringLiteral("Replacement done"));
+    if (finished) // only a run that went to its end is done
+        TUserPrompts::Current().Information(QStringLiteral("Replacement done"));
     accept();
 }
 

@@ -881,6 +881,30 @@ void DbfTable::appendBlank()
     currentIsNew_ = true;
 }
 
+void DbfTable::cancelAppend()
+{
+    if (!currentIsNew_)
+        return;
+    currentIsNew_ = false;
+    dirty_ = false;
+    --recordCount_;
+    setEof();
+}
+
+void DbfTable::abandonUnstoredAppends()
+{
+    cancelAppend();
+    if (recordCount_ == storedCount_ && appendBuffer_.empty())
+        return;
+    appendBuffer_.clear();
+    dirty_ = false;
+    recordCount_ = storedCount_;
+    headerDirty_ = true;
+    setEof();
+    for (auto* listener : listeners_)
+        listener->tableRewritten();
+}
+
 void DbfTable::commitRecord()
 {
     if (!dirty_)

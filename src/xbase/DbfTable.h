@@ -122,6 +122,12 @@ public:
     void putRecord(const uint8_t* bytes); // recordSize() bytes, delete flag first
     void setDeleted(bool flagged);
     void appendBlank();
+    // After a failed append: the new record not yet posted is dropped (its memo blocks stay
+    // unused), the cursor goes to the end. Nothing happens when the current record is not new.
+    void cancelAppend();
+    // After a failed commit: appended records that never reached the file are given up, so the
+    // table holds exactly what its file holds. Listeners hear that the table was rewritten.
+    void abandonUnstoredAppends();
 
     // --- whole table
     // Removes delete-flagged records for good; progress gets 0..100.

@@ -42,14 +42,15 @@ TEST_F(ImportEndToEnd, DelimitedTextWithNamesOrMappedColumns)
                                               "\"Lee; Jr\";Salem;\r\n");
     TRun run = Quorvane({"import", Table, named});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, "Import complete. Imported 2 records.\n");
+    EXPECT_EQ(run.Out, "encoding: UTF-8\ndelimiter: Semicolon\nheader: yes\nImport complete. Imported 2 records.\n");
     EXPECT_EQ(List("LNAME,CITY,PHONE"), "LNAME,CITY,PHONE\r\nM\u00fcller,K\u00f6ln,0221 1\r\nLee; Jr,Salem,\r\n");
 
     const QString plain = Write("plain.txt", "Zed\tOslo\tthis city name is far longer than thirty characters\n");
     run = Quorvane({"import", Table, plain, "--delimiter", "tab", "--no-header", "--map", "Field 1=LNAME", "--map",
                     "Field 3=city"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, "Import complete. Imported 1 records.\nvalues cut: 1\n");
+    EXPECT_EQ(run.Out, "encoding: UTF-8\ndelimiter: Tab\nheader: no\nImport complete. Imported 1 records.\n"
+                       "1 value was longer than its field and was cut.\n");
     EXPECT_TRUE(List("LNAME,CITY").endsWith("Zed,this city name is far longer t\r\n"));
     EXPECT_EQ(Quorvane({"check", Table}).Status, 0);
 }
@@ -120,6 +121,12 @@ TEST_F(ImportEndToEnd, ASourceThatCannotBeReadLeavesTheTableAsItWas)
         EXPECT_FALSE(run.Err.isEmpty());
     }
     EXPECT_TRUE(Quorvane({"import", Table, Table}).Err.contains("Cannot import a file to itself"));
+    // Why a file would not open is said, with the file's name.
+    const TRun missing = Quorvane({"import", Table, Folder.filePath("missing.csv")});
+    EXPECT_TRUE(missing.Err.contains("Unable to open the file " + Folder.filePath("missing.csv") + ": No such file"))
+        << missing.Err.toStdString();
+    const TRun broken = Quorvane({"import", Table, Folder.filePath("BROKEN.DBF")});
+    EXPECT_TRUE(broken.Err.contains("Unable to open the file " + Folder.filePath("BROKEN.DBF") + "\n")) << broken.Err.toStdString();
     EXPECT_EQ(List("LNAME"), before);
     EXPECT_EQ(Quorvane({"check", Table}).Status, 0);
 }

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -130,6 +131,30 @@ TEST_F(ToolCommandsEndToEnd, ExportWritesCsvOrDbfAndRefusesToOverwrite)
     const TRun none = Quorvane({"export", Table, "--csv", Folder.filePath("none.csv"), "--filter", "LNAME=\"Nobody\""});
     EXPECT_EQ(none.Status, 2);
     EXPECT_TRUE(none.Err.contains("No active records for current filter. Nothing to copy"));
+}
+
+// A memo pointer past the end of a damaged memo file fails "list"; "check" must say so too.
+TEST_F(ToolCommandsEndToEnd, CheckReadsEveryMemo)
+{
+    EXPECT_EQ(Quorvane({"check", Table}).Status, 0);
+    QString memoPath;
+    qint64 before = 0;
+    {
+        auto table = TAddressTable::Open(Table);
+        ASSERT_NE(table, nullptr);
+        memoPath = QString::fromStdString(table->Table().memoPath());
+        before = QFileInfo(memoPath).size();
+        table->Table().go(3);
+        table->SetMemo(QString(300, u'm'));
+        table->Close();
+    }
+    ASSERT_EQ(Quorvane({"check", Table}).Status, 0);
+    QFile(memoPath).resize(before + 16); // the memo's block header stays, its text is gone
+    for (const QStringList& check : {QStringList{"check", Table}, QStringList{"check", Table, "--raw"}}) {
+        const TRun run = Quorvane(check);
+        EXPECT_EQ(run.Status, 1) << check.join(' ').toStdString();
+        EXPECT_TRUE(run.Out.startsWith("record 3: Memo file ")) << run.Out.toStdString();
+    }
 }
 
 } // namespace

@@ -43,7 +43,8 @@ const TSplitCase splitCases[] = {
     {"Semicolons", "M\u00fcller;\"Stra\u00dfe 1; Hof\";Berlin", u';', {{"M\u00fcller", "Stra\u00dfe 1; Hof", "Berlin"}}},
     {"Tabs", "a\tb,c\t\"d\te\"", u'\t', {{"a", "b,c", "d\te"}}},
     {"RaggedRows", "a,b,c\nd\ne,f,g,h", u',', {{"a", "b", "c"}, {"d"}, {"e", "f", "g", "h"}}},
-    {"UnterminatedQuoteRunsToTheEnd", "a,\"b\nc", u',', {{"a", "b\nc"}}},
+    // A quote never closed holds no line breaks: every line stays a record.
+    {"UnterminatedQuoteKeepsItsLine", "a,\"b\nc", u',', {{"a", "\"b"}, {"c"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, SplitText, ::testing::ValuesIn(splitCases),

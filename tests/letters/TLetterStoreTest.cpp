@@ -96,3 +96,30 @@ TEST_F(TLetterStoreTest, AnUnreadableTableIsNeverReplaced)
 }
 
 } // namespace
+
+namespace {
+
+// A name stored with "?" in place of what the table cannot hold would come back changed and
+// could match another letter's; the limit counts characters as the reader sees them.
+TEST(TLetterStoreNames, UnstorableOrTooLongNamesAreRefused)
+{
+    struct TCase {
+        QString Name;
+        bool Accepted;
+    };
+    const std::vector<TCase> cases = {
+        {QStringLiteral("Caf\u00e9 \u20ac offer \u2013 \u201cspring\u201d"), true},
+        {QString(50, QChar(u'\u00e9')), true},
+        {QString(51, u'a'), false},
+        {QStringLiteral("Reminder \u2713"), false},
+        {QStringLiteral("\u041f\u0438\u0441\u044c\u043c\u043e"), false},
+        {QStringLiteral("Smile \U0001F600"), false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name.toStdString());
+        EXPECT_EQ(TLetterStore::NameRefusal(c.Name).isEmpty(), c.Accepted) << TLetterStore::NameRefusal(c.Name).toStdString();
+    }
+    EXPECT_TRUE(TLetterStore::NameRefusal(QStringLiteral("Reminder \u2713")).contains(u'\u2713'));
+}
+
+} // namespace

@@ -36,6 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         TTextCase{"surrogatePair", R"({\rtf1 \u-10179?\u-8704?})", QStringLiteral("\U0001F600")},
         TTextCase{"quoteWords", R"({\rtf1 \lquote a\rquote  \ldblquote b\rdblquote \emdash\endash\bullet})",
                   QStringLiteral("‘a’ “b”—–•")},
+        TTextCase{"tableCellsApart", R"({\rtf1 \trowd\cellx2000\cellx4000 Smith\cell Salem\cell\row Lee\cell Oslo\cell\row after})",
+                  "Smith" + Tab + "Salem" + Tab + "\nLee" + Tab + "Oslo" + Tab + "\nafter"},
         TTextCase{"unknownWordsSkipped", R"({\rtf1 \foo123 a\bar-5 b\zzz c})", "abc"},
         TTextCase{"starredDestinationSkipped", R"({\rtf1 a{\*\unknown hidden{\inner more}}b})", "ab"},
         TTextCase{"skippedDestinations",

@@ -1,6 +1,8 @@
 #include "settings/TIniFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -103,6 +105,37 @@ TEST_F(TIniFileTest, AWriteIntoAMissingFolderFails)
 {
     TIniFile ini(Folder.filePath("no/such/folder/QUORVA.ini"));
     EXPECT_THROW(ini.WriteString("Misc", "GlobalTagId", "X"), TIniError);
+}
+
+} // namespace
+
+namespace {
+
+// A large settings file is parsed once, not once per setting; a change on the disk, even one
+// that keeps the file's size, is still seen by the next read.
+TEST_F(TIniFileTest, ALargeFileIsParsedOnceAndChangesAreStillSeen)
+{
+    QByteArray text = "[Misc]\nValue=first\n[Filler]\n";
+    for (int i = 0; i < 200000; ++i)
+        text += "Key" + QByteArray::number(i) + "=some value to fill the file\n";
+    WriteFile(text);
+    {
+        QFile file(Path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    const TIniFile settings(Path);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 500; ++i)
+        ASSERT_EQ(settings.ReadString("misc", "value", {}), "first");
+    EXPECT_LT(timer.elapsed(), 20000) << "every read parsed the file again";
+
+    text.replace("Value=first", "Value=other"); // the same size
+    WriteFile(text);
+    EXPECT_EQ(settings.ReadString("Misc", "Value", {}), "other");
+    TIniFile(Path).WriteString("Misc", "Value", "third");
+    EXPECT_EQ(settings.ReadString("Misc", "Value", {}), "third");
 }
 
 } // namespace

@@ -4,7 +4,11 @@
 
 #include "data/TCp1252.h"
 #include "tools/TCopyOutWriter.h"
+#include "xbase/CdxIndex.h"
 #include "xbase/DbfTable.h"
+#include "xbase/WorkArea.h"
+
+#include <QDir>
 
 #include <QFile>
 
@@ -74,9 +78,7 @@ TEST_F(CopyOutWriterTest, DbfCopyKeepsFieldsMemosAndOrder)
     people.push_back({{"LNAME", "Deleted"}, {"ISDEL", ""}});
     Create(people);
     const QString target = Home.filePath("COPY.DBF");
-    QFile(Home.filePath("COPY.CDX")).open(QIODevice::WriteOnly); // a stale index of an older copy
     EXPECT_EQ(TCopyOutWriter::CopyToDbf(*Table, target), 45u);
-    EXPECT_FALSE(QFile::exists(Home.filePath("COPY.CDX")));
 
     auto copy = xbase::DbfTable::open(xbase::FileSystem::native(), target.toStdString());
     ASSERT_EQ(copy->recordCount(), 45u);
@@ -90,6 +92,57 @@ TEST_F(CopyOutWriterTest, DbfCopyKeepsFieldsMemosAndOrder)
     EXPECT_EQ(copy->text(copy->fieldIndex("ISDEL")), "");
     copy->go(44);
     EXPECT_EQ(copy->memoText(copy->fieldIndex("MEMO")), "three");
+}
+
+// The engine names a table's index and memo in its extension's case: exporting over out.dbf
+// must not leave out.cdx of an older copy behind (nor OUT.FPT of a hand-made one), and the
+// new copy opens with its own 26 tags in the right order.
+TEST_F(CopyOutWriterTest, CopyOverAnOlderCopyGetsItsOwnIndex)
+{
+    std::vector<TRecordValues> first = {{{"LNAME", "Zed"}}, {{"LNAME", "Young"}}, {{"LNAME", "Xu"}}};
+    Create(first);
+    const QString target = Home.filePath("out.dbf");
+    ASSERT_EQ(TCopyOutWriter::CopyToDbf(*Table, target), 3u);
+    ASSERT_TRUE(QFile::exists(Home.filePath("out.cdx")));
+    QFile stray(Home.filePath("out.FPT"));
+    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+    stray.write("not a memo file");
+    stray.close();
+
+    Table->Close();
+    std::vector<TRecordValues> second;
+    for (int i = 0; i < 45; ++i)
+        second.push_back({{"LNAME", QString("Name%1").arg(i, 2, 10, QChar('0'))}, {"MEMO", "m"}});
+    Create(second);
+    ASSERT_EQ(TCopyOutWriter::CopyToDbf(*Table, target), 45u);
+    EXPECT_FALSE(QFile::exists(Home.filePath("out.FPT")));
+    EXPECT_EQ(QDir(Home.path()).entryList({"out.*", "OUT.*"}, QDir::Files), (QStringList{"out.cdx", "out.dbf", "out.fpt"}));
+
+    auto copy = xbase::WorkArea::open(xbase::FileSystem::native(), target.toStdString());
+    ASSERT_NE(copy->index(), nullptr);
+    EXPECT_EQ(copy->index()->tagCount(), 26u);
+    EXPECT_TRUE(copy->checkIndex().empty());
+    copy->setOrder(copy->tagNumber("LNAME"));
+    copy->table().goTop();
+    EXPECT_EQ(copy->table().text(copy->table().fieldIndex("LNAME")), "Name00");
+    EXPECT_EQ(copy->table().recordCount(), 45u);
+}
+
+// The open table is refused however its path is spelt, and the refusal leaves no file behind.
+TEST_F(CopyOutWriterTest, TheOpenTableIsRefusedThroughLinksAndOtherSpellings)
+{
+    Create({{{"LNAME", "A"}}});
+    const QString link = Home.filePath("link.dbf");
+    ASSERT_TRUE(QFile::link(TablePath(), link));
+    const QString dotted = TProgramFolder::DataFolder() + "../DATA/./add0001.dbf";
+    for (const QString& target : {link, dotted}) {
+        SCOPED_TRACE(target.toStdString());
+        Prompts.Clear();
+        EXPECT_FALSE(TCopyOutWriter::AcceptTarget(TCopyKind::ckDbf, target, TablePath(), true));
+        EXPECT_EQ(Prompts.Texts(), QStringList{"Cannot copy a file to itself!"});
+    }
+    EXPECT_FALSE(QFile::exists(TProgramFolder::DataFolder() + "add0001.dbf"));
+    EXPECT_TRUE(QDir(TProgramFolder::DataFolder()).entryList({"*.saving*"}).isEmpty());
 }
 
 TEST_F(CopyOutWriterTest, StoppedCopyKeepsTheRecordsWritten)

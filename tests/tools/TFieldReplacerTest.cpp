@@ -107,3 +107,45 @@ TEST_F(FieldReplacerTest, RecordConditionNarrowsAndLongResultsAreCut)
 }
 
 } // namespace
+
+namespace {
+
+// µ, ƒ and ß have no capital in the table's character set: ignoring case, they match only
+// themselves, as the engine's UPPER() compares the field.
+TEST_F(ToolsTestTable, IgnoringCaseUsesTheTablesUpperCase)
+{
+    Create({{{"ORG", "5 \u00b5m Optics"}}, {{"ORG", "5 Mm Optics"}}, {{"ORG", "\u0192 Finance"}},
+            {{"ORG", "F Finance"}}, {{"ORG", "Stra\u00dfe"}}, {{"ORG", "STRASSE"}}, {{"ORG", "m\u00fcller"}}});
+    Table->SetOrderTag(QString());
+    struct TCase {
+        QString Search;
+        bool Contains;
+        QString Org; // the ORG of the one record replaced
+    };
+    const std::vector<TCase> cases = {{QStringLiteral("\u00b5M"), true, "5 \u00b5m Optics"},
+                                      {QStringLiteral("\u0192 fin"), false, "\u0192 Finance"},
+                                      {QStringLiteral("stra\u00df"), false, "Stra\u00dfe"},
+                                      {QStringLiteral("M\u00dcLLER"), false, "m\u00fcller"}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Search.toStdString());
+        TReplaceOptions o;
+        o.Field = "ORG";
+        o.Search = c.Search;
+        o.Replacement = "X";
+        o.Contains = c.Contains;
+        o.CaseSensitive = false;
+        o.MatchingTextOnly = true;
+        QStringList before = Column("ORG");
+        EXPECT_EQ(TFieldReplacer::Run(*Table, o), 1u);
+        const QStringList after = Column("ORG");
+        int changed = 0;
+        for (qsizetype i = 0; i < before.size(); ++i)
+            if (before[i] != after[i]) {
+                ++changed;
+                EXPECT_EQ(before[i], c.Org);
+            }
+        EXPECT_EQ(changed, 1);
+    }
+}
+
+} // namespace

@@ -55,3 +55,27 @@ TEST_F(TPresortListRoundTrip, ReadsBackWhatThePresortWrote)
 }
 
 } // namespace
+
+namespace {
+
+// No list of every ZIP there is comes near the bound; a file past it is refused by name and
+// size before any of it is read.
+TEST(TPresortListBound, AFileNoListCanBeIsRefused)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("PRESORT.PSL");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(TPresortList::MaxFileBytes));
+    file.close();
+    EXPECT_NO_THROW(TPresortList::Load(path));
+    ASSERT_TRUE(file.resize(TPresortList::MaxFileBytes + 1));
+    try {
+        TPresortList::Load(path);
+        FAIL() << "read";
+    } catch (const std::runtime_error& error) {
+        EXPECT_TRUE(QString(error.what()).startsWith(path + " holds 16777217 bytes")) << error.what();
+    }
+}
+
+} // namespace
