@@ -1,6 +1,7 @@
 #include "TLabelCommands.h"
 #include "TCommandLine.h"
 #include "TConsolePrompts.h"
+#include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TCsv.h"
@@ -137,6 +138,8 @@ int AddLabelSetup(const QStringList& arguments, QTextStream& out, QTextStream& e
 
 struct TLabelsArguments {
     TRecordSetOptions Records;
+    TPrintOptions Choice; // --choice and --recno only; labels read their own targets
+    bool MaskGiven = false;
     QString SetupName, SetupFile, TemplateName, Mask, CalibrationPrinter, Pdf, Printer, PngFolder;
     bool Presort = false;
     int Skip = 0;
@@ -162,6 +165,8 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
         if (a.Records.Take(command, arguments, i))
             continue;
         const QString& option = arguments[i];
+        if ((option == QLatin1String("--choice") || option == QLatin1String("--recno")) && a.Choice.Take(arguments, i))
+            continue;
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
                 throw TUsageError(("labels: " + option + " needs a value").toStdString());
@@ -178,8 +183,10 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
         else if (option == QLatin1String("--skip")) {
             a.Skip = Number(option, value(), 0, TLabelPositionMask::MaximumPositions - 1);
             skipGiven = true;
-        } else if (option == QLatin1String("--mask"))
+        } else if (option == QLatin1String("--mask")) {
             a.Mask = value();
+            a.MaskGiven = true;
+        }
         else if (option == QLatin1String("--per-record"))
             a.PerRecord = Number(option, value(), 1, 99);
         else if (option == QLatin1String("--calibration"))
@@ -203,8 +210,13 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
     if (a.SetupName.isEmpty() == (a.SetupFile.isEmpty() && a.TemplateName.isEmpty()) ||
         a.SetupFile.isEmpty() != a.TemplateName.isEmpty())
         throw TUsageError("labels: give --setup DESC, or --setup-file FILE.L with --template TEMPLATE");
-    if (skipGiven && !a.Mask.isEmpty())
+    if (skipGiven && a.MaskGiven)
         throw TUsageError("labels: give --skip or --mask, not both");
+    if (a.MaskGiven && a.Mask.trimmed().isEmpty())
+        throw TUsageError("labels: nothing to print: --mask names no position");
+    if ((a.Choice.Choice == QLatin1String("current") || a.Choice.Choice == QLatin1String("from-current")) &&
+        a.Choice.RecordNumber == 0)
+        throw TUsageError(("labels: --choice " + a.Choice.Choice + " needs --recno N").toStdString());
     if (a.Pdf.isEmpty() == a.Printer.isEmpty())
         throw TUsageError("labels: give one of --pdf FILE or --printer NAME");
     return a;
@@ -220,8 +232,10 @@ std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
         for (const TLabelSetup& setup : setups->Setups()) {
             if (setup.Description.trimmed().compare(a.SetupName.trimmed(), Qt::CaseInsensitive) != 0)
                 continue;
-            const QString file = TProgramFolder::SysdataFolder() + setup.LayoutFile.trimmed();
-            if (setup.LayoutFile.trimmed().isEmpty() || !QFileInfo::exists(file))
+            if (setup.LayoutFile.isEmpty())
+                throw std::runtime_error("Label definition file has been removed from the sysdata directory");
+            const QString file = TLabelSetups::LayoutPath(setup); // a name outside the rule is refused
+            if (!QFileInfo::exists(file))
                 throw std::runtime_error("Label definition file has been removed from the sysdata directory");
             return {setup.Stock, file};
         }
@@ -276,8 +290,14 @@ int Labels(const QStringList& arguments, QTextStream& out)
     if (a.Skip >= stock.Positions())
         throw TUsageError("labels: --skip leaves no position of the first sheet");
 
-    std::unique_ptr<TAddressTable> table = a.Records.Open(out);
+    std::unique_ptr<TAddressTable> table = a.Records.OpenForPrinting(out);
     table->SetExtraFields(true);
+    a.Choice.Position(*table);
+    bool fromCurrent = false;
+    const TRecordChoice::TRecords records = a.Choice.Records(a.Records.Filtered(), &fromCurrent);
+    const TRecordChoice choice(*table, TRecordChoice::TPrintout::Labels, records, fromCurrent);
+    // "Only current record" clears presort, as the window does.
+    const bool presort = a.Presort && records != TRecordChoice::TRecords::OnlyCurrent;
     TLAddressDataSource data(*table);
     TLLabelPanel panel;
     panel.DataSet = &data;
@@ -285,17 +305,16 @@ int Labels(const QStringList& arguments, QTextStream& out)
 
     TLabelPrintOptions options;
     options.Stock = stock;
-    options.Mask = a.Mask.isEmpty() ? TLabelPositionMask(stock) : TLabelPositionMask::FromText(stock, a.Mask);
+    options.Mask = a.MaskGiven ? TLabelPositionMask::FromText(stock, a.Mask) : TLabelPositionMask(stock);
     options.SkipPositions = a.Skip;
     options.LabelsPerRecord = a.PerRecord;
     QTemporaryDir presortFolder;
-    if (a.Presort) {
+    if (presort) {
         // The run's own list, so the window's PRESORT.PSL is left alone.
         options.Presort = true;
         options.PresortListPath = presortFolder.filePath(QLatin1String(TBulkMailPresort::ListFileName));
         TBulkMailPresort::Run(*table, TAdcTable::Load(), options.PresortListPath);
     }
-    table->Table().goTop();
     TLabelPrinter printer(panel, *table, options);
 
     const QString target = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
@@ -325,7 +344,13 @@ int Labels(const QStringList& arguments, QTextStream& out)
             throw std::runtime_error(("No printer named " + target).toStdString());
         if (!RunLabelJob(job, printer, stock, &error))
             throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
-        const int from = a.FromPage == 0 ? 1 : std::min(a.FromPage, pages.PageCount());
+        if (a.FromPage > pages.PageCount())
+            throw std::runtime_error(QStringLiteral("nothing to print: --pages %1-%2 starts past the last page (%3)")
+                                         .arg(a.FromPage)
+                                         .arg(a.ToPage)
+                                         .arg(pages.PageCount())
+                                         .toStdString());
+        const int from = a.FromPage == 0 ? 1 : a.FromPage;
         const int to = a.FromPage == 0 ? pages.PageCount() : std::min(a.ToPage, pages.PageCount());
         if (!a.PngFolder.isEmpty())
             WritePagePngs(pages, from, to, a.PngFolder);
