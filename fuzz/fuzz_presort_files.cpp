@@ -30,6 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!same || !(*same == *entry) || entry->Text.isEmpty() || entry->Text.size() > TPresortList::MaxLineLength ||
             entry->Text.contains(u'\n') || entry->Text.contains(u'\r') || entry->Separator != TPresortList::IsSeparator(entry->Text))
             __builtin_trap();
+        // Trailing blanks go, except within a ZIP line's first five characters (its key).
+        const bool trailingBlank = entry->Text.back() == u' ' || entry->Text.back() == u'\t';
+        if (trailingBlank && (entry->Separator || entry->Text.size() > TPresortList::ZipLength))
+            __builtin_trap();
     }
     try {
         const TAdcTable table = TAdcTable::Parse(QString::fromUtf8(bytes));

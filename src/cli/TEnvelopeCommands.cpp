@@ -145,6 +145,8 @@ TEnvelopeSize LoadEnvelope(const TEnvelopeOptions& options, TEnvelopePanel& pane
     const std::optional<TEnvelopeSetup> setup = setups->FindByDescription(options.Setup);
     if (!setup)
         throw Error(QStringLiteral("there is no envelope setup \"%1\" (see setups envelopes)").arg(options.Setup));
+    if (const QString problem = setup->SizeProblem(); !problem.isEmpty())
+        throw Error(problem);
     if (!setup->Size().Known())
         throw Error(QLatin1String(TEnvelopeForm::UnknownSizeText));
     TEnvelopeForm::LoadLayout(panel, *setup);
@@ -210,13 +212,8 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
     TEnvelopePanel panel;
     const TEnvelopeSize size = LoadEnvelope(options, panel);
 
-    QString filterInForce;
-    auto table = options.RecordSet.Open(out, options.Order, &filterInForce);
-    const bool filtered = !options.RecordSet.Filter.isEmpty() || options.RecordSet.UsesEntries();
-    if (filtered && (filterInForce.isEmpty() || table->Count() == 0))
-        throw Error(QStringLiteral("the filter matches no records: no envelopes to print"));
-    if (table->Count() == 0)
-        throw Error(QStringLiteral("the record set is empty: no envelopes to print"));
+    auto table = options.RecordSet.OpenForPrinting(out, options.Order);
+    const bool filtered = options.RecordSet.Filtered();
     options.Print.Position(*table);
     table->SetExtraFields(true);
 
@@ -249,6 +246,7 @@ int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& 
                                    TInches(job.PageSize().size(QPageSize::Inch).height()));
         preview.SetOrientation(job.Orientation());
         form.SetPreviewing(true);
+        form.SetPrintableAreaOf(job);
         form.Run(preview, [](TBaseReport& report) { report.Execute(); });
         WritePictures(pages, options.Print.PreviewFolder);
     }

@@ -3,6 +3,7 @@
 #include "output/TPageImageBound.h"
 #include "TCommandLine.h"
 #include "prompts/TConsolePrompts.h"
+#include "TPrintOptions.h"
 #include "TRecordSetOptions.h"
 
 #include "data/TCsv.h"
@@ -136,6 +137,8 @@ int AddLabelSetup(const QStringList& arguments, QTextStream& out, QTextStream& e
 
 struct TLabelsArguments {
     TRecordSetOptions Records;
+    TPrintOptions Choice; // --choice and --recno only; labels read their own targets
+    bool MaskGiven = false;
     QString SetupName, SetupFile, TemplateName, Mask, CalibrationPrinter, Pdf, Printer, PngFolder;
     bool Presort = false;
     int Skip = 0;
@@ -161,6 +164,8 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
         if (a.Records.Take(command, arguments, i))
             continue;
         const QString& option = arguments[i];
+        if ((option == QLatin1String("--choice") || option == QLatin1String("--recno")) && a.Choice.Take(arguments, i))
+            continue;
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
                 throw TUsageError::NeedsValue(option);
@@ -177,8 +182,10 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
         else if (option == QLatin1String("--skip")) {
             a.Skip = Number(option, value(), 0, TLabelPositionMask::MaximumPositions - 1);
             skipGiven = true;
-        } else if (option == QLatin1String("--mask"))
+        } else if (option == QLatin1String("--mask")) {
             a.Mask = value();
+            a.MaskGiven = true;
+        }
         else if (option == QLatin1String("--per-record"))
             a.PerRecord = Number(option, value(), 1, 99);
         else if (option == QLatin1String("--calibration"))
@@ -202,8 +209,13 @@ TLabelsArguments ReadLabelsArguments(const QStringList& arguments)
     if (a.SetupName.isEmpty() == (a.SetupFile.isEmpty() && a.TemplateName.isEmpty()) ||
         a.SetupFile.isEmpty() != a.TemplateName.isEmpty())
         throw TUsageError("labels: give --setup DESC, or --setup-file FILE.L with --template TEMPLATE");
-    if (skipGiven && !a.Mask.isEmpty())
+    if (skipGiven && a.MaskGiven)
         throw TUsageError("labels: give --skip or --mask, not both");
+    if (a.MaskGiven && a.Mask.trimmed().isEmpty())
+        throw TUsageError("labels: nothing to print: --mask names no position");
+    if ((a.Choice.Choice == QLatin1String("current") || a.Choice.Choice == QLatin1String("from-current")) &&
+        a.Choice.RecordNumber == 0)
+        throw TUsageError(("labels: --choice " + a.Choice.Choice + " needs --recno N").toStdString());
     if (a.Pdf.isEmpty() == a.Printer.isEmpty())
         throw TUsageError("labels: give one of --pdf FILE or --printer NAME");
     return a;
@@ -219,8 +231,10 @@ std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
         for (const TLabelSetup& setup : setups->Setups()) {
             if (setup.Description.trimmed().compare(a.SetupName.trimmed(), Qt::CaseInsensitive) != 0)
                 continue;
-            const QString file = TProgramFolder::SysdataFolder() + setup.LayoutFile.trimmed();
-            if (setup.LayoutFile.trimmed().isEmpty() || !QFileInfo::exists(file))
+            if (setup.LayoutFile.isEmpty())
+                throw std::runtime_error("Label definition file has been removed from the sysdata directory");
+            const QString file = TLabelSetups::LayoutPath(setup); // a name outside the rule is refused
+            if (!QFileInfo::exists(file))
                 throw std::runtime_error("Label definition file has been removed from the sysdata directory");
             return {setup.Stock, file};
         }
@@ -278,8 +292,14 @@ int Labels(const QStringList& arguments, QTextStream& out)
     if (a.Skip >= stock.Positions())
         throw TUsageError("labels: --skip leaves no position of the first sheet");
 
-    std::unique_ptr<TAddressTable> table = a.Records.Open(out);
+    std::unique_ptr<TAddressTable> table = a.Records.OpenForPrinting(out);
     table->SetExtraFields(true);
+    a.Choice.Position(*table);
+    bool fromCurrent = false;
+    const TRecordChoice::TRecords records = a.Choice.Records(a.Records.Filtered(), &fromCurrent);
+    const TRecordChoice choice(*table, TRecordChoice::TPrintout::Labels, records, fromCurrent);
+    // "Only current record" clears presort, as the window does.
+    const bool presort = a.Presort && records != TRecordChoice::TRecords::OnlyCurrent;
     TLAddressDataSource data(*table);
     TLLabelPanel panel;
     panel.DataSet = &data;
@@ -287,17 +307,16 @@ int Labels(const QStringList& arguments, QTextStream& out)
 
     TLabelPrintOptions options;
     options.Stock = stock;
-    options.Mask = a.Mask.isEmpty() ? TLabelPositionMask(stock) : TLabelPositionMask::FromText(stock, a.Mask);
+    options.Mask = a.MaskGiven ? TLabelPositionMask::FromText(stock, a.Mask) : TLabelPositionMask(stock);
     options.SkipPositions = a.Skip;
     options.LabelsPerRecord = a.PerRecord;
     QTemporaryDir presortFolder;
-    if (a.Presort) {
+    if (presort) {
         // The run's own list, so the window's PRESORT.PSL is left alone.
         options.Presort = true;
         options.PresortListPath = presortFolder.filePath(QLatin1String(TBulkMailPresort::ListFileName));
         TBulkMailPresort::Run(*table, TAdcTable::Load(), options.PresortListPath);
     }
-    table->Table().goTop();
     TLabelPrinter printer(panel, *table, options);
 
     const QString target = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
@@ -327,7 +346,13 @@ int Labels(const QStringList& arguments, QTextStream& out)
             throw std::runtime_error(("No printer named " + target).toStdString());
         if (!RunLabelJob(job, printer, stock, &error))
             throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
-        const int from = a.FromPage == 0 ? 1 : std::min(a.FromPage, pages.PageCount());
+        if (a.FromPage > pages.PageCount())
+            throw std::runtime_error(QStringLiteral("nothing to print: --pages %1-%2 starts past the last page (%3)")
+                                         .arg(a.FromPage)
+                                         .arg(a.ToPage)
+                                         .arg(pages.PageCount())
+                                         .toStdString());
+        const int from = a.FromPage == 0 ? 1 : a.FromPage;
         const int to = a.FromPage == 0 ? pages.PageCount() : std::min(a.ToPage, pages.PageCount());
         if (!a.PngFolder.isEmpty())
             WritePagePngs(pages, from, to, a.PngFolder);
@@ -368,6 +393,7 @@ void TLabelCommands::Register()
     TCommandLine::Register(
         {QStringLiteral("labels"),
          {QStringLiteral("labels TABLE (--setup DESC | --setup-file FILE.L --template TEMPLATE) [record-set options] "
+                         "[--choice all|filter|current|from-current] [--recno N] "
                          "[--presort] [--skip N | --mask POSITIONS] [--per-record N] [--calibration PRINTER] "
                          "(--pdf FILE | --printer NAME) [--preview-png DIR] [--pages A-B]")},
          QStringLiteral("print labels on a label setup"),
@@ -375,7 +401,8 @@ void TLabelCommands::Register()
                         "positions used on every sheet, --per-record 1-99, --presort prints in presort order with "
                         "separator labels (records it cannot presort last, under \"** Not presorted\"), "
                         "--calibration applies a printer's stored calibration (a printer given with --printer has "
-                        "its own applied), --pages prints only pages A to B. Prints \"labels: N, sheets: S\"."),
+                        "its own applied), --pages prints only pages A to B, --choice and --recno as for letters merge "
+                        "(\"Only current record\" also clears presort). Prints \"labels: N, sheets: S\"."),
          {TOptionGroup::ogRecordSet},
          [](const QStringList& a, QTextStream& o, QTextStream& e) {
              return RunCommand(QStringLiteral("labels"), o, e, [&] { return Labels(a, o); });

@@ -222,15 +222,12 @@ int Merge(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const TMergeOptions options = ParseMerge(arguments);
     TRichDocument letter;
     LoadLetter(options, letter);
-    auto table = options.RecordSet.Open(out, options.Order);
-    if (table->Count() == 0)
-        throw Error(QStringLiteral("the record set is empty: no letters to print"));
+    auto table = options.RecordSet.OpenForPrinting(out, options.Order);
     options.Print.Position(*table);
     TPrinterSelection printers;
     options.Print.SelectPrinter(printers);
 
-    const bool filtered = !options.RecordSet.Filter.isEmpty() || !options.RecordSet.Queries.isEmpty() ||
-                          options.RecordSet.Tagged || options.RecordSet.Reverse;
+    const bool filtered = options.RecordSet.Filtered();
     TLetterPrintJob job(*table, letter, printers);
     bool fromCurrent = false;
     const TRecordChoice::TRecords records = options.Print.Records(filtered, &fromCurrent);

@@ -33,7 +33,7 @@ int Presort(const QStringList& arguments, QTextStream& out)
     options.Check(command);
     // A damaged ADC table stops the run before the records are read.
     const TAdcTable adc = TAdcTable::Load();
-    auto table = options.Open(out);
+    auto table = options.OpenForPrinting(out);
     if (listPath.isEmpty())
         listPath = TBulkMailPresort::ListPath();
     const auto summary = TBulkMailPresort::Run(*table, adc, listPath);
@@ -83,7 +83,7 @@ int ZipCount(const QStringList& arguments, QTextStream& out)
     if (int(csv) + int(!pdf.isEmpty()) + int(!printer.isEmpty()) != 1)
         throw TUsageError("zip-count: give one of --csv, --pdf FILE or --printer NAME");
 
-    auto table = options.Open(out);
+    auto table = options.OpenForPrinting(out);
     TZipTally tally(TZipTally::TRule::zrCount);
     tally.Read(*table);
     if (csv) {

@@ -53,9 +53,9 @@ TRecordChoice::TRecords TPrintOptions::Records(bool filtered, bool* startFromCur
         return TRecords::All;
     if (Choice == QLatin1String("current"))
         return TRecords::OnlyCurrent;
-    if (*startFromCurrent)
-        return filtered ? TRecords::MatchingFilter : TRecords::All;
-    return TRecords::MatchingFilter;
+    // Without a filter the dialogs disable "Records matching filter" and choose "All records",
+    // which for reports also leaves out the records whose prefix reads "DELETED".
+    return filtered ? TRecords::MatchingFilter : TRecords::All;
 }
 
 void TPrintOptions::Position(TAddressTable& table) const
@@ -68,6 +68,11 @@ void TPrintOptions::Position(TAddressTable& table) const
     if (static_cast<uint32_t>(RecordNumber) > rows.recordCount())
         throw Error(QStringLiteral("the table has no record %1").arg(RecordNumber));
     rows.go(static_cast<uint32_t>(RecordNumber));
+    // The window's current record is always one of its record set; a number that names a
+    // deleted or filtered-out record prints nothing rather than a record the user left out.
+    if (Choice == QLatin1String("current") && !TRecordChoice::InRecordSet(table))
+        throw Error(QStringLiteral("nothing to print: record %1 is not in the record set (deleted or filtered out)")
+                        .arg(RecordNumber));
 }
 
 void TPrintOptions::SelectPrinter(TPrinterSelection& printers) const

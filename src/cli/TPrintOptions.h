@@ -23,9 +23,11 @@ struct TPrintOptions {
     bool Take(const QStringList& arguments, int& i);
     // After the arguments: exactly one of --pdf and --printer.
     void Check(const QString& command) const;
-    // The record choice and whether it starts from the current record.
+    // The record choice and whether it starts from the current record; "filter" without a
+    // filter is "all", as the dialogs force it.
     TRecordChoice::TRecords Records(bool filtered, bool* startFromCurrent) const;
-    // Goes to --recno (checked against the table), else to the first record.
+    // Goes to --recno (checked against the table), else to the first record. With --choice
+    // current the record must belong to the record set (std::runtime_error otherwise).
     void Position(TAddressTable& table) const;
     // The PDF printer writing to --pdf, or the printer named by --printer.
     void SelectPrinter(TPrinterSelection& printers) const;

@@ -97,6 +97,23 @@ std::unique_ptr<TAddressTable> TRecordSetOptions::Open(QTextStream& out, const Q
     return table;
 }
 
+std::unique_ptr<TAddressTable> TRecordSetOptions::OpenForPrinting(QTextStream& out, const QString& order,
+                                                                  QString* filterText) const
+{
+    QString inForce;
+    auto table = Open(out, order, &inForce);
+    if (filterText)
+        *filterText = inForce;
+    if (Filtered() && (inForce.isEmpty() || table->Count() == 0)) {
+        // The filter as asked, also when the dialog's rule dropped it.
+        const QString asked = Filter.isEmpty() ? TFilterBuilder::BuildQueryString(QueryValues(), TAddressTable::GlobalTagId()) : Filter;
+        throw std::runtime_error(("nothing to print: the filter " + asked + " matches no records").toStdString());
+    }
+    if (table->Count() == 0)
+        throw std::runtime_error("nothing to print: the record set is empty");
+    return table;
+}
+
 QStringList AddressColumns(const QStringList& requested)
 {
     if (requested.isEmpty()) {

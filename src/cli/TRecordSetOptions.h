@@ -55,6 +55,13 @@ struct TRecordSetOptions {
     // With --show-filter, "filter: <condition>" goes to `out` first.
     // `filterText` (when given) receives the filter in force.
     std::unique_ptr<TAddressTable> Open(QTextStream& out, const QString& order = QString(), QString* filterText = nullptr) const;
+    // Open() for the print commands: nothing to print is an error, never a silent success. A
+    // filter that matches no record (or is too complex) is refused, naming the filter, instead of
+    // being dropped to print every record; an empty record set is refused too.
+    std::unique_ptr<TAddressTable> OpenForPrinting(QTextStream& out, const QString& order = QString(),
+                                                   QString* filterText = nullptr) const;
+    // Whether a filter was asked for (--filter, --query, --tagged or --reverse).
+    bool Filtered() const { return !Filter.isEmpty() || UsesEntries(); }
 };
 
 // The CSV columns for --fields (field names, captions or RECNO); all stored fields when empty.

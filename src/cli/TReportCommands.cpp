@@ -130,22 +130,10 @@ int RunReport(const QStringList& arguments, QTextStream& out)
     const TReportOptions options = Parse(arguments);
     const bool builtIn = options.BuiltIn > 0;
     const QString layoutFile = builtIn ? QString() : LayoutFile(options);
-    QString filterInForce;
-    auto table = options.RecordSet.Open(out, builtIn ? QString() : (options.Order.isEmpty() ? QStringLiteral("LNAME") : options.Order),
-                                        &filterInForce);
-    const bool filterAsked = !options.RecordSet.Filter.isEmpty() || options.RecordSet.UsesEntries();
-    if (filterAsked && (filterInForce.isEmpty() || table->Count() == 0))
-        throw std::runtime_error("the filter matches no record: nothing printed");
-    if (table->Count() == 0)
-        throw std::runtime_error("the record set is empty: nothing printed");
-    xbase::DbfTable& rows = table->Table();
-    if (options.Print.RecordNumber > 0) {
-        if (static_cast<uint32_t>(options.Print.RecordNumber) > rows.recordCount())
-            throw std::runtime_error(QStringLiteral("the table has no record %1").arg(options.Print.RecordNumber).toStdString());
-        rows.go(static_cast<uint32_t>(options.Print.RecordNumber));
-    } else {
-        rows.goTop();
-    }
+    auto table = options.RecordSet.OpenForPrinting(
+        out, builtIn ? QString() : (options.Order.isEmpty() ? QStringLiteral("LNAME") : options.Order));
+    const bool filterAsked = options.RecordSet.Filtered();
+    options.Print.Position(*table);
     // The window shows the derived fields while it is open, so report fields can use them.
     table->SetExtraFields(true);
 

@@ -11,6 +11,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
 #include "data/TCsv.h"
+#include "data/TRecordChoice.h"
 #include "data/TTableText.h"
 #include "output/TAddressRecordPrintout.h"
 #include "output/TSingleRecordPrint.h"
@@ -348,7 +349,10 @@ int PrintRecord(const QStringList& arguments, QTextStream& out)
         throw std::runtime_error(error.toStdString());
     if (static_cast<uint32_t>(recno) > address->Table().recordCount())
         throw std::runtime_error(("the table has no record " + QString::number(recno)).toStdString());
+    address->SetFilterText(QString()); // the record set: every live record
     address->Table().go(static_cast<uint32_t>(recno));
+    if (!TRecordChoice::InRecordSet(*address))
+        throw std::runtime_error(("nothing to print: record " + QString::number(recno) + " is deleted").toStdString());
     if (!PrintRecordToPdf(TAddressRecordPrintout::FromTable(*address), labels, QFileInfo(pdf).absoluteFilePath(), &error))
         throw std::runtime_error(error.toStdString());
     out << "printed record " << recno << " to " << pdf << "\n";

@@ -55,7 +55,8 @@ void TRecordChoice::Narrow(TPrintout printout, TRecords records)
         if (ForEnvelopesOrLetters(printout))
             Single = true;
         else
-            area.setCondition("Recno()=" + std::to_string(SavedRecord));
+            // A record marked deleted is no current record of any set.
+            area.setCondition("Recno()=" + std::to_string(SavedRecord) + " .and. !ISDEL");
         break;
     }
 }

@@ -10,7 +10,7 @@ QString TRecordText::GetRecordAsString(const std::function<QString(const char*)>
     QString text;
     auto addLine = [&text](const QString& line) {
         if (!line.isEmpty())
-            text += line.left(MaxLineLength) + u'\n';
+            text += line.left(MaxLineLength) + QLatin1String("\r\n"); // the clipboard's line end, for every program
     };
     auto addLabelled = [&](const char* label, const char* name) {
         const QString value = field(name);
@@ -40,5 +40,8 @@ QString TRecordText::GetRecordAsString(const std::function<QString(const char*)>
         addLabelled("Comment 1 :", "USER1");
         addLabelled("Comment 2 :", "USER2");
     }
-    return text.left(MaxLength);
+    text.truncate(MaxLength);
+    if (text.endsWith(u'\r')) // never half a line end
+        text.chop(1);
+    return text;
 }

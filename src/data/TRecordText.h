@@ -1,6 +1,7 @@
 // A record as plain text, for the clipboard copy and the one-record printout: name, title and
 // organization; the address; phones; codes; comments. Each part can be left out; empty lines
-// are left out. Lines are cut at 200 characters and the whole text at 1000.
+// are left out. Lines end in CR LF (the clipboard text of every desktop program) and are cut at
+// 200 characters, the whole text at 1000 (never between CR and LF).
 #pragma once
 
 #include <QString>

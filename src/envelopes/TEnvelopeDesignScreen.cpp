@@ -106,9 +106,10 @@ TEnvelopeDesignScreen::TEnvelopeDesignScreen(TEnvelopeSetups& setups, TEnvelopeS
         Current.LayoutFile = Setups.FirstFreeLayoutName();
     } else {
         Description->setText(Current.Description);
-        const QString path = TProgramFolder::SysdataFolder() + Current.LayoutFile;
         try {
-            if (Current.LayoutFile.isEmpty() || !QFile::exists(path))
+            // A name outside the layout file rule is refused here and again on saving.
+            const QString path = Current.LayoutFile.isEmpty() ? QString() : TEnvelopeSetups::LayoutPath(Current);
+            if (path.isEmpty() || !QFile::exists(path))
                 Current.LayoutFile = Setups.FirstFreeLayoutName();
             else
                 EnvelopePanel.LoadFromFile(path);

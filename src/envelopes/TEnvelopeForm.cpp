@@ -40,8 +40,10 @@ TEnvelopeForm::TEnvelopeForm(TAddressTable& table, TEnvelopePanel& panel, TEnvel
 void TEnvelopeForm::LoadLayout(TEnvelopePanel& panel, const TEnvelopeSetup& setup)
 {
     panel.DeleteAllObjects();
-    const QString path = TProgramFolder::SysdataFolder() + setup.LayoutFile;
-    if (setup.LayoutFile.isEmpty() || !QFileInfo::exists(path))
+    if (setup.LayoutFile.isEmpty())
+        throw std::runtime_error(MissingLayoutText);
+    const QString path = TEnvelopeSetups::LayoutPath(setup); // a name outside the rule is refused
+    if (!QFileInfo::exists(path))
         throw std::runtime_error(MissingLayoutText);
     TLLabelObjectFiler().ReadIntoPanel(panel, path);
 }
@@ -61,6 +63,11 @@ void TEnvelopeForm::PreparePage(TBaseReport& job) const
     else
         job.SetPaper(EnvelopeSize.Code);
     job.SetOrientation(Feed.PageOrientation());
+}
+
+void TEnvelopeForm::SetPrintableAreaOf(TBaseReport& printer)
+{
+    Unprintable = {printer.UnprintableLeft(), printer.UnprintableTop(), printer.UnprintableRight(), printer.UnprintableBottom()};
 }
 
 bool TEnvelopeForm::PageMismatch(TBaseReport& job) const
@@ -142,8 +149,8 @@ void TEnvelopeForm::PrintOne(TBaseReport& job)
         // The printer's printable area, so the preview shows what a real envelope would lose.
         job.SetPen(Qt::red, Qt::DotLine, 1);
         job.SetBrush(Qt::white, Qt::NoBrush);
-        job.Rectangle({job.UnprintableLeft(), job.UnprintableTop(), job.PageWidth() - job.UnprintableRight(),
-                       job.PageHeight() - job.UnprintableBottom()});
+        job.Rectangle({Unprintable.Left, Unprintable.Top, job.PageWidth() - Unprintable.Right,
+                       job.PageHeight() - Unprintable.Bottom});
         job.SetPen(Qt::black, Qt::SolidLine, 1);
     }
     Panel.RefreshData();

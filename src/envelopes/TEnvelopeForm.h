@@ -47,6 +47,9 @@ public:
 
     void SetRecords(TRecordChoice::TRecords records, bool startFromCurrent);
     void SetPreviewing(bool previewing) { Previewing = previewing; }
+    // The printer whose unprintable widths the preview marks with its red dotted frame: the
+    // preview's own job is a page stream, which has none.
+    void SetPrintableAreaOf(TBaseReport& printer);
     void SetFeed(const TEnvelopeFeedSettings& feed) { Feed = feed; }
     const TEnvelopeFeedSettings& FeedSettings() const { return Feed; }
     const TEnvelopeSize& Size() const { return EnvelopeSize; }
@@ -81,4 +84,7 @@ private:
     bool Previewing = false;
     TEnvelopeOffsets Offset;
     int Envelopes = 0;
+    struct TUnprintable {
+        TInches Left, Top, Right, Bottom;
+    } Unprintable;
 };

@@ -2,7 +2,7 @@
 
 #include "data/TAddressFiles.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLSetupFiles.h"
+#include "data/TSetupStore.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfCreator.h"
 #include "xbase/DbfTable.h"
@@ -25,9 +25,17 @@ std::runtime_error Error(const QString& text) { return std::runtime_error(text.t
 
 TEnvelopeSize TEnvelopeSetup::Size() const
 {
-    if (Code == TEnvelopeSizes::CustomCode && Length > 0 && Width > 0)
+    if (Code == TEnvelopeSizes::CustomCode && Length > 0 && Width > 0 && SizeProblem().isEmpty())
         return TEnvelopeSizes::Custom(Length, Width);
     return TEnvelopeSizes::Find(Code);
+}
+
+QString TEnvelopeSetup::SizeProblem() const
+{
+    // The table may have been edited elsewhere: its sizes meet the same limits as typed ones.
+    if (Code != TEnvelopeSizes::CustomCode || Length <= 0 || Width <= 0)
+        return QString();
+    return TEnvelopeSizes::CustomProblem(Length, Width);
 }
 
 void TEnvelopeSetup::SetSize(const TEnvelopeSize& size)
@@ -45,11 +53,7 @@ std::unique_ptr<TEnvelopeSetups> TEnvelopeSetups::Open()
     return std::make_unique<TEnvelopeSetups>(std::move(area));
 }
 
-TEnvelopeSetups::TEnvelopeSetups(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
-{
-    // Deleted setups wait for the next rebuild; the list never shows them.
-    Area->table().setFlaggedHidden(true);
-}
+TEnvelopeSetups::TEnvelopeSetups(std::unique_ptr<xbase::WorkArea> area) : TSetupStore(std::move(area), LayoutExtension) {}
 
 TEnvelopeSetups::~TEnvelopeSetups() = default;
 
@@ -63,13 +67,13 @@ TEnvelopeSetup TEnvelopeSetups::Current() const
     const xbase::DbfTable& table = Area->table();
     TEnvelopeSetup setup;
     setup.RecordNumber = table.recordNumber();
-    setup.Description = TLSetupFiles::Text(table, "DESCRIPT");
+    setup.Description = TSetupStore::Text(table, "DESCRIPT");
     setup.Code = int(table.number(table.fieldIndex("NUMBER")));
     if (HasCustomColumns()) {
         setup.Length = table.number(table.fieldIndex("LENGTH"));
         setup.Width = table.number(table.fieldIndex("WIDTH"));
     }
-    setup.LayoutFile = TLSetupFiles::Text(table, "BINARY");
+    setup.LayoutFile = TSetupStore::Text(table, "BINARY");
     return setup;
 }
 
@@ -97,24 +101,9 @@ std::optional<TEnvelopeSetup> TEnvelopeSetups::FindByDescription(const QString& 
     return std::nullopt;
 }
 
-bool TEnvelopeSetups::Go(uint32_t recordNumber)
-{
-    xbase::DbfTable& table = Area->table();
-    if (recordNumber == 0 || recordNumber > table.recordCount())
-        return false;
-    table.go(recordNumber);
-    return !table.eof() && table.recordNumber() == recordNumber && !table.isFlaggedDeleted();
-}
-
-QSet<QString> TEnvelopeSetups::UsedLayoutNames()
-{
-    // Rows whose file went missing still own their name: a new file must not take it.
-    return TLSetupFiles::UsedNames(Area->table());
-}
-
 QString TEnvelopeSetups::FirstFreeLayoutName()
 {
-    return TLSetupFiles::FirstFreeName(TProgramFolder::SysdataFolder(), QLatin1Char('E'), UsedLayoutNames(),
+    return TSetupStore::FirstFreeName(TProgramFolder::SysdataFolder(), QLatin1Char('E'), UsedLayoutNames(),
                                        QStringLiteral("envelope"));
 }
 
@@ -168,20 +157,20 @@ TEnvelopeSetup TEnvelopeSetups::Save(TEnvelopeSetup setup, const TLayoutWriter& 
         throw Error(QStringLiteral("The envelope setup \"%1\" is no longer there").arg(setup.Description));
     if (setup.LayoutFile.isEmpty())
         setup.LayoutFile = FirstFreeLayoutName();
-    writeLayout(TProgramFolder::SysdataFolder() + setup.LayoutFile); // throws before any row changes
+    writeLayout(LayoutPath(setup)); // throws (a bad name too) before any row changes
     xbase::DbfTable& table = Area->table();
     if (setup.RecordNumber == 0)
         table.appendBlank();
     else
         table.go(setup.RecordNumber);
-    TLSetupFiles::SetText(table, "DESCRIPT", setup.Description, DescriptionWidth);
+    TSetupStore::SetText(table, "DESCRIPT", setup.Description, DescriptionWidth);
     table.setNumber(table.fieldIndex("NUMBER"), setup.Code);
     if (HasCustomColumns()) {
         const bool custom = setup.Code == TEnvelopeSizes::CustomCode;
         table.setNumber(table.fieldIndex("LENGTH"), custom ? setup.Length : 0.0);
         table.setNumber(table.fieldIndex("WIDTH"), custom ? setup.Width : 0.0);
     }
-    TLSetupFiles::SetText(table, "BINARY", setup.LayoutFile, 12);
+    TSetupStore::SetText(table, "BINARY", setup.LayoutFile, 12);
     table.commit();
     return Current();
 }
@@ -197,8 +186,7 @@ TEnvelopeSetup TEnvelopeSetups::Clone(uint32_t recordNumber)
         throw Error(QStringLiteral("No envelope setup at record %1").arg(recordNumber));
     TEnvelopeSetup clone = Current();
     QByteArray bytes;
-    const bool hasFile = !clone.LayoutFile.isEmpty() &&
-                         TLLabelObjectFiler::ReadFile(TProgramFolder::SysdataFolder() + clone.LayoutFile, bytes);
+    const bool hasFile = !clone.LayoutFile.isEmpty() && TLLabelObjectFiler::ReadFile(LayoutPath(clone), bytes);
     clone.RecordNumber = 0;
     clone.Description = CloneDescription(clone.Description);
     clone.LayoutFile = FirstFreeLayoutName();
@@ -206,15 +194,4 @@ TEnvelopeSetup TEnvelopeSetups::Clone(uint32_t recordNumber)
         if (hasFile)
             TLLabelObjectFiler::WriteFile(path, bytes);
     });
-}
-
-void TEnvelopeSetups::Delete(uint32_t recordNumber)
-{
-    if (!Go(recordNumber))
-        return;
-    const QString layout = TLSetupFiles::Text(Area->table(), "BINARY");
-    Area->table().setDeleted(true);
-    Area->table().commit();
-    if (!layout.isEmpty())
-        QFile::remove(TProgramFolder::SysdataFolder() + layout);
 }

@@ -12,6 +12,8 @@
 
 #include "TEnvelopeSizes.h"
 
+#include "data/TSetupStore.h"
+
 #include <QSet>
 #include <QString>
 
@@ -21,9 +23,6 @@
 #include <optional>
 #include <vector>
 
-namespace xbase {
-class WorkArea;
-}
 
 struct TEnvelopeSetup {
     uint32_t RecordNumber = 0; // 0: not saved yet
@@ -33,12 +32,17 @@ struct TEnvelopeSetup {
     double Width = 0.0;
     QString LayoutFile;  // BINARY: the bare file name in the sysdata folder
 
+    // The row's size; an unknown one (not Known()) for a custom size outside the limits.
     TEnvelopeSize Size() const;
+    // Why a custom size read from the table is refused (the limits of TEnvelopeSizes::Custom,
+    // as for a size typed in); empty when it is sound or not custom.
+    QString SizeProblem() const;
     void SetSize(const TEnvelopeSize& size);
 };
 
-class TEnvelopeSetups {
+class TEnvelopeSetups : public TSetupStore {
 public:
+    static constexpr QChar LayoutExtension = u'E';
     static constexpr int DescriptionWidth = 60;
     static constexpr int SavedDescriptionWidth = 50;
 
@@ -62,8 +66,11 @@ public:
     // "Clone of " + the description (cut to the column), the layout copied byte for byte to a
     // new file (no file when the original has none).
     TEnvelopeSetup Clone(uint32_t recordNumber);
-    // The row is deleted and its layout file removed.
-    void Delete(uint32_t recordNumber);
+    // The row is deleted and its layout file removed (only a BINnnnnn.E of the sysdata folder).
+    void Delete(uint32_t recordNumber) { DeleteRow(recordNumber); }
+    // The setup's layout file in the sysdata folder; std::runtime_error for a BINARY text that
+    // is no layout name.
+    static QString LayoutPath(const TEnvelopeSetup& setup) { return TSetupStore::LayoutPath(setup.LayoutFile, LayoutExtension); }
 
     static QString CloneDescription(const QString& description);
     // The first free "BINnnnnn.E" of the sysdata folder that no row names.
@@ -71,8 +78,5 @@ public:
 
 private:
     TEnvelopeSetup Current() const;
-    QSet<QString> UsedLayoutNames();
-    bool Go(uint32_t recordNumber);
     void AddCustomColumns();
-    std::unique_ptr<xbase::WorkArea> Area;
 };

@@ -235,9 +235,9 @@ void TQVEnvelopes::RefreshThumbnail()
     const std::optional<TEnvelopeSetup> setup = CurrentSetup();
     const QSize surface = Surface(setup ? setup->Size() : TEnvelopeSizes::Find(TEnvelopeSizes::DefaultCode));
     ThumbnailPanel.SetSize(surface.width(), surface.height());
-    if (setup && !setup->LayoutFile.isEmpty()) {
+    if (setup && TSetupStore::IsLayoutName(setup->LayoutFile, TEnvelopeSetups::LayoutExtension)) {
         try {
-            ThumbnailPanel.LoadFromFile(TProgramFolder::SysdataFolder() + setup->LayoutFile);
+            ThumbnailPanel.LoadFromFile(TEnvelopeSetups::LayoutPath(*setup));
         } catch (const TLStreamError&) {
             // A damaged layout shows what could be read; printing reports the fault.
         }
@@ -360,7 +360,8 @@ void TQVEnvelopes::PrintEnvelopes(bool previewing)
         return;
     }
     if (!setup->Size().Known()) {
-        prompts.Information(QLatin1String(TEnvelopeForm::UnknownSizeText));
+        const QString problem = setup->SizeProblem();
+        prompts.Information(problem.isEmpty() ? QLatin1String(TEnvelopeForm::UnknownSizeText) : problem);
         return;
     }
     const QString settingsFile = TProgramFolder::SettingsFile();
@@ -390,6 +391,7 @@ void TQVEnvelopes::PrintEnvelopes(bool previewing)
                                  TInches(Job.PageSize().size(QPageSize::Inch).height()));
         filer.SetOrientation(Job.Orientation());
         filer.Title = Job.Title;
+        form.SetPrintableAreaOf(Job);
     }
     bool aborted = true;
     try {
@@ -397,7 +399,8 @@ void TQVEnvelopes::PrintEnvelopes(bool previewing)
             TPrintStatusWindow status(job, previewing, StatusTexts(), this);
             status.CloseWhenDone = true;
             RunStatusWindow(status);
-            aborted = status.Outcome() == TPrintOutcome::poCanceled || status.Outcome() == TPrintOutcome::poNotRun;
+            // Only a finished or stopped run has pages to show; a failed one opens no preview.
+            aborted = status.Outcome() != TPrintOutcome::poCompleted && status.Outcome() != TPrintOutcome::poStopped;
         });
     } catch (const std::exception& error) {
         prompts.Information(QString::fromLocal8Bit(error.what()));

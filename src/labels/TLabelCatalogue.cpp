@@ -18,6 +18,15 @@ TLabelCatalogue::TLabelCatalogue(std::unique_ptr<xbase::WorkArea> table) : Table
 
 TLabelCatalogue::~TLabelCatalogue() = default;
 
+TLabelStock TLabelCatalogue::NewSetupStock()
+{
+    TLabelStock stock = TLabelStock::NewStock();
+    if (auto catalogue = Open())
+        if (const std::optional<TLabelStock> row = catalogue->Find(QLatin1String(NewSetupTemplate)))
+            stock.TakeTemplate(*row);
+    return stock;
+}
+
 int TLabelCatalogue::SetQuery(const std::string& condition)
 {
     Table->setCondition(condition);

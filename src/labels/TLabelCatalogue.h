@@ -15,8 +15,16 @@ class WorkArea;
 
 class TLabelCatalogue {
 public:
+    // The catalogue row a new setup takes its stock from: the sheet NewStock() names.
+    static constexpr const char* NewSetupTemplate = "Avery 5160  Address Labels";
+
     // nullptr after "Unable to Open LBLTPL.DBF" (through the prompt service).
     static std::unique_ptr<TLabelCatalogue> Open();
+    // What a new setup starts with: NewStock() with the geometry, description and template
+    // name of the catalogue's 5160 row, so it prints on the real sheet (pitch 2.75 x 1.0, not
+    // NewStock's 2.765 x 1.01) and the template list opens on that row. NewStock() alone when
+    // the catalogue cannot be opened or lacks the row.
+    static TLabelStock NewSetupStock();
     ~TLabelCatalogue();
 
     // Installs a template query (empty: every row) and answers how many rows match.

@@ -1,4 +1,5 @@
 #include "TLabelDesignScreen.h"
+#include "TLabelCatalogue.h"
 
 #include "TLabelArt.h"
 #include "TLabelDesignRules.h"
@@ -70,7 +71,9 @@ TLabelDesignScreen::TLabelDesignScreen(const TLabelSetup& setup, bool isNew, TAd
     Surface.PanelFont = TLabelDesignRules::ReadDefaultFont(TIniFile(TProgramFolder::SettingsFile()));
     TLabelDesignRules::SizeSurface(Surface, CurrentStock);
 
-    if (!NewSetup && !LayoutFile.isEmpty() && QFile::exists(TProgramFolder::SysdataFolder() + LayoutFile)) {
+    // Only a file of the layout name rule is read (the setup screen refuses any other).
+    if (!NewSetup && TSetupStore::IsLayoutName(LayoutFile, TLabelSetups::LayoutExtension) &&
+        QFile::exists(TProgramFolder::SysdataFolder() + LayoutFile)) {
         try {
             Surface.LoadFromFile(TProgramFolder::SysdataFolder() + LayoutFile);
         } catch (const TLStreamError& error) {
@@ -407,7 +410,7 @@ std::optional<TLabelSetup> TLabelDesignScreen::New(TLabelSetups& setups, TAddres
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TLabelSetup setup;
-    setup.Stock = TLabelStock::NewStock();
+    setup.Stock = TLabelCatalogue::NewSetupStock();
     auto screen = std::make_unique<TLabelDesignScreen>(setup, true, table, parent);
     QApplication::restoreOverrideCursor();
     TLabelDesignScreen& design = *screen;

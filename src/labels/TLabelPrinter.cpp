@@ -9,6 +9,7 @@
 #include "output/TPrintStatusTexts.h"
 #include "settings/TProgramFolder.h"
 #include "tools/TPresortList.h"
+#include "xbase/TextCase.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -16,6 +17,14 @@
 namespace {
 
 double TwoDecimals(TInches length) { return std::round(length.Value() * 100.0) / 100.0; }
+
+// Upper case as the engine's UPPER() writes the ZIP tag's keys: the Windows-1252 table, which
+// keeps ß and µ as they are (Qt's would make them "SS" and a Greek capital no key holds).
+std::string EngineUpper(std::string bytes)
+{
+    xbase::TextCase::toUpper(bytes.data(), bytes.size());
+    return bytes;
+}
 
 // Sets a flag for the length of a scope and puts the old value back on every path.
 class TFlagScope {
@@ -138,22 +147,25 @@ void TLabelPrinter::PrintInOrder(TBaseReport& report)
 bool TLabelPrinter::InRecordSet() { return TRecordChoice::InRecordSet(Table); }
 
 // The records of one list entry: the ZIP index is sought for the entry, and the records whose
-// first five ZIP characters equal it exactly are printed while the index keys still begin
-// with it. A record printed once is never printed again.
+// first five ZIP characters equal it exactly (the characters the presort tallied, a blank of
+// "1012 AB" included) are printed while the index keys still begin with it. A record printed
+// once is never printed again.
 bool TLabelPrinter::PrintEntry(TBaseReport& report, const QString& zip)
 {
     xbase::WorkArea& area = Table.Area();
     xbase::DbfTable& rows = Table.Table();
-    const QString key = zip.toUpper();
-    area.seek(TCp1252::Encode(key)); // keys are stored in the table's code page
+    const int zipField = rows.fieldIndex("ZIP");
+    const std::string entry = TCp1252::Encode(zip); // keys are stored in the table's code page
+    const std::string key = EngineUpper(entry);
+    area.seek(key);
     if (!rows.eof() && !InRecordSet())
         rows.skip();
     while (!rows.eof() && !Stopped) {
-        const QString recordZip = Table.FieldText(QStringLiteral("ZIP"));
-        if (!recordZip.toUpper().startsWith(key))
+        // The tag keys the padded field upper-cased; the tally took the field without its padding.
+        if (!EngineUpper(std::string(rows.fieldBytes(zipField))).starts_with(key))
             break;
         const uint32_t recno = rows.recordNumber();
-        if (recordZip.left(5) == zip && recno < Printed.size() && !Printed[recno]) {
+        if (rows.textView(zipField).substr(0, TPresortList::ZipLength) == entry && recno < Printed.size() && !Printed[recno]) {
             Printed[recno] = true;
             DrawRecordLabels(report);
         }

@@ -36,10 +36,23 @@ namespace {
 
 QString Inches(TInches length) { return QString::number(length.Value(), 'f', 3); }
 
-// The sysdata path of a setup's layout file; empty when the row names none.
+// The sysdata path of a setup's layout file; empty when the row names none. A name that breaks
+// the layout file rule (a folder, "..") throws: the setup is refused, never followed elsewhere.
 QString LayoutPath(const TLabelSetup& setup)
 {
-    return setup.LayoutFile.trimmed().isEmpty() ? QString() : TProgramFolder::SysdataFolder() + setup.LayoutFile.trimmed();
+    return setup.LayoutFile.isEmpty() ? QString() : TLabelSetups::LayoutPath(setup);
+}
+
+// LayoutPath, its refusal shown; false when refused.
+bool CheckedLayoutPath(const TLabelSetup& setup, QString* path)
+{
+    try {
+        *path = LayoutPath(setup);
+        return true;
+    } catch (const std::exception& error) {
+        TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
+        return false;
+    }
 }
 
 } // namespace
@@ -229,7 +242,11 @@ void TLabelSetupScreen::ModifyButtonClick()
 {
     if (const TLabelSetup* setup = CurrentSetup()) {
         const uint32_t record = setup->RecordNumber;
-        Design([&] { return RunModify(*Setups, record, &Table, this); });
+        const TLabelSetup chosen = *setup;
+        Design([&] {
+            LayoutPath(chosen); // a layout file outside sysdata is refused before the designer opens
+            return RunModify(*Setups, record, &Table, this);
+        });
     }
 }
 
@@ -245,7 +262,9 @@ void TLabelSetupScreen::CloneButtonClick()
         return;
     if (!TUserPrompts::Current().Question(QStringLiteral("CLONE"), QStringLiteral("Clone \"%1\"?").arg(setup->Description)))
         return;
-    const QString path = LayoutPath(*setup);
+    QString path;
+    if (!CheckedLayoutPath(*setup, &path))
+        return;
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         TUserPrompts::Current().Information(QLatin1String(MissingLayoutMessage));
         return;
@@ -311,7 +330,9 @@ void TLabelSetupScreen::PrintLabels(bool preview)
     PrinterChoice->setCurrentText(options.Printer());
 
     // 3. The layout.
-    const QString layoutPath = LayoutPath(setup);
+    QString layoutPath;
+    if (!CheckedLayoutPath(setup, &layoutPath))
+        return;
     if (layoutPath.isEmpty() || !QFileInfo::exists(layoutPath)) {
         TUserPrompts::Current().Information(QLatin1String(MissingLayoutMessage));
         return;

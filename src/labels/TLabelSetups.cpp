@@ -3,7 +3,7 @@
 #include "data/TAddressFiles.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLabelPanel.h"
-#include "layout/TLSetupFiles.h"
+#include "data/TSetupStore.h"
 #include "layout/TLayoutUnits.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/WorkArea.h"
@@ -21,18 +21,14 @@ std::unique_ptr<TLabelSetups> TLabelSetups::Open()
     return std::make_unique<TLabelSetups>(std::move(area));
 }
 
-TLabelSetups::TLabelSetups(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
-{
-    // Deleted setups wait for the next rebuild; the list never shows them.
-    Area->table().setFlaggedHidden(true);
-}
+TLabelSetups::TLabelSetups(std::unique_ptr<xbase::WorkArea> area) : TSetupStore(std::move(area), LayoutExtension) {}
 
 TLabelSetups::~TLabelSetups() = default;
 
 TLabelSetup TLabelSetups::Current() const
 {
     const xbase::DbfTable& table = Area->table();
-    return {table.recordNumber(), TLSetupFiles::Text(table, "DESCRIPT"), TLabelStock::ReadRow(table), TLSetupFiles::Text(table, "BINARY")};
+    return {table.recordNumber(), TSetupStore::Text(table, "DESCRIPT"), TLabelStock::ReadRow(table), TSetupStore::Text(table, "BINARY")};
 }
 
 std::vector<TLabelSetup> TLabelSetups::Setups()
@@ -46,24 +42,9 @@ std::vector<TLabelSetup> TLabelSetups::Setups()
     return setups;
 }
 
-QSet<QString> TLabelSetups::UsedLayoutNames()
-{
-    // Rows whose file went missing still own their name: a new file must not take it.
-    return TLSetupFiles::UsedNames(Area->table());
-}
-
-bool TLabelSetups::Go(uint32_t recordNumber)
-{
-    xbase::DbfTable& table = Area->table();
-    if (recordNumber == 0 || recordNumber > table.recordCount())
-        return false;
-    table.go(recordNumber);
-    return !table.isFlaggedDeleted();
-}
-
 QString TLabelSetups::FirstFreeLayoutName(const QString& folder, const QSet<QString>& used)
 {
-    return TLSetupFiles::FirstFreeName(folder, QLatin1Char('L'), used, QStringLiteral("label"));
+    return TSetupStore::FirstFreeName(folder, QLatin1Char('L'), used, QStringLiteral("label"));
 }
 
 void TLabelSetups::WriteNewLabelLayout(const TLabelStock& stock, const QString& path)
@@ -88,9 +69,9 @@ TLabelSetup TLabelSetups::Add(const QString& description, const TLabelStock& sto
     writeLayout(folder + name); // throws before any row exists
     xbase::DbfTable& table = Area->table();
     table.appendBlank();
-    TLSetupFiles::SetText(table, "DESCRIPT", description, DescriptionWidth);
+    TSetupStore::SetText(table, "DESCRIPT", description, SavedDescriptionWidth);
     stock.WriteRow(table);
-    TLSetupFiles::SetText(table, "BINARY", name, 12);
+    TSetupStore::SetText(table, "BINARY", name, 12);
     table.commit();
     return Current();
 }
@@ -108,16 +89,18 @@ TLabelSetup TLabelSetups::Update(uint32_t recordNumber, const QString& descripti
     if (!Go(recordNumber))
         throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
     const QString folder = TProgramFolder::SysdataFolder();
-    QString name = TLSetupFiles::Text(Area->table(), "BINARY");
+    QString name = TSetupStore::Text(Area->table(), "BINARY");
+    if (!name.isEmpty())
+        RowLayoutPath(); // a row naming a file elsewhere is refused before anything is written
     if (name.isEmpty() || !QFile::exists(folder + name)) {
         name = FirstFreeLayoutName(folder, UsedLayoutNames());
         Go(recordNumber);
     }
     writeLayout(folder + name); // throws before the row changes
     xbase::DbfTable& table = Area->table();
-    TLSetupFiles::SetText(table, "DESCRIPT", description, DescriptionWidth);
+    TSetupStore::SetText(table, "DESCRIPT", description, SavedDescriptionWidth);
     stock.WriteRow(table);
-    TLSetupFiles::SetText(table, "BINARY", name, 12);
+    TSetupStore::SetText(table, "BINARY", name, 12);
     table.commit();
     return Current();
 }
@@ -133,23 +116,11 @@ TLabelSetup TLabelSetups::Clone(uint32_t recordNumber)
         throw std::runtime_error("No label setup at record " + std::to_string(recordNumber));
     const TLabelSetup original = Current();
     QByteArray bytes;
-    const bool hasFile = !original.LayoutFile.isEmpty() &&
-                         TLLabelObjectFiler::ReadFile(TProgramFolder::SysdataFolder() + original.LayoutFile, bytes);
+    const bool hasFile = !original.LayoutFile.isEmpty() && TLLabelObjectFiler::ReadFile(LayoutPath(original), bytes);
     return Add(CloneDescription(original.Description), original.Stock, [&](const QString& path) {
         if (hasFile)
             TLLabelObjectFiler::WriteFile(path, bytes);
         else
             WriteNewLabelLayout(original.Stock, path);
     });
-}
-
-void TLabelSetups::Delete(uint32_t recordNumber)
-{
-    if (!Go(recordNumber))
-        return;
-    const QString layout = TLSetupFiles::Text(Area->table(), "BINARY");
-    Area->table().setDeleted(true);
-    Area->table().commit();
-    if (!layout.isEmpty())
-        QFile::remove(TProgramFolder::SysdataFolder() + layout);
 }

@@ -9,6 +9,8 @@
 
 #include "TLabelStock.h"
 
+#include "data/TSetupStore.h"
+
 #include <QSet>
 #include <QString>
 
@@ -18,9 +20,6 @@
 #include <optional>
 #include <vector>
 
-namespace xbase {
-class WorkArea;
-}
 class TLLabelPanel;
 
 struct TLabelSetup {
@@ -30,10 +29,12 @@ struct TLabelSetup {
     QString LayoutFile; // BINARY: the bare file name in the sysdata folder
 };
 
-class TLabelSetups {
+class TLabelSetups : public TSetupStore {
 public:
+    static constexpr QChar LayoutExtension = u'L';
     static constexpr int DescriptionWidth = 60;
     static constexpr int CloneDescriptionWidth = 50;
+    static constexpr int SavedDescriptionWidth = 50; // as the design screen keeps it
 
     // nullptr after "Unable to Open LABEL.DBF" (through the prompt service).
     static std::unique_ptr<TLabelSetups> Open();
@@ -57,8 +58,11 @@ public:
                        const TLayoutWriter& writeLayout);
     // "Clone of :" + the description, cut to 50 characters; the layout copied byte for byte.
     TLabelSetup Clone(uint32_t recordNumber);
-    // The row is deleted and its layout file removed.
-    void Delete(uint32_t recordNumber);
+    // The row is deleted and its layout file removed (only a BINnnnnn.L of the sysdata folder).
+    void Delete(uint32_t recordNumber) { DeleteRow(recordNumber); }
+    // The setup's layout file in the sysdata folder; std::runtime_error for a BINARY text that
+    // is no layout name.
+    static QString LayoutPath(const TLabelSetup& setup) { return TSetupStore::LayoutPath(setup.LayoutFile, LayoutExtension); }
 
     static QString CloneDescription(const QString& description);
     // The first "BINnnnnn.L" neither present in `folder` nor in `used`; throws
@@ -72,7 +76,4 @@ public:
 
 private:
     TLabelSetup Current() const;
-    QSet<QString> UsedLayoutNames();
-    bool Go(uint32_t recordNumber);
-    std::unique_ptr<xbase::WorkArea> Area;
 };

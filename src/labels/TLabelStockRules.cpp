@@ -1,6 +1,7 @@
 #include "TLabelStockRules.h"
 
 #include <cmath>
+#include <utility>
 
 TLabelEntry TLabelEntry::FromStock(const TLabelStock& stock)
 {
@@ -34,6 +35,14 @@ void TLabelStockRules::Validate(const TLabelStock& stock)
         throw EValid(QStringLiteral("Page Width must be at least .3 inch"));
     if (stock.SheetDepth < 0.3_in)
         throw EValid(QStringLiteral("Page Height must be at least .3 inches"));
+    // The columns are N 6.3: 100 inches or more would be stored as asterisks and read back as 0.
+    const std::pair<const char*, TInches> lengths[] = {
+        {"Label Width", stock.LabelWidth},   {"Label Height", stock.LabelHeight},     {"Horizontal Pitch", stock.HorizontalPitch},
+        {"Vertical Pitch", stock.VerticalPitch}, {"Left Margin", stock.LeftMargin},   {"Top Margin", stock.TopMargin},
+        {"Page Width", stock.SheetWidth},    {"Page Height", stock.SheetDepth}};
+    for (const auto& [name, length] : lengths)
+        if (std::round(length.Value() * 1000.0) >= MaximumThousandths)
+            throw EValid(QStringLiteral("%1 must be less than 100 inches (or 2540mm)").arg(QLatin1String(name)));
 }
 
 TLabelStock TLabelStockRules::ApplyEntry(const TLabelStock& stock, const TLabelEntry& entry)

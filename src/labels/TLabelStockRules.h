@@ -32,8 +32,11 @@ struct TLabelEntry {
 class TLabelStockRules {
 public:
     static constexpr double MillimetresPerInch = 25.4;
+    // A length column (N 6.3) holds at most 99.999 inches.
+    static constexpr double MaximumThousandths = 100000.0;
 
-    // Throws EValid with the first rule the stock breaks.
+    // Throws EValid with the first rule the stock breaks; after the dialog's six rules, a length
+    // its column cannot hold (100 inches or more).
     static void Validate(const TLabelStock& stock);
     // `stock` as the user-defined dialog's Ok leaves it: the typed values (millimetres turned
     // into inches to three decimals), the paper code when one was chosen, the shape; the

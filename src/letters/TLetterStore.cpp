@@ -18,10 +18,8 @@ std::unique_ptr<TLetterStore> TLetterStore::Open()
     return std::make_unique<TLetterStore>(std::move(area));
 }
 
-TLetterStore::TLetterStore(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
+TLetterStore::TLetterStore(std::unique_ptr<xbase::WorkArea> area) : TSetupStore(std::move(area), QChar())
 {
-    // Deleted letters wait for the next rebuild; the list never shows them.
-    Area->table().setFlaggedHidden(true);
     DescriptField = Area->table().fieldIndex("DESCRIPT");
     RtfField = Area->table().fieldIndex("RTF");
     if (DescriptField < 0 || RtfField < 0)
@@ -61,14 +59,7 @@ std::vector<TLetterEntry> TLetterStore::Find(const QString& name)
     return found;
 }
 
-bool TLetterStore::Select(uint32_t recordNumber)
-{
-    xbase::DbfTable& table = Area->table();
-    if (recordNumber == 0 || recordNumber > table.recordCount())
-        return false;
-    table.go(recordNumber);
-    return !table.isFlaggedDeleted();
-}
+bool TLetterStore::Select(uint32_t recordNumber) { return Go(recordNumber); }
 
 uint32_t TLetterStore::Current() const { return Area->table().eof() ? 0 : Area->table().recordNumber(); }
 

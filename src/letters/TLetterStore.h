@@ -1,4 +1,4 @@
-// The stored letters: LETTER.DBF in the sysdata folder (DESCRIPT C 50, RTF memo) with its tag
+// The stored letters (one of the setup stores on TSetupStore): LETTER.DBF in the sysdata folder (DESCRIPT C 50, RTF memo) with its tag
 // DESCRIPT on UPPER(descript). Lists the letters in tag order, finds them by name as the tag
 // compares, and moves a letter's RTF between the memo and a rich-text document in memory.
 //
@@ -9,6 +9,8 @@
 // xbase::XbaseError, reader errors as ERtfError.
 #pragma once
 
+#include "data/TSetupStore.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,16 +19,13 @@
 #include <vector>
 
 class TRichDocument;
-namespace xbase {
-class WorkArea;
-}
 
 struct TLetterEntry {
     uint32_t RecordNumber = 0;
     QString Description;
 };
 
-class TLetterStore {
+class TLetterStore : public TSetupStore {
 public:
     static constexpr int DescriptionWidth = 50;
 
@@ -66,7 +65,6 @@ public:
     static QByteArray NameKey(const QString& name);
 
 private:
-    std::unique_ptr<xbase::WorkArea> Area;
     int DescriptField = -1;
     int RtfField = -1;
 };

@@ -1,4 +1,5 @@
 #include "TSingleRecordPrint.h"
+#include "TMemoParagraphs.h"
 
 #include "TPageStream.h"
 #include "TReportFiler.h"
@@ -153,9 +154,8 @@ void TSingleRecordPrint::PrintMemo(TBaseReport& job)
 
 QStringList TSingleRecordPrint::WrapText(const TBaseReport& job, const QString& text, TInches width)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QStringList lines;
-    for (const QString& paragraph : text.split(lineBreak)) {
+    for (const QString& paragraph : TMemoParagraphs::Split(text)) {
         QString line;
         for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
             const QString candidate = line.isEmpty() ? word : line + u' ' + word;

@@ -193,7 +193,7 @@ void TReportDesigner::ApplyDefaultFont()
                                      (ReportSettings.DefaultBold ? fsBold : 0u) | (ReportSettings.DefaultItalic ? fsItalic : 0u));
     for (TReportPanel* band : {&Header, &Detail, &Footer})
         band->PanelFont = font;
-    QString caption = QStringLiteral("Default Font: %1, %2 pt").arg(ReportSettings.DefaultFontName).arg(ReportSettings.DefaultFontSize);
+    QString caption = QStringLiteral("Default Font: %1, %2 pt ").arg(ReportSettings.DefaultFontName).arg(ReportSettings.DefaultFontSize);
     if (ReportSettings.DefaultBold)
         caption += QStringLiteral(", bold");
     if (ReportSettings.DefaultItalic)

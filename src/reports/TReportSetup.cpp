@@ -238,7 +238,13 @@ void TReportSetup::Design(const std::optional<TReportEntry>& report)
         return;
     TReportDesigner designer(&Table, this);
     if (report) {
-        designer.LoadReport(report->Description, TReportSetups::LayoutPath(*report));
+        try {
+            // A layout file name outside the rule is refused before the designer opens.
+            designer.LoadReport(report->Description, TReportSetups::LayoutPath(*report));
+        } catch (const std::exception& error) {
+            TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
+            return;
+        }
         designer.setWindowTitle(QStringLiteral("Report Designer"));
     }
     if (designer.exec() != QDialog::Accepted)

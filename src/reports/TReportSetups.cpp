@@ -2,7 +2,7 @@
 
 #include "data/TAddressFiles.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLSetupFiles.h"
+#include "data/TSetupStore.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/WorkArea.h"
 
@@ -18,10 +18,8 @@ std::unique_ptr<TReportSetups> TReportSetups::Open()
     return std::make_unique<TReportSetups>(std::move(area));
 }
 
-TReportSetups::TReportSetups(std::unique_ptr<xbase::WorkArea> area) : Area(std::move(area))
+TReportSetups::TReportSetups(std::unique_ptr<xbase::WorkArea> area) : TSetupStore(std::move(area), LayoutExtension)
 {
-    // Deleted reports wait for the next rebuild; the list never shows them.
-    Area->table().setFlaggedHidden(true);
     if (const size_t tag = Area->tagNumber("DESCRIPT"))
         Area->setOrder(tag);
 }
@@ -31,8 +29,8 @@ TReportSetups::~TReportSetups() = default;
 TReportEntry TReportSetups::Current() const
 {
     const xbase::DbfTable& table = Area->table();
-    return {table.recordNumber(), TLSetupFiles::Text(table, "DESCRIPT"), TLSetupFiles::Text(table, "LAYOUT"),
-            TLSetupFiles::Text(table, "BINARY")};
+    return {table.recordNumber(), TSetupStore::Text(table, "DESCRIPT"), TSetupStore::Text(table, "LAYOUT"),
+            TSetupStore::Text(table, "BINARY")};
 }
 
 std::vector<TReportEntry> TReportSetups::Reports()
@@ -52,25 +50,16 @@ std::optional<TReportEntry> TReportSetups::Find(const QString& description)
     return std::nullopt;
 }
 
-bool TReportSetups::Go(uint32_t recordNumber)
-{
-    xbase::DbfTable& table = Area->table();
-    if (recordNumber == 0 || recordNumber > table.recordCount())
-        return false;
-    table.go(recordNumber);
-    return !table.isFlaggedDeleted();
-}
-
 QString TReportSetups::LayoutPath(const TReportEntry& report)
 {
-    return TProgramFolder::SysdataFolder() + report.LayoutFile;
+    return TSetupStore::LayoutPath(report.LayoutFile, LayoutExtension);
 }
 
 QString TReportSetups::CloneDescription(const QString& description) { return QStringLiteral("Clone of ") + description; }
 
 QString TReportSetups::FirstFreeLayoutName(const QString& folder)
 {
-    return TLSetupFiles::FirstFreeName(folder, QLatin1Char('R'), {}, QStringLiteral("report"));
+    return TSetupStore::FirstFreeName(folder, QLatin1Char('R'), {}, QStringLiteral("report"));
 }
 
 TReportEntry TReportSetups::Save(const TReportEntry& report, const TLayoutWriter& writeLayout)
@@ -78,17 +67,17 @@ TReportEntry TReportSetups::Save(const TReportEntry& report, const TLayoutWriter
     xbase::DbfTable& table = Area->table();
     const QString folder = TProgramFolder::SysdataFolder();
     const bool existing = report.RecordNumber != 0 && Go(report.RecordNumber);
-    QString name = existing ? TLSetupFiles::Text(table, "BINARY") : QString();
+    QString name = existing ? TSetupStore::Text(table, "BINARY") : QString();
     if (name.isEmpty())
-        name = TLSetupFiles::FirstFreeName(folder, QLatin1Char('R'), TLSetupFiles::UsedNames(table), QStringLiteral("report"));
-    writeLayout(folder + name); // throws before any new row exists
+        name = TSetupStore::FirstFreeName(folder, LayoutExtension, TSetupStore::UsedNames(table), QStringLiteral("report"));
+    writeLayout(TSetupStore::LayoutPath(name, LayoutExtension)); // throws (a bad name too) before any new row exists
     if (existing)
         Go(report.RecordNumber);
     else
         table.appendBlank();
-    TLSetupFiles::SetText(table, "BINARY", name, 12);
-    TLSetupFiles::SetText(table, "DESCRIPT", report.Description, DescriptionWidth);
-    TLSetupFiles::SetText(table, "LAYOUT", report.Layout, 60);
+    TSetupStore::SetText(table, "BINARY", name, 12);
+    TSetupStore::SetText(table, "DESCRIPT", report.Description, DescriptionWidth);
+    TSetupStore::SetText(table, "LAYOUT", report.Layout, 60);
     table.commit();
     return Current();
 }
@@ -103,15 +92,4 @@ TReportEntry TReportSetups::Clone(uint32_t recordNumber)
         throw std::runtime_error("Report definition file has been removed from the sysdata directory");
     TReportEntry clone{0, CloneDescription(original.Description), original.Layout, {}};
     return Save(clone, [&](const QString& path) { TLLabelObjectFiler::WriteFile(path, bytes); });
-}
-
-void TReportSetups::Delete(uint32_t recordNumber)
-{
-    if (!Go(recordNumber))
-        return;
-    const QString layout = TLSetupFiles::Text(Area->table(), "BINARY");
-    Area->table().setDeleted(true);
-    Area->table().commit();
-    if (!layout.isEmpty())
-        QFile::remove(TProgramFolder::SysdataFolder() + layout);
 }

@@ -7,6 +7,8 @@
 // Entry points: Open(), Reports(), Find(), Save(), Clone(), Delete(), LayoutPath().
 #pragma once
 
+#include "data/TSetupStore.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -15,9 +17,6 @@
 #include <optional>
 #include <vector>
 
-namespace xbase {
-class WorkArea;
-}
 
 struct TReportEntry {
     uint32_t RecordNumber = 0; // 0: a report not yet stored
@@ -26,8 +25,9 @@ struct TReportEntry {
     QString LayoutFile; // BINARY: the bare file name in the sysdata folder
 };
 
-class TReportSetups {
+class TReportSetups : public TSetupStore {
 public:
+    static constexpr QChar LayoutExtension = u'R';
     static constexpr int DescriptionWidth = 60;
 
     // nullptr after "Unable to Open or Create REPORT.DBF" (through the prompt service).
@@ -47,15 +47,15 @@ public:
     TReportEntry Save(const TReportEntry& report, const TLayoutWriter& writeLayout);
     // "Clone of " + the description, the same LAYOUT, the layout file copied byte for byte.
     TReportEntry Clone(uint32_t recordNumber);
-    // The row is deleted and its layout file removed.
-    void Delete(uint32_t recordNumber);
+    // The row is deleted and its layout file removed (only a BINnnnnn.R of the sysdata folder).
+    void Delete(uint32_t recordNumber) { DeleteRow(recordNumber); }
 
+    // The report's layout file in the sysdata folder; std::runtime_error for a BINARY text that
+    // is no layout name.
     static QString LayoutPath(const TReportEntry& report);
     static QString CloneDescription(const QString& description);
     static QString FirstFreeLayoutName(const QString& folder);
 
 private:
     TReportEntry Current() const;
-    bool Go(uint32_t recordNumber);
-    std::unique_ptr<xbase::WorkArea> Area;
 };

@@ -1,6 +1,6 @@
 #include "TReportText.h"
 
-#include <QRegularExpression>
+#include "output/TMemoParagraphs.h"
 
 namespace {
 
@@ -51,8 +51,7 @@ void WrapParagraph(const QString& paragraph, TInches width, const TReportText::T
 QStringList TReportText::WrapLines(const QString& text, TInches width, const TMeasure& measure)
 {
     QStringList lines;
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    for (QString paragraph : text.split(lineBreak)) {
+    for (QString paragraph : TMemoParagraphs::Split(text)) {
         paragraph.replace(u'\t', u' ');
         WrapParagraph(paragraph, width, measure, lines);
     }

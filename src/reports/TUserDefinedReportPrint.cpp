@@ -27,6 +27,9 @@ TUserDefinedReportPrint::TUserDefinedReportPrint(TAddressTable& table, const QSt
     if (!QFileInfo(layoutFile).isFile())
         throw std::runtime_error(MissingFileMessage);
     TLLabelObjectFiler().ReadReport(Header, Detail, Footer, ReportSettings, layoutFile);
+    // With every band off the job would print one empty page and call it completed.
+    if (!ReportSettings.UseHeader && !ReportSettings.UseDetail && !ReportSettings.UseMemo && !ReportSettings.UseFooter)
+        throw std::runtime_error(NoBandsMessage);
     Data = std::make_unique<TLAddressDataSource>(Table);
     for (TReportPanel* band : {&Header, &Detail, &Footer}) {
         band->DataSet = Data.get();

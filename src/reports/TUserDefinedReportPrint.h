@@ -22,9 +22,12 @@ class TLAddressDataSource;
 class TUserDefinedReportPrint {
 public:
     static constexpr const char* MissingFileMessage = "Report definition file has been removed from the sysdata directory";
+    static constexpr const char* NoBandsMessage =
+        "Every band of this report is switched off, so it has nothing to print. Switch on a band in the Report Designer";
 
-    // Reads the layout file; throws std::runtime_error with MissingFileMessage when it is gone
-    // and TLStreamError when it cannot be read.
+    // Reads the layout file; throws std::runtime_error with MissingFileMessage when it is gone,
+    // with NoBandsMessage when header, detail, memo and footer bands are all off, and
+    // TLStreamError when it cannot be read.
     TUserDefinedReportPrint(TAddressTable& table, const QString& layoutFile);
     ~TUserDefinedReportPrint();
 

@@ -60,13 +60,17 @@ void TPresortList::AddText(const char* begin, const char* end)
 void TPresortList::AddLine(const char* begin, const char* end)
 {
     end = std::min(end, begin + MaxLineLength);
-    while (end > begin && (end[-1] == ' ' || end[-1] == '\t'))
-        --end;
-    if (end == begin)
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (std::all_of(begin, end, blank))
         return;
     TPresortEntry entry;
+    entry.Separator = IsSeparator(TCp1252::Decode(std::string_view(begin, size_t(end - begin))));
+    // A ZIP line keeps its first five characters as written: "1012 " of a Dutch "1012 AB" is
+    // the key the presort tallied, and trimming its blank would match no record.
+    const char* keep = entry.Separator ? begin : std::min(end, begin + ZipLength);
+    while (end > keep && blank(end[-1]))
+        --end;
     entry.Text = TCp1252::Decode(std::string_view(begin, size_t(end - begin)));
-    entry.Separator = IsSeparator(entry.Text);
     Entries.push_back(std::move(entry));
 }
 

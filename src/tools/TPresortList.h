@@ -2,9 +2,10 @@
 // each a separator (it holds "**") or a ZIP string, taken one at a time from the front.
 //
 // The file is untrusted: the user may have edited or damaged it. Lines may end in CR LF, LF or
-// CR, or not at all; empty and blank lines are left out, trailing blanks are removed, and a line
-// longer than MaxLineLength is cut there, so no line can hold the reader up or grow without
-// bound. Text is Windows-1252.
+// CR, or not at all; empty and blank lines are left out, trailing blanks are removed (a ZIP
+// line keeps its first five characters as written, blanks too: the print loop compares exactly
+// those), and a line longer than MaxLineLength is cut there, so no line can hold the reader up
+// or grow without bound. Text is Windows-1252.
 #pragma once
 
 #include <QString>
@@ -22,6 +23,7 @@ struct TPresortEntry {
 class TPresortList {
 public:
     static constexpr int MaxLineLength = 255;
+    static constexpr int ZipLength = 5; // the characters of a ZIP the presort groups by
 
     // A list of every ZIP there is stays far below this; a larger file is no presort list.
     static constexpr qint64 MaxFileBytes = 16 << 20;

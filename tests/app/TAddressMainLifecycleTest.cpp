@@ -295,8 +295,8 @@ TEST(TAddressMainLifecycle, ClipboardCopyHoldsTheRecordText)
     started.Window.Dialogs.CopyRecordParts = [](QWidget*) { return std::optional<TRecordTextParts>(TRecordTextParts{}); };
     started.Window.CopyToClipboardClick();
     const QString text = QApplication::clipboard()->text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("John Q. Smith \n"))) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\nPhone  :555-1234\n"))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("John Q. Smith \r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\nPhone  :555-1234\r\n"))) << text.toStdString();
     EXPECT_EQ(started.Prompts.Texts().last(), QStringLiteral("Record copied to Windows Clipboard"));
 }
 

@@ -104,8 +104,8 @@ TEST_F(EnvelopeCommandsEndToEnd, FailuresLeaveNoFile)
         {{"--setup-file", Home.filePath("damaged.E"), "--size", "99"}, "unknown envelope size code 99"},
         {{"--setup-file", Home.filePath("damaged.E"), "--size", "16x4"}, "The length must be from 3 to 15 inches"},
         {{"--setup", "Ten", "--feed", "sideways,up,left"}, "--feed is"},
-        {{"--setup", "Ten", "--filter", "LNAME=\"ZZZ\""}, "the filter matches no records"},
-        {{"--setup", "Ten", "--query", "Last=zzz"}, "the filter matches no records"},
+        {{"--setup", "Ten", "--filter", "LNAME=\"ZZZ\""}, "the filter LNAME=\"ZZZ\" matches no records"},
+        {{"--setup", "Ten", "--query", "Last=zzz"}, "the filter UPPER(LNAME)=\"ZZZ\" matches no records"},
         {{"--setup", "Ten", "--size", "20"}, "--size goes with --setup-file"},
     };
     for (const auto& c : cases) {

@@ -7,6 +7,7 @@
 #include "prompts/TScriptedUserPrompts.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -113,6 +114,43 @@ TEST_F(LabelPrintEndToEnd, PrintsTheSetupToAPdfWhereTheSheetPutsEachLabel)
     words = Words(pdf);
     EXPECT_EQ(Find(words, "Person1"), nullptr);
     EXPECT_EQ(Find(words, "Person31")->Page, 2);
+}
+
+TEST_F(LabelPrintEndToEnd, TenDutchPostcodesPrintAsOneFiveDigitGroup)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString dutch = Folder.filePath("ADD0002.DBF");
+    {
+        TScriptedUserPrompts prompts;
+        ASSERT_TRUE(TAddressFiles::CreateAddressFile(dutch, TFieldLengths()));
+        auto table = TAddressTable::Open(dutch);
+        ASSERT_NE(table, nullptr);
+        for (int n = 1; n <= 10; ++n) {
+            table->Table().appendBlank();
+            table->SetFieldText("LNAME", QStringLiteral("Dutch%1").arg(n));
+            table->SetFieldText("CITY", "Amsterdam");
+            table->SetFieldText("ZIP", "1012 AB");
+        }
+        table->Close();
+    }
+    const QString pdf = Folder.filePath("dutch.pdf");
+    const TRun run = Quorvane({"labels", dutch, "--setup", "Club", "--presort", "--pdf", pdf});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, "labels: 10, sheets: 1\n");
+    const std::vector<TWord> words = Words(pdf);
+    // One separator, "** 5-digit 1012", on the first position; the ten labels after it.
+    ASSERT_EQ(std::count_if(words.begin(), words.end(), [](const TWord& w) { return w.Text == "5-digit"; }), 1);
+    EXPECT_EQ(Find(words, "presorted"), nullptr);
+    const TWord* separator = Find(words, "5-digit");
+    const auto at = std::find_if(words.begin(), words.end(), [](const TWord& w) { return w.Text == "5-digit"; });
+    ASSERT_TRUE(at + 1 < words.end());
+    EXPECT_EQ((at + 1)->Text, "1012");
+    for (int n = 1; n <= 10; ++n) {
+        const TWord* label = Find(words, QStringLiteral("Dutch%1").arg(n));
+        ASSERT_TRUE(label) << n;
+        EXPECT_TRUE(label->Y > separator->Y + 0.5 || label->X > separator->X + 1.0) << n; // after it on the sheet
+    }
 }
 
 TEST_F(LabelPrintEndToEnd, MissingSetupLayoutOrBadOptionsExitTwo)

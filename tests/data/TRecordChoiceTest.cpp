@@ -38,6 +38,9 @@ TEST_F(TRecordChoiceTest, ChoicesNarrowAndStartWhereTheDialogSays)
         // Reports leave out the records marked deleted as well as those prefixed "DELETED".
         {TPrintout::Reports, TRecords::All, false, 4, {"Blacksmith", "Jones", QString::fromUtf8("Müller"), "Smith", "Smithers"}},
         {TPrintout::Letters, TRecords::All, true, 2, {"Smithers"}},
+        // "Only current record" on the record marked deleted (6) prints nothing.
+        {TPrintout::Labels, TRecords::OnlyCurrent, false, 6, {}},
+        {TPrintout::Reports, TRecords::OnlyCurrent, false, 6, {}},
     };
     for (const auto& entry : cases) {
         const std::string conditionBefore = Table->Area().condition();

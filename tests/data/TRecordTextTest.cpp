@@ -16,11 +16,11 @@ TEST(TRecordText, LinesInOrderWithEmptyOnesLeftOut)
                                            {"ORG", "Acme"},   {"STREET", "1 Main St"}, {"CITY", "Springfield"},
                                            {"STATE", "IL"},   {"ZIP", "62701"}, {"PHONE", "555-1234"},
                                            {"CODES", "AB"},   {"USER2", "late payer"}};
-    EXPECT_EQ(TextOf(record), "John Q. Smith \nAcme\n1 Main St\nSpringfield  IL 62701\n"
-                              "Phone  :555-1234\nCodes :AB\nComment 2 :late payer\n");
+    EXPECT_EQ(TextOf(record), "John Q. Smith \r\nAcme\r\n1 Main St\r\nSpringfield  IL 62701\r\n"
+                              "Phone  :555-1234\r\nCodes :AB\r\nComment 2 :late payer\r\n");
     TRecordTextParts onlyName;
     onlyName.Address = onlyName.Phones = onlyName.Codes = onlyName.Comments = false;
-    EXPECT_EQ(TextOf({{"PREFIX", "Dr."}, {"LNAME", "Lee"}}, onlyName), "Dr. Lee \n");
+    EXPECT_EQ(TextOf({{"PREFIX", "Dr."}, {"LNAME", "Lee"}}, onlyName), "Dr. Lee \r\n");
 }
 
 TEST(TRecordText, LongValuesAreCut)
@@ -30,5 +30,5 @@ TEST(TRecordText, LongValuesAreCut)
         record[name] = QString(300, 'x');
     const QString text = TextOf(record);
     EXPECT_EQ(text.size(), 1000);
-    EXPECT_EQ(text.indexOf(u'\n'), 200);
+    EXPECT_EQ(text.indexOf(QLatin1String("\r\n")), 200);
 }

@@ -116,12 +116,25 @@ TEST_F(TEnvelopeFormTest, PageIsTheEnvelopeInTheFeedOrientationAtTheFeedOffsets)
     EXPECT_EQ(form.Offsets(), (TEnvelopeOffsets{0, 0})); // 4.125 - 9.5 is negative
 }
 
+// The chosen printer, whose page loses a margin on each side.
+class TMarginedPrinter : public TReportFiler {
+public:
+    using TReportFiler::TReportFiler;
+    TInches UnprintableLeft() override { return 0.25_in; }
+    TInches UnprintableTop() override { return 0.2_in; }
+    TInches UnprintableRight() override { return 0.3_in; }
+    TInches UnprintableBottom() override { return 0.35_in; }
+};
+
 TEST_F(TEnvelopeFormTest, PreviewShowsThePrintableAreaAndTheLayoutAtItsOffset)
 {
     TEnvelopeFeedSettings feed{TFeedOrientation::foLandscape, TFeedFacing::ffDown, TFeedPosition::fpLeft, false};
     Table->Table().go(1);
     TEnvelopeForm form(*Table, Panel, TEnvelopeSizes::Find(20), feed);
     form.SetPreviewing(true);
+    TPageStream unused;
+    TMarginedPrinter printer(unused);
+    form.SetPrintableAreaOf(printer); // the preview's own page stream has no unprintable margins
     TReportFiler job(Pages);
     job.SetPaper(1);
     job.SetOrientation(TOrientation::poLandscape);
@@ -133,7 +146,7 @@ TEST_F(TEnvelopeFormTest, PreviewShowsThePrintableAreaAndTheLayoutAtItsOffset)
         if (const auto* pen = std::get_if<TPenOp>(&op); pen && pen->Style == Qt::DotLine && pen->Color == Qt::red)
             dotted = true;
         if (const auto* rect = std::get_if<TRectOp>(&op); rect && dotted && !area) {
-            EXPECT_EQ(rect->Rect, (TInchRect{0_in, 0_in, 11_in, 8.5_in}));
+            EXPECT_EQ(rect->Rect, (TInchRect{0.25_in, 0.2_in, 11_in - 0.3_in, 8.5_in - 0.35_in}));
             area = true;
         }
         if (const auto* text = std::get_if<TTextOp>(&op); text && text->Text == "FROM")

@@ -63,8 +63,20 @@ TEST(TEnvelopeSizesTest, CustomSizesWithinTheirLimits)
         bool Good;
     } const cases[] = {{3, 2, true},     {15, 12, true},   {2.999, 2, false}, {15.001, 4, false},
                        {6, 1.999, false}, {13, 12.001, false}, {5, 5, true},   {5, 5.001, false}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(TEnvelopeSizes::CustomProblem(c.Length, c.Width).isEmpty(), c.Good) << c.Length << " x " << c.Width;
+        // A row of ENVELOPE.DBF meets the same limits: a bad one is refused, never printed.
+        TEnvelopeSetup row;
+        row.Code = TEnvelopeSizes::CustomCode;
+        row.Length = c.Length;
+        row.Width = c.Width;
+        EXPECT_EQ(row.SizeProblem(), TEnvelopeSizes::CustomProblem(c.Length, c.Width));
+        EXPECT_EQ(row.Size().Known(), c.Good);
+    }
+    TEnvelopeSetup square;
+    square.Code = TEnvelopeSizes::CustomCode;
+    square.Length = square.Width = 1.0;
+    EXPECT_EQ(square.SizeProblem(), "The length must be from 3 to 15 inches");
 }
 
 class TEnvelopeSetupsTest : public EnvelopeTestTable {

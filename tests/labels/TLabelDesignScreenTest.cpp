@@ -79,6 +79,7 @@ protected:
 
 TEST_F(TLabelDesignScreenTest, NewSetupOpensWithTheAddressObjectAndSavesRowAfterFile)
 {
+    InstallCatalogue();
     auto setups = TLabelSetups::Open();
     ASSERT_TRUE(setups);
     WhenShown([&](TLabelDesignScreen& screen) {
@@ -90,7 +91,8 @@ TEST_F(TLabelDesignScreenTest, NewSetupOpensWithTheAddressObjectAndSavesRowAfter
         EXPECT_EQ(address.ClassName(), "TLDMultiLineAddressLabel");
         EXPECT_EQ(address.BoundsRect(), QRect(5, 5, 252 - 15, 96 - 15)); // 5 inside top-left, 10 inside bottom-right
         EXPECT_EQ(screen.Designer().Tool(), 0);
-        EXPECT_EQ(screen.LayoutAction->text(), "Layout:  Avery 5160  Address");
+        // The catalogue's 5160 row, the sheet the new stock names, so the template list finds it.
+        EXPECT_EQ(screen.LayoutAction->text(), "Layout:  Avery 5160  Address Labels");
         EXPECT_EQ(screen.DescriptionEdit->text(), "<New Label>");
         EXPECT_FALSE(screen.ShowArtAction->isEnabled());
         EXPECT_TRUE(screen.SaveVisible());
@@ -102,8 +104,10 @@ TEST_F(TLabelDesignScreenTest, NewSetupOpensWithTheAddressObjectAndSavesRowAfter
     const std::optional<TLabelSetup> saved = TLabelDesignScreen::New(*setups, nullptr, nullptr);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->Description, "<New Label>");
+    EXPECT_DOUBLE_EQ(saved->Stock.HorizontalPitch.Value(), 2.75);
+    EXPECT_DOUBLE_EQ(saved->Stock.VerticalPitch.Value(), 1.0);
     EXPECT_EQ(saved->LayoutFile, "BIN00001.L");
-    EXPECT_EQ(saved->Stock, TLabelStock::NewStock());
+    EXPECT_EQ(saved->Stock, TLabelCatalogue::NewSetupStock());
     TLLabelPanel reread;
     reread.LoadFromFile(Sysdata() + saved->LayoutFile);
     EXPECT_EQ(ObjectsOf(reread, "TLDMultiLineAddressLabel"), 1);

@@ -9,6 +9,8 @@
 #include "output/TPrintStatusWindow.h"
 #include "output/TReportPrinter.h"
 #include "settings/TIniFile.h"
+#include "tools/TAdcTable.h"
+#include "tools/TBulkMailPresort.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -175,6 +177,49 @@ TEST_F(TPresortPrintTest, EveryChosenRecordPrintsExactlyOnceWhateverTheList)
     texts = PrintPresorted();
     EXPECT_EQ(texts.size(), 7);
     EXPECT_EQ(texts.front(), "** Not presorted");
+}
+
+// A presort run and the labels after it: every group the list names prints whole under its
+// separator, whatever the postcode holds (a blank at the fifth character, Windows-1252 letters
+// that Qt would upper-case differently).
+TEST_F(TPresortPrintTest, ARunOfThePresortKeepsEveryGroupWhole)
+{
+    struct TCase {
+        const char* Name;
+        std::vector<std::pair<QString, int>> Zips; // ZIP and how many records carry it
+        QStringList Runs;                          // what prints, as runs of one text: "text x count"
+    };
+    const std::vector<TCase> cases = {
+        {"ten Dutch 1012 AB", {{"1012 AB", 10}}, {"** 5-digit 1012 x 1", "1012 AB x 10"}},
+        {"Dutch postcodes sharing their first five", {{"1012 cd", 4}, {"1012 AB", 6}},
+         {"** 5-digit 1012 x 1", "1012 AB x 6", "1012 cd x 4"}},
+        {"a sharp s in the ZIP", {{"1234ß", 10}}, {"** 5-digit 1234ß x 1", "1234ß x 10"}},
+        {"sharp s and micro sign make one 3-digit group", {{"1234ß", 5}, {"1234µ", 5}},
+         {"** 3-digit 123 x 1", "1234µ x 5", "1234ß x 5"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Panel.DeleteAllObjects();
+        Table.reset();
+        for (const char* file : {"ADD0001.DBF", "ADD0001.CDX", "ADD0001.FPT"})
+            QFile::remove(TProgramFolder::DataFolder() + file);
+        std::vector<std::pair<QString, QString>> people;
+        for (const auto& [zip, count] : c.Zips)
+            for (int n = 0; n < count; ++n)
+                people.emplace_back(zip, zip); // the label shows the ZIP as its name
+        CreateTable(people);
+        ASSERT_TRUE(TBulkMailPresort::Run(*Table, TAdcTable::Load(), ListPath()));
+        int64_t notPresorted = -1;
+        const QStringList texts = PrintPresorted(&notPresorted);
+        EXPECT_EQ(notPresorted, 0);
+        QStringList runs;
+        for (qsizetype at = 0, end = 0; at < texts.size(); at = end) {
+            for (end = at; end < texts.size() && texts[end] == texts[at];)
+                ++end;
+            runs << QStringLiteral("%1 x %2").arg(texts[at]).arg(end - at);
+        }
+        EXPECT_EQ(runs, c.Runs);
+    }
 }
 
 TEST_F(TPresortPrintTest, OnlyTheChosenRecordsPrintAndTheExactFlagIsPutBack)

@@ -1,11 +1,13 @@
 #include "LabelsTestEnvironment.h"
 
+#include "data/TAddressFiles.h"
 #include "labels/TLabelCatalogue.h"
 #include "labels/TLabelSetups.h"
 #include "labels/TLabelStockRules.h"
 #include "layout/TLDMultiLineAddressLabel.h"
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLLabelPanel.h"
+#include "xbase/WorkArea.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -115,7 +117,7 @@ TEST_F(TLabelSetupsTest, CloneCutsTheNameAndCopiesTheLayoutDeleteRemovesTheFile)
     ASSERT_TRUE(setups);
     const QString longName = QString(50, QLatin1Char('A')) + "0123456789";
     const TLabelSetup original = AddNewLabel(*setups, longName, TLabelStock::NewStock());
-    EXPECT_EQ(original.Description, longName); // all 60 kept on the row
+    EXPECT_EQ(original.Description, longName.left(50)); // a saved description keeps 50, as the design screen does
 
     const TLabelSetup clone = setups->Clone(original.RecordNumber);
     // The whole new name is cut to 50: "Clone of :" and the first 40 of the old one.
@@ -133,6 +135,44 @@ TEST_F(TLabelSetupsTest, CloneCutsTheNameAndCopiesTheLayoutDeleteRemovesTheFile)
     const auto list = setups->Setups();
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].LayoutFile, clone.LayoutFile);
+}
+
+// A BINARY text that is not "BIN" + five digits + ".L" never leads outside sysdata: printing,
+// designing and cloning refuse it, deleting the row touches no file.
+TEST_F(TLabelSetupsTest, ALayoutNameOutsideTheRuleIsRefusedAndDeleteRemovesNoOtherFile)
+{
+    for (const char* name : {"BIN00001.L", "bin00042.l"})
+        EXPECT_TRUE(TSetupStore::IsLayoutName(name, TLabelSetups::LayoutExtension)) << name;
+    const QString outside = Home.filePath("x.L"); // the program folder, one above sysdata
+    const QStringList badNames = {"../x.L", outside, "sub/BIN00001.L", "BIN0001.L", "BIN00001.E"};
+    for (const QString& bad : badNames) {
+        SCOPED_TRACE(bad.toStdString());
+        EXPECT_FALSE(TSetupStore::IsLayoutName(bad, TLabelSetups::LayoutExtension));
+        {
+            QFile file(outside);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        auto setups = TLabelSetups::Open();
+        ASSERT_TRUE(setups);
+        const TLabelSetup added = AddNewLabel(*setups, "Edited elsewhere", TLabelStock::NewStock());
+        {
+            auto area = TAddressFiles::OpenSystemTable(TSystemTable::stLabel);
+            ASSERT_TRUE(area);
+            area->table().go(added.RecordNumber);
+            area->table().setText(area->table().fieldIndex("BINARY"), bad.toStdString());
+            area->table().commit();
+        }
+        const std::optional<TLabelSetup> edited = setups->Find(added.RecordNumber);
+        ASSERT_TRUE(edited);
+        EXPECT_THROW(TLabelSetups::LayoutPath(*edited), std::runtime_error);
+        EXPECT_THROW(setups->Update(added.RecordNumber, "x", edited->Stock, [](const QString&) { FAIL() << "written"; }),
+                     std::runtime_error);
+        EXPECT_THROW(setups->Clone(added.RecordNumber), std::runtime_error);
+        setups->Delete(added.RecordNumber);
+        EXPECT_FALSE(setups->Find(added.RecordNumber));
+        EXPECT_TRUE(QFileInfo::exists(outside));
+    }
 }
 
 } // namespace

@@ -55,6 +55,13 @@ TEST(TLabelStockRules, RulesRunInOrderAndTheFirstBrokenOneSpeaks)
          "Vertical Pitch must be at least = Label Height"},
         {"page width", [](TLabelStock& s) { s.SheetWidth = 0.29_in; }, "Page Width must be at least .3 inch"},
         {"page height", [](TLabelStock& s) { s.SheetDepth = 0.0_in; }, "Page Height must be at least .3 inches"},
+        // What an N 6.3 column holds: 99.999 inches, never 100 (stored as asterisks, read back as 0).
+        {"a page just under 100 inches", [](TLabelStock& s) { s.SheetDepth = 99.999_in; }, ""},
+        {"a page of 100 inches", [](TLabelStock& s) { s.SheetDepth = 100.0_in; }, "Page Height must be less than 100 inches (or 2540mm)"},
+        {"a pitch that rounds to 100", [](TLabelStock& s) { s.HorizontalPitch = 99.9996_in; },
+         "Horizontal Pitch must be less than 100 inches (or 2540mm)"},
+        {"a margin of 2540 mm", [](TLabelStock& s) { s.LeftMargin = TLabelStockRules::ToInches(2540, TLengthUnit::luMillimetres); },
+         "Left Margin must be less than 100 inches (or 2540mm)"},
     };
     for (const auto& c : cases) {
         TLabelStock stock = TLabelStock::NewStock();

@@ -114,7 +114,8 @@ TEST(TSingleRecordPrintTest, LongMemoContinuesInItalicUnderAFreshHeader)
 
 TEST(TSingleRecordPrintTest, BlankMemoPrintsNothing)
 {
-    for (const QString& memo : {QString(), QString("   ")}) {
+    for (const QString& memo : {QString(), QString("   "), QString("\r\n"), QString("\n"), QString("  \r")}) {
+        SCOPED_TRACE(memo.toStdString());
         const TPageStream stream = Preview(SampleRecord(memo), {"Memo"});
         ASSERT_EQ(stream.PageCount(), 1);
         EXPECT_EQ(TextsOf(stream.Page(1)).size(), 2);           // page number and date
@@ -133,6 +134,21 @@ TEST(TSingleRecordPrintTest, WrapKeepsLineBreaksAndSplitsOverlongWords)
     EXPECT_EQ(lines.mid(2).join(""), QString(200, 'W'));
     for (const QString& line : lines)
         EXPECT_LE(job.TextWidth(line), 1.0_in);
+}
+
+TEST(TSingleRecordPrintTest, AMemoEndingInALineBreakGetsNoExtraRow)
+{
+    TPageStream stream;
+    TReportFiler job(stream);
+    job.SetFont("Times New Roman", 10);
+    const std::pair<QString, QStringList> rows[] = {
+        {"Note\r\n", {"Note"}},
+        {"Note\n", {"Note"}},
+        {"Note\r\n\r\n", {"Note", ""}}, // the empty line typed after it stays
+        {"\r\nNote", {"", "Note"}},
+    };
+    for (const auto& [memo, lines] : rows)
+        EXPECT_EQ(TSingleRecordPrint::WrapText(job, memo, 3.0_in), lines) << memo.toStdString();
 }
 
 TEST(TSingleRecordPrintTest, PdfOfARecordWithLongMemoReadsBack)

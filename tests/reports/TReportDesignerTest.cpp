@@ -45,6 +45,7 @@ TEST_F(TReportDesignerTest, NewReportBandsSizersAndSwitches)
     EXPECT_EQ(s.HeaderHeight, 33);
     EXPECT_EQ(s.DetailHeight, 33);
     EXPECT_TRUE(s.UseHeader && s.UseDetail && !s.UseMemo && !s.UseFooter);
+    EXPECT_EQ(designer.DefaultFontAction->text(), "Default Font: Arial, 10 pt "); // as the other designers write it
     for (const TLBandFrame& frame : s.Bands)
         EXPECT_TRUE(!frame.Top && frame.LineWidth == 1 && frame.ShadePercent == 0 && frame.ShadeColor == 0xFFFFFF);
     // Band width: 816 - 48 - 48 - 96/4; the ruler starts at the left margin.

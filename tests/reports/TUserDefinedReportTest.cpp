@@ -184,6 +184,17 @@ TEST_F(TUserDefinedReportTest, MissingFileAndPagesThatCannotHoldABandAreRefused)
     TReportRun run(*Table, request);
     TReportFiler job(Pages);
     EXPECT_THROW(run.Configure(job), std::runtime_error);
+
+    // Every band off: refused before any job, never an empty page reported as completed.
+    Settings.DetailHeight = 96;
+    Settings.UseHeader = Settings.UseDetail = Settings.UseMemo = Settings.UseFooter = false;
+    TLLabelObjectFiler().WriteReport(Header, Detail, Footer, Settings, File);
+    try {
+        TReportRun bandless(*Table, request);
+        FAIL() << "a report without bands must be refused";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), TUserDefinedReportPrint::NoBandsMessage);
+    }
 }
 
 } // namespace
