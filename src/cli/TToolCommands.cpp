@@ -4,7 +4,10 @@
 #include "TConsolePrompts.h"
 #include "TRecordSetOptions.h"
 
+#include "data/TAddressStandardizer.h"
 #include "data/TAddressTable.h"
+#include "data/TCp1252.h"
+#include "data/TCsv.h"
 #include "data/TTagger.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -12,6 +15,9 @@
 #include "tools/TCopyOutWriter.h"
 #include "tools/TDupFinder.h"
 #include "tools/TFieldReplacer.h"
+#include "tools/TFieldRewrite.h"
+#include "tools/TStandardizeRule.h"
+#include "tools/TUndoFile.h"
 #include "tools/TResultIndex.h"
 #include "tools/TSimilarKey.h"
 #include "tools/TStateZipChecker.h"
@@ -152,11 +158,58 @@ int ZipCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return 0;
 }
 
+// Puts back the values an undo file holds; the refusal (a value changed since, another table)
+// is the command's error.
+int RestoreUndo(TAddressTable& table, const QString& undoPath, QTextStream& out)
+{
+    TUndoFile undo;
+    QString error;
+    if (!undo.Load(undoPath, &error))
+        throw std::runtime_error(error.toStdString());
+    const TUndoFile::TRestore restore = undo.Restore(table);
+    if (!restore.Done)
+        throw std::runtime_error(restore.Message.toStdString());
+    out << "Restored " << restore.Restored << " values\n";
+    return 0;
+}
+
+// Finds the changes of `rule`, prints them as CSV when asked, writes them unless `dryRun`, and
+// saves their undo file when `undoPath` is given.
+struct TRewriteRun {
+    TRewriteCounts Counts;
+    uint32_t Written = 0;
+};
+TRewriteRun RunRewrite(TAddressTable& table, const QStringList& fields, const TFieldRewrite::TRule& rule, bool dryRun,
+                       const QString& undoPath, const QString& undoKind, QTextStream* csv)
+{
+    TRewriteRun run;
+    std::vector<TValueChange> changes;
+    if (csv)
+        *csv << TCsv::FormatRecord({QStringLiteral("RECNO"), QStringLiteral("FIELD"), QStringLiteral("BEFORE"), QStringLiteral("AFTER")});
+    run.Counts = TFieldRewrite::Find(table, TCaseRecords::crMatchingFilter, fields, rule, [&](TValueChange&& change) {
+        if (csv)
+            *csv << TCsv::FormatRecord({QString::number(change.Recno), fields[change.Field], TCp1252::Decode(change.Before),
+                                        TCp1252::Decode(change.After)});
+        if (!dryRun)
+            changes.push_back(std::move(change));
+        return true;
+    });
+    if (dryRun)
+        return run;
+    TUndoFile undo(undoKind, QFileInfo(table.Path()).fileName());
+    run.Written = TFieldRewrite::Write(table, fields, changes, nullptr, &undo);
+    QString error;
+    if (!undoPath.isEmpty() && !undo.Save(undoPath, &error))
+        throw std::runtime_error(error.toStdString());
+    return run;
+}
+
 int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     TToolRecordSet set;
     std::optional<TCaseConversion> conversion;
     QStringList fields;
+    QString undoFile, undo;
     const QString path = Parse(QStringLiteral("case"), arguments, set, [&](const QString& argument, auto value) {
         if (argument == QLatin1String("--to")) {
             const QString to = value();
@@ -166,8 +219,10 @@ int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 conversion = TCaseConversion::ccLower;
             else if (to == QLatin1String("capitalized"))
                 conversion = TCaseConversion::ccCapitalized;
+            else if (to == QLatin1String("names"))
+                conversion = TCaseConversion::ccNames;
             else
-                throw TUsageError(("case: --to is upper, lower or capitalized, not " + to).toStdString());
+                throw TUsageError(("case: --to is upper, lower, capitalized or names, not " + to).toStdString());
         } else if (argument == QLatin1String("--fields")) {
             for (const QString& wanted : value().split(u',', Qt::SkipEmptyParts)) {
                 QString name;
@@ -179,21 +234,85 @@ int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
                     throw TUsageError(("case: " + wanted + " is not one of the fields case conversion works on").toStdString());
                 fields << name;
             }
+        } else if (argument == QLatin1String("--undo-file")) {
+            undoFile = QFileInfo(value()).absoluteFilePath();
+        } else if (argument == QLatin1String("--undo")) {
+            undo = QFileInfo(value()).absoluteFilePath();
         } else {
             return false;
         }
         return true;
     });
+    if (!undo.isEmpty()) {
+        if (conversion || !undoFile.isEmpty())
+            throw TUsageError("case: --undo FILE restores; give it without --to and --undo-file");
+        auto table = set.Open(path, err);
+        return RestoreUndo(*table, undo, out);
+    }
     if (!conversion)
-        throw TUsageError("case: give --to upper, lower or capitalized");
+        throw TUsageError("case: give --to upper, lower, capitalized or names");
     if (fields.isEmpty())
         for (const auto& field : TCaseConverter::Fields())
             fields << QLatin1String(field.Name);
     QString filterText;
     auto table = set.Open(path, err, &filterText);
-    const auto result = TCaseConverter::Run(*table, filterText.isEmpty() ? TCaseRecords::crAll : TCaseRecords::crMatchingFilter,
-                                            *conversion, fields);
-    out << result.Changed << "\n";
+    if (undoFile.isEmpty()) {
+        const auto result = TCaseConverter::Run(*table, filterText.isEmpty() ? TCaseRecords::crAll : TCaseRecords::crMatchingFilter,
+                                                *conversion, fields);
+        out << result.Changed << "\n";
+        return 0;
+    }
+    const TCaseConversion to = *conversion;
+    const TRewriteRun run = RunRewrite(*table, fields, [to](size_t, std::string_view value) { return TCaseConverter::ConvertBytes(value, to); },
+                                       false, undoFile, QStringLiteral("case"), nullptr);
+    out << run.Counts.Records << "\n";
+    return 0;
+}
+
+int Standardize(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    QStringList fields = TStandardizeRule::DefaultFields();
+    bool upper = false, dryRun = false;
+    QString undoFile, undo;
+    const QString path = Parse(QStringLiteral("standardize"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--fields")) {
+            QString error;
+            fields = TStandardizeRule::FieldsNamed(value(), &error);
+            if (fields.isEmpty())
+                throw TUsageError(("standardize: " + (error.isEmpty() ? QStringLiteral("--fields names no field") : error)).toStdString());
+        } else if (argument == QLatin1String("--upper")) {
+            upper = true;
+        } else if (argument == QLatin1String("--dry-run")) {
+            dryRun = true;
+        } else if (argument == QLatin1String("--undo-file")) {
+            undoFile = QFileInfo(value()).absoluteFilePath();
+        } else if (argument == QLatin1String("--undo")) {
+            undo = QFileInfo(value()).absoluteFilePath();
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (!undo.isEmpty()) {
+        if (dryRun || upper || !undoFile.isEmpty())
+            throw TUsageError("standardize: --undo FILE restores; give it without --upper, --dry-run and --undo-file");
+        auto table = set.Open(path, err);
+        return RestoreUndo(*table, undo, out);
+    }
+    QString error;
+    auto tables = TAddressStandardizer::LoadProgramTables(&error);
+    if (!tables)
+        throw std::runtime_error(error.toStdString());
+    auto table = set.Open(path, err);
+    if (undoFile.isEmpty())
+        undoFile = TUndoFile::DefaultPath(TUndoFile::StandardizeFileName);
+    const TRewriteRun run = RunRewrite(*table, fields, TStandardizeRule::Rule(tables, fields, upper), dryRun, undoFile,
+                                       QStringLiteral("standardize"), &out);
+    if (dryRun)
+        out << "Would standardize " << run.Counts.Values << " values in " << run.Counts.Records << " records\n";
+    else
+        out << "Standardized " << run.Written << " values in " << run.Counts.Records << " records\n";
     return 0;
 }
 
@@ -301,6 +420,7 @@ void TToolCommands::Register()
     RegisterTool(QStringLiteral("dupes"), Dupes);
     RegisterTool(QStringLiteral("zipcheck"), ZipCheck);
     RegisterTool(QStringLiteral("case"), Case);
+    RegisterTool(QStringLiteral("standardize"), Standardize);
     RegisterTool(QStringLiteral("export"), Export);
     RegisterTool(QStringLiteral("replace"), Replace);
 }
