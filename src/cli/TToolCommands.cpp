@@ -118,6 +118,7 @@ int Dupes(const QStringList& arguments, QTextStream& out, QTextStream& err)
     auto table = set.Open(path, err);
     TSimilarKey words;
     words.LoadWords(TProgramFolder::SysdataFolder() + QLatin1String(TSimilarKey::WordsFileName));
+    words.SetStandardizer(TAddressStandardizer::Shared());
     TResultIndex result(*table, TDupFinder::ResultPath(), TDupFinder::KeyExpression(options.Kind));
     const uint32_t count = TDupFinder::Run(*table, result, options, {}, &words);
     result.Install();
