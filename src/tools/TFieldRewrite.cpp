@@ -28,22 +28,21 @@ TRewriteCounts TFieldRewrite::Find(TAddressTable& table, TCaseRecords records, c
                                    const TSink& sink, const TToolProgress& progress)
 {
     TRewriteCounts counts;
-    TRecordWalk walk(table);
+    TRecordWalk walk(table); // condition, order and record put back
     if (records == TCaseRecords::crAll)
-        table.SetFilterText(QString()); // every record not marked deleted; the walk puts the filter back
-    const std::vector<uint32_t> members = records == TCaseRecords::crCurrent ? walk.CurrentOnly() : walk.Members();
+        table.SetFilterText(QString()); // every record not marked deleted
     const std::vector<int> indexes = FieldIndexes(table, fields);
     xbase::DbfTable& rows = table.Table();
-    const int widthLimit = 254;
-    for (const uint32_t recno : members) {
-        rows.go(recno);
+    const uint32_t total = rows.recordCount();
+    // The current record's changes; false when the sink or the progress stops the pass.
+    const auto visit = [&]() {
         bool changed = false;
         for (size_t f = 0; f < indexes.size(); ++f) {
             if (indexes[f] < 0)
                 continue;
             const std::string_view before = Unpadded(rows.fieldBytes(indexes[f]));
             std::string after = rule(f, before);
-            const size_t width = std::min<size_t>(rows.field(indexes[f]).width, widthLimit);
+            const size_t width = rows.field(indexes[f]).width;
             if (after.size() > width)
                 after.resize(width); // what the field will hold
             while (!after.empty() && after.back() == ' ')
@@ -52,17 +51,30 @@ TRewriteCounts TFieldRewrite::Find(TAddressTable& table, TCaseRecords records, c
                 continue;
             changed = true;
             ++counts.Values;
-            if (!sink({recno, static_cast<uint8_t>(f), std::string(before), std::move(after)})) {
+            if (!sink({rows.recordNumber(), static_cast<uint8_t>(f), std::string(before), std::move(after)})) {
                 ++counts.Visited;
                 ++counts.Records;
-                return counts;
+                return false;
             }
         }
         ++counts.Visited;
         counts.Records += changed ? 1 : 0;
-        if (progress && !progress({counts.Visited, static_cast<uint32_t>(members.size()), counts.Records}))
-            break;
+        // Record order: how far the record number is through the file is how far the pass is.
+        return !progress || progress({rows.recordNumber(), total, counts.Records});
+    };
+    if (records == TCaseRecords::crCurrent) {
+        for (const uint32_t recno : walk.CurrentOnly()) {
+            rows.go(recno);
+            visit();
+        }
+        return counts;
     }
+    // Nothing is written during the pass, so the set can be walked as it stands, in record
+    // order: the first changes are found at once, without listing the set first.
+    table.Area().setOrder(0);
+    for (rows.goTop(); !rows.eof(); rows.skip())
+        if (!visit())
+            break;
     return counts;
 }
 
