@@ -161,7 +161,7 @@ void TStandardizeAddresses::PreviewClick()
     std::vector<TValueChange> batch;
     QElapsedTimer sinceShown;
     sinceShown.start();
-    const auto show = [&] {
+    const auto showFound = [&] {
         Model.Append(std::move(batch));
         batch.clear();
         sinceShown.restart();
@@ -174,18 +174,18 @@ void TStandardizeAddresses::PreviewClick()
             [&](TValueChange&& change) {
                 batch.push_back(std::move(change));
                 if (batch.size() >= (Model.rowCount() == 0 ? kFirstBatch : kLaterBatch))
-                    show();
+                    showFound();
                 return true;
             },
             [&](const TToolStep& step) {
                 if (!batch.empty() && sinceShown.elapsed() >= 250)
-                    show();
+                    showFound();
                 return pump(step);
             });
     } catch (const xbase::XbaseError& failure) {
         TUserPrompts::Current().Information(QString::fromLocal8Bit(failure.what()));
     }
-    show();
+    showFound();
     SetRunning(false);
     PreviewRecords = counts.Records;
     Grid->resizeColumnsToContents();
