@@ -3,6 +3,7 @@
 // CSZ.DBF, copy out to CSV and to DBF, and a search and replace that rewrites every record.
 // The checks include filling and installing their result index.
 #include "MillionAddressTable.h"
+#include "data/TAddressStandardizer.h"
 #include "data/TAddressTable.h"
 #include "prompts/TScriptedUserPrompts.h"
 #include "settings/TProgramFolder.h"
@@ -42,6 +43,7 @@ void Dupes(benchmark::State& state, TDupKind kind)
     auto table = OpenTable(kSource);
     TSimilarKey words;
     words.LoadWords(TProgramFolder::SysdataFolder() + QLatin1String(TSimilarKey::WordsFileName));
+    words.SetStandardizer(TAddressStandardizer::Shared());
     uint32_t count = 0, listed = 0;
     for (auto _ : state) {
         TResultIndex result(*table, TDupFinder::ResultPath(), TDupFinder::KeyExpression(kind));

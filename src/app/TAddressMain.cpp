@@ -110,6 +110,9 @@ void TAddressMain::ConnectCommands()
     on("Check && Repair &State and Zip Codes", &TAddressMain::StateZipCheckClick);
     on("Check && Repair &Duplicates", &TAddressMain::DupCheckClick);
     on("Con&vert Case", &TAddressMain::ConvertCaseClick);
+    on("Undo last conversion", &TAddressMain::UndoConversionClick);
+    on("Standardize Addresses", &TAddressMain::StandardizeAddressesClick);
+    on("Undo Last Standardization", &TAddressMain::UndoStandardizationClick);
     on("&Search && Replace Field Values", &TAddressMain::SearchReplaceClick);
     connect(FilterButton, &QPushButton::clicked, this, &TAddressMain::SetFilterClick);
     connect(BrowseButton, &QPushButton::clicked, this, &TAddressMain::BrowseClick);
@@ -441,6 +444,9 @@ void TAddressMain::BuildMenus()
     AddAction(UtilitiesMenu, QStringLiteral("Check && Repair &State and Zip Codes"));
     AddAction(UtilitiesMenu, QStringLiteral("Check && Repair &Duplicates"));
     AddAction(UtilitiesMenu, QStringLiteral("Con&vert Case"));
+    AddAction(UtilitiesMenu, QStringLiteral("Undo last conversion"));
+    AddAction(UtilitiesMenu, QStringLiteral("Standardize Addresses"));
+    AddAction(UtilitiesMenu, QStringLiteral("Undo Last Standardization"));
     AddAction(UtilitiesMenu, QStringLiteral("Delete &Records"));
     AddAction(UtilitiesMenu, QStringLiteral("&Search && Replace Field Values"));
 

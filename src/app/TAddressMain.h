@@ -182,6 +182,9 @@ public:
     void StateZipCheckClick();
     void DupCheckClick();
     void ConvertCaseClick();
+    void UndoConversionClick();
+    void StandardizeAddressesClick();
+    void UndoStandardizationClick();
     void SearchReplaceClick();
     TMemoSearch MemoSearch;
 

@@ -10,6 +10,7 @@
 #include "tools/TDupCheck.h"
 #include "tools/TDupFinder.h"
 #include "tools/TSearchAndReplace.h"
+#include "tools/TStandardizeAddresses.h"
 #include "tools/TStateZipCheck.h"
 
 #include <QDir>
@@ -80,6 +81,53 @@ void TAddressMain::ConvertCaseClick()
     {
         TBatchGuard batch(*this);
         TConvertToUpper::Execute(this, *Table, AddressFilter.IsSet());
+    }
+    CachedCount.reset();
+    if (record > 0)
+        Table->Table().go(record);
+    ShowRecord();
+}
+
+// The undo commands and the standardization come back to the record that was current, as the
+// case conversion does.
+void TAddressMain::UndoConversionClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const uint32_t record = Table->Table().recordNumber();
+    {
+        TBatchGuard batch(*this);
+        TConvertToUpper::UndoLast(*Table);
+    }
+    CachedCount.reset();
+    if (record > 0)
+        Table->Table().go(record);
+    ShowRecord();
+}
+
+void TAddressMain::StandardizeAddressesClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const uint32_t record = Table->Table().recordNumber();
+    {
+        TBatchGuard batch(*this);
+        TStandardizeAddresses::Execute(this, *Table, AddressFilter.IsSet());
+    }
+    CachedCount.reset();
+    if (record > 0)
+        Table->Table().go(record);
+    ShowRecord();
+}
+
+void TAddressMain::UndoStandardizationClick()
+{
+    if (!OnRecord() || Editing())
+        return;
+    const uint32_t record = Table->Table().recordNumber();
+    {
+        TBatchGuard batch(*this);
+        TStandardizeAddresses::UndoLast(*Table);
     }
     CachedCount.reset();
     if (record > 0)

@@ -4,7 +4,10 @@
 #include "prompts/TConsolePrompts.h"
 #include "TRecordSetOptions.h"
 
+#include "data/TAddressStandardizer.h"
 #include "data/TAddressTable.h"
+#include "data/TCp1252.h"
+#include "data/TCsv.h"
 #include "data/TTagger.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -12,6 +15,9 @@
 #include "tools/TCopyOutWriter.h"
 #include "tools/TDupFinder.h"
 #include "tools/TFieldReplacer.h"
+#include "tools/TFieldRewrite.h"
+#include "tools/TStandardizeRule.h"
+#include "tools/TUndoFile.h"
 #include "tools/TResultIndex.h"
 #include "tools/TSimilarKey.h"
 #include "tools/TStateZipChecker.h"
@@ -112,6 +118,7 @@ int Dupes(const QStringList& arguments, QTextStream& out, QTextStream& err)
     auto table = set.Open(path, err);
     TSimilarKey words;
     words.LoadWords(TProgramFolder::SysdataFolder() + QLatin1String(TSimilarKey::WordsFileName));
+    words.SetStandardizer(TAddressStandardizer::Shared());
     TResultIndex result(*table, TDupFinder::ResultPath(), TDupFinder::KeyExpression(options.Kind));
     const uint32_t count = TDupFinder::Run(*table, result, options, {}, &words);
     result.Install();
@@ -152,11 +159,58 @@ int ZipCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return 0;
 }
 
+// Puts back the values an undo file holds; the refusal (a value changed since, another table)
+// is the command's error.
+int RestoreUndo(TAddressTable& table, const QString& undoPath, QTextStream& out)
+{
+    TUndoFile undo;
+    QString error;
+    if (!undo.Load(undoPath, &error))
+        throw std::runtime_error(error.toStdString());
+    const TUndoFile::TRestore restore = undo.Restore(table);
+    if (!restore.Done)
+        throw std::runtime_error(restore.Message.toStdString());
+    out << "Restored " << restore.Restored << " values\n";
+    return 0;
+}
+
+// Finds the changes of `rule`, prints them as CSV when asked, writes them unless `dryRun`, and
+// saves their undo file when `undoPath` is given.
+struct TRewriteRun {
+    TRewriteCounts Counts;
+    uint32_t Written = 0;
+};
+TRewriteRun RunRewrite(TAddressTable& table, const QStringList& fields, const TFieldRewrite::TRule& rule, bool dryRun,
+                       const QString& undoPath, const QString& undoKind, QTextStream* csv)
+{
+    TRewriteRun run;
+    std::vector<TValueChange> changes;
+    if (csv)
+        *csv << TCsv::FormatRecord({QStringLiteral("RECNO"), QStringLiteral("FIELD"), QStringLiteral("BEFORE"), QStringLiteral("AFTER")});
+    run.Counts = TFieldRewrite::Find(table, TCaseRecords::crMatchingFilter, fields, rule, [&](TValueChange&& change) {
+        if (csv)
+            *csv << TCsv::FormatRecord({QString::number(change.Recno), fields[change.Field], TCp1252::Decode(change.Before),
+                                        TCp1252::Decode(change.After)});
+        if (!dryRun)
+            changes.push_back(std::move(change));
+        return true;
+    });
+    if (dryRun)
+        return run;
+    TUndoFile undo(undoKind, QFileInfo(table.Path()).fileName());
+    run.Written = TFieldRewrite::Write(table, fields, changes, nullptr, &undo);
+    QString error;
+    if (!undoPath.isEmpty() && !undo.Save(undoPath, &error))
+        throw std::runtime_error(error.toStdString());
+    return run;
+}
+
 int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     TToolRecordSet set;
     std::optional<TCaseConversion> conversion;
     QStringList fields;
+    QString undoFile, undo;
     const QString path = Parse(QStringLiteral("case"), arguments, set, [&](const QString& argument, auto value) {
         if (argument == QLatin1String("--to")) {
             const QString to = value();
@@ -166,8 +220,10 @@ int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 conversion = TCaseConversion::ccLower;
             else if (to == QLatin1String("capitalized"))
                 conversion = TCaseConversion::ccCapitalized;
+            else if (to == QLatin1String("names"))
+                conversion = TCaseConversion::ccNames;
             else
-                throw TUsageError(("case: --to is upper, lower or capitalized, not " + to).toStdString());
+                throw TUsageError(("case: --to is upper, lower, capitalized or names, not " + to).toStdString());
         } else if (argument == QLatin1String("--fields")) {
             for (const QString& wanted : value().split(u',', Qt::SkipEmptyParts)) {
                 QString name;
@@ -179,21 +235,85 @@ int Case(const QStringList& arguments, QTextStream& out, QTextStream& err)
                     throw TUsageError(("case: " + wanted + " is not one of the fields case conversion works on").toStdString());
                 fields << name;
             }
+        } else if (argument == QLatin1String("--undo-file")) {
+            undoFile = QFileInfo(value()).absoluteFilePath();
+        } else if (argument == QLatin1String("--undo")) {
+            undo = QFileInfo(value()).absoluteFilePath();
         } else {
             return false;
         }
         return true;
     });
+    if (!undo.isEmpty()) {
+        if (conversion || !undoFile.isEmpty())
+            throw TUsageError("case: --undo FILE restores; give it without --to and --undo-file");
+        auto table = set.Open(path, err);
+        return RestoreUndo(*table, undo, out);
+    }
     if (!conversion)
-        throw TUsageError("case: give --to upper, lower or capitalized");
+        throw TUsageError("case: give --to upper, lower, capitalized or names");
     if (fields.isEmpty())
         for (const auto& field : TCaseConverter::Fields())
             fields << QLatin1String(field.Name);
     QString filterText;
     auto table = set.Open(path, err, &filterText);
-    const auto result = TCaseConverter::Run(*table, filterText.isEmpty() ? TCaseRecords::crAll : TCaseRecords::crMatchingFilter,
-                                            *conversion, fields);
-    out << result.Changed << "\n";
+    if (undoFile.isEmpty()) {
+        const auto result = TCaseConverter::Run(*table, filterText.isEmpty() ? TCaseRecords::crAll : TCaseRecords::crMatchingFilter,
+                                                *conversion, fields);
+        out << result.Changed << "\n";
+        return 0;
+    }
+    const TCaseConversion to = *conversion;
+    const TRewriteRun run = RunRewrite(*table, fields, [to](size_t, std::string_view value) { return TCaseConverter::ConvertBytes(value, to); },
+                                       false, undoFile, QStringLiteral("case"), nullptr);
+    out << run.Counts.Records << "\n";
+    return 0;
+}
+
+int Standardize(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    TToolRecordSet set;
+    QStringList fields = TStandardizeRule::DefaultFields();
+    bool upper = false, dryRun = false;
+    QString undoFile, undo;
+    const QString path = Parse(QStringLiteral("standardize"), arguments, set, [&](const QString& argument, auto value) {
+        if (argument == QLatin1String("--fields")) {
+            QString error;
+            fields = TStandardizeRule::FieldsNamed(value(), &error);
+            if (fields.isEmpty())
+                throw TUsageError(("standardize: " + (error.isEmpty() ? QStringLiteral("--fields names no field") : error)).toStdString());
+        } else if (argument == QLatin1String("--upper")) {
+            upper = true;
+        } else if (argument == QLatin1String("--dry-run")) {
+            dryRun = true;
+        } else if (argument == QLatin1String("--undo-file")) {
+            undoFile = QFileInfo(value()).absoluteFilePath();
+        } else if (argument == QLatin1String("--undo")) {
+            undo = QFileInfo(value()).absoluteFilePath();
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (!undo.isEmpty()) {
+        if (dryRun || upper || !undoFile.isEmpty())
+            throw TUsageError("standardize: --undo FILE restores; give it without --upper, --dry-run and --undo-file");
+        auto table = set.Open(path, err);
+        return RestoreUndo(*table, undo, out);
+    }
+    QString error;
+    auto tables = TAddressStandardizer::LoadProgramTables(&error);
+    if (!tables)
+        throw std::runtime_error(error.toStdString());
+    auto table = set.Open(path, err);
+    if (undoFile.isEmpty())
+        undoFile = TUndoFile::DefaultPath(TUndoFile::StandardizeFileName);
+    const TRewriteRun run = RunRewrite(*table, fields, TStandardizeRule::Rule(tables, fields, upper), dryRun, undoFile,
+                                       QStringLiteral("standardize"), &out);
+    if (dryRun)
+        out << "Would standardize " << run.Counts.Values << " values in " << run.Counts.Records << " records\n";
+    else
+        out << "Standardized " << run.Written << " values in " << run.Counts.Records << " records\n";
     return 0;
 }
 
@@ -286,9 +406,9 @@ int Replace(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
 using THandlerBody = int (*)(const QStringList&, QTextStream&, QTextStream&);
 
-void RegisterTool(const QString& command, const QString& usage, const QString& summary, THandlerBody body)
+void RegisterTool(const QString& command, const QStringList& usage, const QString& summary, THandlerBody body)
 {
-    TCommandLine::Register({command, {usage}, summary, {}, {TOptionGroup::ogRecordSet},
+    TCommandLine::Register({command, usage, summary, {}, {TOptionGroup::ogRecordSet},
                             [body](const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                 TConsolePrompts prompts(err);
                                 return body(arguments, out, err);
@@ -300,19 +420,30 @@ void RegisterTool(const QString& command, const QString& usage, const QString& s
 void TToolCommands::Register()
 {
     RegisterTool(QStringLiteral("dupes"),
-                 QStringLiteral("dupes TABLE [--kind name|initial|street|similar] [--street-chars N] [record-set options] [--tag]"),
+                 {QStringLiteral("dupes TABLE [--kind name|initial|street|similar] [--street-chars N] [record-set options] [--tag]")},
                  QStringLiteral("possible duplicates as CSV with RECNO first, the count on stderr; --tag tags them"), Dupes);
-    RegisterTool(QStringLiteral("zipcheck"), QStringLiteral("zipcheck TABLE [--blanks] [record-set options] [--tag]"),
+    RegisterTool(QStringLiteral("zipcheck"), {QStringLiteral("zipcheck TABLE [--blanks] [record-set options] [--tag]")},
                  QStringLiteral("records whose state and ZIP disagree, as CSV with RECNO first; --tag tags them"), ZipCheck);
     RegisterTool(QStringLiteral("case"),
-                 QStringLiteral("case TABLE --to upper|lower|capitalized [--fields F1,...] [record-set options]"),
-                 QStringLiteral("convert the case of fields; prints the number of records changed"), Case);
+                 {QStringLiteral("case TABLE --to upper|lower|capitalized|names [--fields F1,...] [record-set options] "
+                                 "[--undo-file FILE]"),
+                  QStringLiteral("case TABLE --undo FILE")},
+                 QStringLiteral("convert the case of fields (names: Mc, Mac, O', hyphens as people write them); prints "
+                                "the number of records changed; --undo-file keeps what it changed, --undo puts it back"),
+                 Case);
+    RegisterTool(QStringLiteral("standardize"),
+                 {QStringLiteral("standardize TABLE [record-set options] [--fields STREET,STREET2,STATE,ZIP] [--upper] "
+                                 "[--dry-run] [--undo-file FILE]"),
+                  QStringLiteral("standardize TABLE --undo FILE")},
+                 QStringLiteral("addresses in the postal standard form; each change as CSV RECNO,FIELD,BEFORE,AFTER and "
+                                "a count; --dry-run writes nothing, --undo puts an undo file's values back"),
+                 Standardize);
     RegisterTool(QStringLiteral("export"),
-                 QStringLiteral("export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force] [record-set options]"),
+                 {QStringLiteral("export TABLE (--csv FILE | --dbf FILE) [--utf8-header] [--force] [record-set options]")},
                  QStringLiteral("copy the records out; never over the open table, nor an existing file without --force"),
                  Export);
     RegisterTool(QStringLiteral("replace"),
-                 QStringLiteral("replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains] [--ignore-case] "
-                                "[--matching-only] [record-set options]"),
+                 {QStringLiteral("replace TABLE --field CAPTION_OR_NAME --find TEXT --with TEXT [--contains] [--ignore-case] "
+                                 "[--matching-only] [record-set options]")},
                  QStringLiteral("search and replace in a field; prints the number of records changed"), Replace);
 }

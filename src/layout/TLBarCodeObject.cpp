@@ -4,6 +4,8 @@
 #include "TLDataPanel.h"
 #include "TLayoutUnits.h"
 
+#include "data/TAddressStandardizer.h"
+
 #include <QPainter>
 
 void TLBarCodeObject::Paint(QPainter& painter)
@@ -61,7 +63,8 @@ QString TLBarCodeObject::FieldText(const QString& fieldName) const
 void TLBarCodeObject::ShowAddress(const QString& zipField, const QString& streetField)
 {
     ZipText = FieldText(zipField);
-    StreetText = FieldText(streetField);
+    // The delivery point is read from the street in its standard form ("2nd Floor" as "Fl 2").
+    StreetText = TAddressStandardizer::Shared()->Street(FieldText(streetField));
 }
 
 void TLBarCodeObject::ClearData()

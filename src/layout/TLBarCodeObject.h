@@ -12,7 +12,7 @@ public:
     void Paint(QPainter& painter) override;
 
     // The ZIP and address line of the current record, read by ShowAddress (empty when a field is
-    // missing); ClearData empties them.
+    // missing), the address line in its postal standard form; ClearData empties them.
     QString ZipText;
     QString StreetText;
     void ClearData() override;

@@ -3,6 +3,88 @@
 #include "TRecordWalk.h"
 
 #include "data/TAddressTable.h"
+#include "data/TCp1252.h"
+
+#include <QStringList>
+
+namespace {
+
+// Words of a family name written in small letters when a further name follows (van der Berg).
+bool IsParticle(const QString& lower)
+{
+    static const QStringList particles = {QStringLiteral("van"), QStringLiteral("von"), QStringLiteral("der"), QStringLiteral("den"),
+                                          QStringLiteral("de"),  QStringLiteral("du"),  QStringLiteral("da"),  QStringLiteral("di"),
+                                          QStringLiteral("del"), QStringLiteral("della"), QStringLiteral("dos"), QStringLiteral("das"),
+                                          QStringLiteral("la"),  QStringLiteral("le"),  QStringLiteral("ten"), QStringLiteral("ter")};
+    return particles.contains(lower);
+}
+
+// Names beginning with Mac that are not Mac + a name (Mack, Macy, Machado ...).
+bool IsPlainMac(const QString& lower)
+{
+    static const QStringList plain = {QStringLiteral("mack"),    QStringLiteral("macy"),   QStringLiteral("mace"),   QStringLiteral("macey"),
+                                      QStringLiteral("macon"),   QStringLiteral("machado"), QStringLiteral("macias"), QStringLiteral("machin"),
+                                      QStringLiteral("mackey"),  QStringLiteral("macklin"), QStringLiteral("macho"),  QStringLiteral("machine"),
+                                      QStringLiteral("macaulay"), QStringLiteral("macri"),  QStringLiteral("macedo"), QStringLiteral("macek")};
+    return lower.size() <= 4 || plain.contains(lower);
+}
+
+// One blank-separated word of a name: capitals after a hyphen, after O' D' L', and after
+// Mc and Mac; II, III and IV in capitals.
+QString NameWord(const QString& word, bool particleAllowed)
+{
+    bool small = false, capital = false;
+    for (const QChar c : word) {
+        small = small || c.isLower();
+        capital = capital || c.isUpper();
+    }
+    if (small && capital)
+        return word; // written by someone who knew: McDonald, DeVries, MacDonald
+    const QString lower = word.toLower();
+    if (lower == QLatin1String("ii") || lower == QLatin1String("iii") || lower == QLatin1String("iv"))
+        return word.toUpper();
+    if (particleAllowed && IsParticle(lower))
+        return lower;
+    QString out = lower;
+    bool start = true;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (start && out[i].isLetter())
+            out[i] = out[i].toUpper();
+        const QChar c = out[i];
+        // After a hyphen a new name starts; after an apostrophe only in O'Brien, D'Angelo.
+        start = c == u'-' || (c == u'\'' && i == 1) || (c == QChar(0x2019) && i == 1);
+    }
+    // McDonald, MacDonald: the letter after the prefix is a capital.
+    qsizetype begin = 0;
+    while (begin < out.size()) {
+        qsizetype end = out.indexOf(u'-', begin);
+        if (end < 0)
+            end = out.size();
+        const QString part = out.mid(begin, end - begin);
+        const QString partLower = part.toLower();
+        if (partLower.startsWith(QLatin1String("mc")) && part.size() > 2 && part[2].isLetter())
+            out[begin + 2] = out[begin + 2].toUpper();
+        else if (partLower.startsWith(QLatin1String("mac")) && part.size() > 3 && part[3].isLetter() && !IsPlainMac(partLower))
+            out[begin + 3] = out[begin + 3].toUpper();
+        begin = end + 1;
+    }
+    return out;
+}
+
+QString Names(const QString& text)
+{
+    QStringList words = text.split(u' ');
+    // The last real word is never a particle (Le, Van alone are names).
+    qsizetype last = words.size() - 1;
+    while (last >= 0 && words[last].isEmpty())
+        --last;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        if (!words[i].isEmpty())
+            words[i] = NameWord(words[i], i < last);
+    return words.join(u' ');
+}
+
+} // namespace
 
 const std::array<TCaseField, 15>& TCaseConverter::Fields()
 {
@@ -24,8 +106,15 @@ const std::array<TCaseField, 15>& TCaseConverter::Fields()
     return fields;
 }
 
+std::string TCaseConverter::ConvertBytes(std::string_view bytes, TCaseConversion conversion)
+{
+    return TCp1252::Encode(Convert(TCp1252::Decode(bytes), conversion));
+}
+
 QString TCaseConverter::Convert(const QString& text, TCaseConversion conversion)
 {
+    if (conversion == TCaseConversion::ccNames)
+        return Names(text);
     QString out = text;
     bool wordStart = true;
     for (QChar& c : out) {
@@ -42,6 +131,8 @@ QString TCaseConverter::Convert(const QString& text, TCaseConversion conversion)
             break;
         case TCaseConversion::ccCapitalized:
             upper = wordStart;
+            break;
+        case TCaseConversion::ccNames:
             break;
         }
         if (upper && small)

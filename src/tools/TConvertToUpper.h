@@ -1,10 +1,12 @@
 // "Convert Case": which records (current, all, matching the filter), which conversion, which of
-// the fifteen fields; the run with its gauge and a confirmed "Cancel". The change is written at
-// once and cannot be undone, so the run is confirmed first (No is the default).
+// the fifteen fields; the run with its gauge and a confirmed "Cancel". Before the question
+// (No is the default) the window shows how many records and values will change and the changes
+// themselves; the run writes the undo file that "Undo last conversion" reads.
 //
 // Contract: the table outlives the window; its record set and current record are put back.
 #pragma once
 
+#include "TChangePreviewModel.h"
 #include "TProgressPump.h"
 
 #include <QDialog>
@@ -12,6 +14,8 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
+class QTableView;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -22,6 +26,8 @@ class TConvertToUpper : public QDialog {
 public:
     TConvertToUpper(TAddressTable& table, bool filterSet, QWidget* parent = nullptr);
     static void Execute(QWidget* parent, TAddressTable& table, bool filterSet);
+    // "Undo last conversion" from the Utilities menu.
+    static bool UndoLast(TAddressTable& table);
 
     TProgressPump Pump;
     uint32_t Converted() const { return Done; }
@@ -32,6 +38,10 @@ public:
     QRadioButton* UpperRadio = nullptr;
     QRadioButton* CapitalizedRadio = nullptr;
     QRadioButton* LowerRadio = nullptr;
+    QRadioButton* NamesRadio = nullptr;
+    TChangePreviewModel Preview;
+    QLabel* PreviewLabel = nullptr;
+    QTableView* PreviewGrid = nullptr;
     QCheckBox* AllFieldsCheck = nullptr;
     std::vector<QCheckBox*> FieldChecks; // in conversion order
     QPushButton* ConvertButton = nullptr;

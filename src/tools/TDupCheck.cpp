@@ -2,6 +2,8 @@
 
 #include "TResultIndex.h"
 #include "TSimilarKey.h"
+
+#include "data/TAddressStandardizer.h"
 #include "TToolGridModel.h"
 
 #include "data/TAddressTable.h"
@@ -154,8 +156,10 @@ void TDupCheck::PerformClick()
     try {
         Result = std::make_unique<TResultIndex>(Table, TDupFinder::ResultPath(), TDupFinder::KeyExpression(kind));
         TSimilarKey words;
-        if (kind == TDupKind::dkSimilar)
+        if (kind == TDupKind::dkSimilar) {
             words.LoadWords(TProgramFolder::SysdataFolder() + QLatin1String(TSimilarKey::WordsFileName));
+            words.SetStandardizer(TAddressStandardizer::Shared()); // streets compared in standard form
+        }
         Found = TDupFinder::Run(Table, *Result, {kind, StreetCharsSpin->value()}, Pump.Callback(), &words);
     } catch (const xbase::XbaseError& error) {
         TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));

@@ -1,5 +1,6 @@
 #include "TSimilarKey.h"
 
+#include "data/TAddressStandardizer.h"
 #include "data/TCp1252.h"
 
 #include <QFile>
@@ -83,7 +84,7 @@ std::string TSimilarKey::Name(std::string_view text) const
 
 std::string TSimilarKey::Street(std::string_view text) const
 {
-    const std::string folded = Folded(text);
+    const std::string folded = Standard ? Folded(Standard->Street(text)) : Folded(text);
     std::string out;
     size_t start = 0;
     while (start < folded.size()) {

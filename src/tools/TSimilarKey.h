@@ -4,14 +4,22 @@
 // a small table delivered in sysdata (STREET as ST, NORTH as N, ...). Names are then compared
 // with a small edit distance.
 //
+// Streets are first put in the postal standard form (TAddressStandardizer, when given), so
+// "123 North Main Street" and "123 N Main St" fold alike, and the words table, made from the
+// same suffix table, unifies what standardization leaves (a suffix that is not in suffix place).
+//
 // Contract: the words table is read once per object; a missing file only means no unifying.
 #pragma once
 
 #include <QString>
 
+#include <memory>
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+class TAddressStandardizer;
 
 class TSimilarKey {
 public:
@@ -21,6 +29,8 @@ public:
     // Reads "WORD SHORT" lines (# starts a comment); returns false when the file is missing.
     bool LoadWords(const QString& path);
     void AddWord(const std::string& word, const std::string& shortForm) { Words[word] = shortForm; }
+    // Streets are standardized with these tables before they are folded (null: not at all).
+    void SetStandardizer(std::shared_ptr<const TAddressStandardizer> tables) { Standard = std::move(tables); }
 
     // Case, accents, punctuation and blanks folded away: "O'Brien-Smith" gives OBRIENSMITH.
     std::string Name(std::string_view text) const;
@@ -36,4 +46,5 @@ public:
 
 private:
     std::unordered_map<std::string, std::string> Words;
+    std::shared_ptr<const TAddressStandardizer> Standard;
 };

@@ -110,6 +110,41 @@ TEST_F(ToolCommandsEndToEnd, CaseAndReplaceChangeRecordsAndSayHowMany)
     EXPECT_EQ(Quorvane({"replace", Table, "--field", "Shoe size", "--find", "a", "--with", "b"}).Status, 2);
 }
 
+TEST_F(ToolCommandsEndToEnd, StandardizePrintsItsChangesAndUndoes)
+{
+    {
+        auto table = TAddressTable::Open(Table);
+        table->Table().go(1);
+        table->SetFieldText("STREET", "123 North Main Street, Apartment 4");
+        table->SetFieldText("STATE", "new york");
+        table->Table().go(3);
+        table->SetFieldText("ZIP", "123456789");
+        table->Close();
+    }
+    const TRun dry = Quorvane({"standardize", Table, "--dry-run"});
+    ASSERT_EQ(dry.Status, 0) << dry.Err.toStdString();
+    EXPECT_EQ(dry.Out, "RECNO,FIELD,BEFORE,AFTER\r\n1,STREET,\"123 North Main Street, Apartment 4\",123 N Main St Apt 4\r\n"
+                       "1,STATE,new york,NY\r\n3,ZIP,123456789,12345-6789\r\nWould standardize 3 values in 2 records\n");
+    EXPECT_EQ(Column("STATE"), "new york,NY,ZZ,NY");
+
+    const QString undo = Folder.filePath("std.und");
+    const TRun run = Quorvane({"standardize", Table, "--upper", "--fields", "STREET,STATE", "--undo-file", undo});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.endsWith("Standardized 2 values in 1 records\n")) << run.Out.toStdString();
+    EXPECT_EQ(Column("STREET").section(',', 0, 0), "123 N MAIN ST APT 4");
+    EXPECT_EQ(Quorvane({"standardize", Table, "--undo", undo}).Out, "Restored 2 values\n");
+    EXPECT_EQ(Column("STATE"), "new york,NY,ZZ,NY");
+    const TRun again = Quorvane({"standardize", Table, "--undo", undo});
+    EXPECT_EQ(again.Status, 2);
+    EXPECT_TRUE(again.Err.contains("was changed since")) << again.Err.toStdString();
+
+    EXPECT_EQ(Quorvane({"case", Table, "--to", "names", "--fields", "Last", "--undo-file", undo}).Out, "1\n");
+    EXPECT_EQ(Column("LNAME"), "Smith,Smith,Lee,Jones");
+    EXPECT_EQ(Quorvane({"case", Table, "--undo", undo}).Out, "Restored 1 values\n");
+    EXPECT_EQ(Column("LNAME"), "Smith,SMITH,Lee,Jones");
+    EXPECT_EQ(Quorvane({"standardize", Table, "--fields", "PHONE"}).Status, 2);
+}
+
 TEST_F(ToolCommandsEndToEnd, ExportWritesCsvOrDbfAndRefusesToOverwrite)
 {
     const QString csv = Folder.filePath("out.csv");

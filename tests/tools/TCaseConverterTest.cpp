@@ -24,6 +24,24 @@ TEST(CaseConversionRulesTest, OnlyAsciiLettersChangeAndOnlyBlanksSeparateWords)
         EXPECT_EQ(TCaseConverter::Convert(QString::fromUtf8(c.In), c.Conversion), QString::fromUtf8(c.Out)) << c.In;
 }
 
+// Names as people write them; a word already in mixed case is kept as written.
+TEST(CaseConversionRulesTest, NamesKeepMcMacApostrophesHyphensAndParticles)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"o'brien", "O'Brien"},       {"O'BRIEN", "O'Brien"},           {"O'Brien", "O'Brien"},
+        {"macdonald", "MacDonald"},   {"MACDONALD", "MacDonald"},       {"MacDonald", "MacDonald"},
+        {"mcdonald", "McDonald"},     {"McDonald", "McDonald"},         {"d'angelo", "D'Angelo"},
+        {"D'ANGELO", "D'Angelo"},     {"worthington-smythe", "Worthington-Smythe"},
+        {"WORTHINGTON-SMYTHE", "Worthington-Smythe"},                   {"Worthington-Smythe", "Worthington-Smythe"},
+        {"van der berg", "van der Berg"}, {"VAN DER BERG", "van der Berg"}, {"van der Berg", "van der Berg"},
+        {"MARY ANN O'BRIEN", "Mary Ann O'Brien"}, {"JOHN SMITH III", "John Smith III"},
+        {"MACK", "Mack"},             {"MACHADO", "Machado"},           {"LE", "Le"},
+        {"DeVries", "DeVries"},       {"MÜLLER", "Müller"},   {"jean-paul", "Jean-Paul"},
+    };
+    for (const auto& [before, after] : names)
+        EXPECT_EQ(TCaseConverter::Convert(QString::fromUtf8(before), TCaseConversion::ccNames), QString::fromUtf8(after)) << before;
+}
+
 class CaseConverterTest : public ToolsTestTable {
 protected:
     void SetUp() override
