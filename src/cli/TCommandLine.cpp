@@ -224,7 +224,7 @@ QString TCommandLine::CommandHelp(const QString& words)
                 usage += kIndent + part + u'\n';
         if (!spec.Summary.isEmpty() || !spec.Notes.isEmpty())
             notes += u'\n' + Paragraph(spec.Words + QStringLiteral(": ") + spec.Summary +
-                                       (spec.Notes.isEmpty() ? QString() : u' ' + spec.Notes));
+                                       (spec.Notes.isEmpty() ? QString() : QStringLiteral(". ") + spec.Notes));
         for (TOptionGroup group : spec.Groups)
             if (std::find(groups.begin(), groups.end(), group) == groups.end())
                 groups.push_back(group);
