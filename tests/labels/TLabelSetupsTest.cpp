@@ -156,6 +156,7 @@ TEST_F(TLabelSetupsTest, ALayoutNameOutsideTheRuleIsRefusedAndDeleteRemovesNoOth
         auto setups = TLabelSetups::Open();
         ASSERT_TRUE(setups);
         const TLabelSetup added = AddNewLabel(*setups, "Edited elsewhere", TLabelStock::NewStock());
+        setups.reset(); // the row is edited as another program would, with the table closed here
         {
             auto area = TAddressFiles::OpenSystemTable(TSystemTable::stLabel);
             ASSERT_TRUE(area);
@@ -163,6 +164,8 @@ TEST_F(TLabelSetupsTest, ALayoutNameOutsideTheRuleIsRefusedAndDeleteRemovesNoOth
             area->table().setText(area->table().fieldIndex("BINARY"), bad.toStdString());
             area->table().commit();
         }
+        setups = TLabelSetups::Open();
+        ASSERT_TRUE(setups);
         const std::optional<TLabelSetup> edited = setups->Find(added.RecordNumber);
         ASSERT_TRUE(edited);
         EXPECT_THROW(TLabelSetups::LayoutPath(*edited), std::runtime_error);
