@@ -5,6 +5,7 @@
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
 #include "data/TXbaseLiteral.h"
+#include "xbase/BatchCommitter.h"
 
 #include <stdexcept>
 
@@ -135,6 +136,7 @@ uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& option
     const std::vector<uint32_t> matches = walk.Members();
     xbase::DbfTable& rows = area.table();
     uint32_t count = 0;
+    xbase::BatchCommitter batch(rows); // the index writes each changed page once per batch
     for (const uint32_t recno : matches) {
         rows.go(recno);
         const QString value = table.FieldText(options.Field);
@@ -142,9 +144,10 @@ uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& option
                                               ? ReplaceText(value, options.Search, options.Replacement, options.CaseSensitive)
                                               : options.Replacement);
         ++count;
+        batch.recordDone();
         if (progress && !progress({recno, total, count}))
             break;
     }
-    rows.commit();
+    batch.finish();
     return count;
 }
