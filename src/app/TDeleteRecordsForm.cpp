@@ -4,6 +4,7 @@
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
+#include "xbase/BatchCommitter.h"
 #include "xbase/XbaseError.h"
 
 #include <QCoreApplication>
@@ -138,11 +139,13 @@ void TDeleteRecordsForm::DeleteMatching()
     const auto total = static_cast<uint32_t>(members.size());
     xbase::DbfTable& records = Table.Table();
     SinceEvents.start();
+    xbase::BatchCommitter batch(records); // the index writes each changed page once per batch
     for (const uint32_t recno : members) {
         records.go(recno);
         Table.SetDeletedMark(true);
         records.setDeleted(true);
         ++Deleted;
+        batch.recordDone();
         if (AfterRecord)
             AfterRecord(Deleted);
         if (SinceEvents.elapsed() >= EventIntervalMs) {
@@ -153,7 +156,7 @@ void TDeleteRecordsForm::DeleteMatching()
         if (StopRequested)
             break;
     }
-    records.commit();
+    batch.finish();
     ShowProgress(Deleted, total);
 }
 

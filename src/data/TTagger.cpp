@@ -4,6 +4,7 @@
 #include "TTagId.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettingsSave.h"
+#include "xbase/BatchCommitter.h"
 
 #include <algorithm>
 #include <vector>
@@ -29,14 +30,16 @@ uint32_t TTagger::TagAll(TAddressTable& table, const TProgress& progress)
     xbase::DbfTable& records = table.Table();
     const QString id = TAddressTable::GlobalTagId();
     uint32_t tagged = 0;
+    xbase::BatchCommitter batch(records); // the index writes each changed page once per batch
     for (const uint32_t recno : RecordSetMembers(records)) {
         records.go(recno);
         table.SetFieldText(TagField, id);
         ++tagged;
+        batch.recordDone();
         if (progress && !progress(tagged))
             break;
     }
-    records.commit();
+    batch.finish();
     records.goTop();
     return tagged;
 }

@@ -6,6 +6,7 @@
 #include "data/TAddressSchema.h"
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
+#include "xbase/BatchCommitter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,10 +105,12 @@ TImportResult TAddressImporter::Run(TAddressTable& table, TImportSource& source,
         status(QStringLiteral("Importing records"));
         source.Prepare(writer);
         int shown = -1;
+        xbase::BatchCommitter batch(records); // posted records reach the header once a second
         while (source.NextRecord()) {
             records.appendBlank();
             source.Transfer(writer);
             ++result.Records;
+            batch.recordDone();
             const int percent = total == 0 ? 100 : static_cast<int>(std::min<uint64_t>(100, result.Records * 100 / total));
             if (percent != shown)
                 bar(shown = percent);
@@ -116,7 +119,7 @@ TImportResult TAddressImporter::Run(TAddressTable& table, TImportSource& source,
                 break;
             }
         }
-        records.commit();
+        batch.finish();
     } catch (const TImportReadError& error) {
         result.End = TImportEnd::ieReadError;
         result.Cause = QString::fromLocal8Bit(error.what());

@@ -3,6 +3,7 @@
 #include "TRecordWalk.h"
 
 #include "data/TAddressTable.h"
+#include "xbase/BatchCommitter.h"
 #include "data/TCp1252.h"
 
 #include <QStringList>
@@ -153,6 +154,7 @@ TCaseConverter::TResult TCaseConverter::Run(TAddressTable& table, TCaseRecords r
         table.SetFilterText(QString()); // every record not marked deleted; the walk puts the filter back
     const std::vector<uint32_t> members = records == TCaseRecords::crCurrent ? walk.CurrentOnly() : walk.Members();
     xbase::DbfTable& rows = table.Table();
+    xbase::BatchCommitter batch(rows); // the index writes each changed page once per batch
     for (const uint32_t recno : members) {
         rows.go(recno);
         bool changed = false;
@@ -166,9 +168,10 @@ TCaseConverter::TResult TCaseConverter::Run(TAddressTable& table, TCaseRecords r
         }
         ++result.Visited;
         result.Changed += changed ? 1 : 0;
+        batch.recordDone();
         if (progress && !progress({result.Visited, static_cast<uint32_t>(members.size()), result.Changed}))
             break;
     }
-    rows.commit();
+    batch.finish();
     return result;
 }

@@ -5,13 +5,13 @@
 #include "data/TSafeFileWriter.h"
 #include "data/TCp1252.h"
 #include "prompts/TUserPrompts.h"
+#include "xbase/BatchCommitter.h"
 #include "xbase/CdxIndex.h"
 #include "xbase/DbfCreator.h"
 #include "xbase/DbfPaths.h"
 #include "xbase/WorkArea.h"
 #include "xbase/XbaseError.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
@@ -188,8 +188,9 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
         const int memoOut = out->fieldIndex("MEMO");
         const uint32_t total = table.Count();
         TSelectionWalk walk(source);
-        QElapsedTimer sinceFlush;
-        sinceFlush.start();
+        // To disk in batches: a crash loses at most the last moment's records.
+        xbase::BatchCommitter batch(*out, xbase::BatchCommitter::kDefaultRecords,
+                                    std::chrono::milliseconds(FlushIntervalMs));
         for (source.goTop(); !source.eof(); source.skip()) {
             out->appendBlank();
             for (const auto& [from, to] : fields)
@@ -201,15 +202,13 @@ uint32_t TCopyOutWriter::CopyToDbf(TAddressTable& table, const QString& target, 
             if (!memo.empty())
                 out->setMemo(memoOut, memo);
             ++copied;
-            if (sinceFlush.elapsed() >= FlushIntervalMs) {
-                out->commit(); // to disk: a crash loses at most the last moment's records
-                sinceFlush.restart();
-            }
+            batch.recordDone();
             if (out->recordCount() != copied)
                 throw EErrorCopying("Error copying - not enough disk space");
             if (progress && !progress({copied, total, copied}))
                 break;
         }
+        batch.finish();
         out->close();
         out.reset();
         BuildTags(path);

@@ -5,6 +5,7 @@
 #include "data/TAddressTable.h"
 #include "data/TCp1252.h"
 #include "data/TXbaseLiteral.h"
+#include "xbase/BatchCommitter.h"
 #include "xbase/TextCase.h"
 
 #include <stdexcept>
@@ -151,6 +152,7 @@ uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& option
     const std::vector<uint32_t> matches = walk.Members();
     xbase::DbfTable& rows = area.table();
     uint32_t visited = 0;
+    xbase::BatchCommitter batch(rows); // the index writes each changed page once per batch
     for (const uint32_t recno : matches) {
         rows.go(recno); // posts the record before: only then does it count as changed
         count = visited;
@@ -159,10 +161,11 @@ uint32_t TFieldReplacer::Run(TAddressTable& table, const TReplaceOptions& option
                                               ? ReplaceText(value, options.Search, options.Replacement, options.CaseSensitive)
                                               : options.Replacement);
         ++visited;
+        batch.recordDone();
         if (progress && !progress({recno, total, visited}))
             break;
     }
-    rows.commit();
+    batch.finish();
     count = visited;
     return count;
 }

@@ -22,6 +22,9 @@ inline constexpr size_t kHeaderChangeCounter = 8;
 inline constexpr size_t kHeaderKeyLength = 12;
 inline constexpr size_t kHeaderOptions = 14;
 inline constexpr size_t kHeaderSignature = 15;
+// A byte the format leaves free (written zero): ours says "being written" (non-zero) while a
+// batch of changes is on its way to the file. File header only.
+inline constexpr size_t kHeaderWriting = 16;
 inline constexpr size_t kHeaderCollation = 0x1EE; // 8 bytes, NUL-padded; empty or MACHINE = byte order
 inline constexpr size_t kCollationNameLength = 8;
 inline constexpr size_t kHeaderDescending = 502;

@@ -62,7 +62,15 @@ CdxIndex::CdxIndex(FileSystem& fs, std::string path, const ExpressionCompiler& c
 {
 }
 
-CdxIndex::~CdxIndex() = default;
+CdxIndex::~CdxIndex()
+{
+    try {
+        if (store_)
+            store_->commit();
+    } catch (...) {
+        // A destructor cannot report; the mark stays and the next open offers the rebuild.
+    }
+}
 
 std::unique_ptr<CdxIndex> CdxIndex::open(FileSystem& fs, const std::string& path, const ExpressionCompiler& compiler,
                                          IndexRecordSource& source)
@@ -113,7 +121,14 @@ void CdxIndex::remove(FileSystem& fs, const std::string& path)
 
 void CdxIndex::load()
 {
-    store_ = std::make_unique<CdxPageStore>(fs_.open(path_, OpenMode::ReadWrite, true), false);
+    store_ = std::make_unique<CdxPageStore>(fs_.open(path_, OpenMode::ReadWrite, true), false,
+                                            CdxPageStore::Marking::On);
+    if (store_->markedAtOpen()) {
+        store_.reset();
+        throw InvalidIndexError(path_ + ": the index was being written when the program stopped and may be out of "
+                                        "step with the table");
+    }
+    store_->setDeferred(true);
     uint8_t bytes[kHeaderSize];
     store_->readHeader(0, bytes);
     const CdxTagHeader header = CdxTagHeader::parse(bytes, path_);
@@ -217,6 +232,7 @@ void CdxIndex::createTags(const std::vector<TagSpec>& specs, const Progress& pro
         tags_.push_back(std::make_unique<CdxTag>(*store_, p.offset, p.name, compiler_, source_.layout()));
     }
     store_->touch();
+    store_->commit();
     order_ = tags_.size();
 }
 
@@ -238,6 +254,7 @@ void CdxIndex::deleteTag(std::string_view name)
     else if (order_ > number)
         --order_;
     store_->touch();
+    store_->commit();
 }
 
 void CdxIndex::reindex(const Progress& progress)
@@ -333,6 +350,14 @@ void CdxIndex::findNextHolder(CdxTag& tag, const std::string& key)
 }
 
 void CdxIndex::tableRewritten() { reindex(); }
+
+void CdxIndex::batchStarting() { store_->markWriting(); }
+
+void CdxIndex::commit() { store_->commit(); }
+
+void CdxIndex::setHeldPageLimit(size_t pages) { store_->setHeldLimit(pages); }
+
+uint64_t CdxIndex::pagesWritten() const { return store_->pagesWritten(); }
 
 std::vector<TagDescription> CdxIndex::tagDescriptions() const
 {

@@ -5,7 +5,12 @@
 //
 // Entry points: open() an existing file, create() an empty one, createTag()/createTags() to
 // build tags (bulk, bottom-up), setOrder() to choose the order, check() to verify it all.
-// A missing or damaged file throws InvalidIndexError, so the caller can offer a rebuild.
+// A missing or damaged file throws InvalidIndexError, so the caller can offer a rebuild; so
+// does a file still marked as being written (a process stopped between its commits).
+//
+// Changed pages are held in memory and written at commit() (which the table's commit calls
+// through tableCommitted), or early when too many are held. Tag builds, deletes and rebuilds
+// commit on their own.
 //
 // Contract: the file system, compiler and record source outlive the index; the source's
 // layout is the table's. recordWritten may read the table through the source (only when a
@@ -82,12 +87,20 @@ public:
     void setScope(const KeyBound& top, const KeyBound& bottom);
     uint32_t keyCount();
 
+    // Writes every held page, syncs and clears the being-written mark.
+    void commit();
+    // Caps the pages held between commits (tests).
+    void setHeldPageLimit(size_t pages);
+    uint64_t pagesWritten() const;
+
     // Verifies pages, order, links and every key against the records; empty when sound.
     std::vector<std::string> check(size_t maxFaults = 20);
 
     // TableListener
     void recordWritten(uint32_t recno, const uint8_t* oldRecord, const uint8_t* newRecord) override;
     void tableRewritten() override;
+    void batchStarting() override;
+    void tableCommitted() override { commit(); }
 
     // KeyRangeSource
     std::vector<TagDescription> tagDescriptions() const override;

@@ -40,6 +40,11 @@ CdxTree::NodePtr CdxTree::load(uint32_t offset)
 {
     if (auto it = cache_.find(offset); it != cache_.end())
         return it->second;
+    if (NodePtr held = store_.held(offset)) { // changed, not yet written back
+        cache_.emplace(offset, held);
+        cachedLeaves_ += held->leaf;
+        return held;
+    }
     uint8_t page[kPageSize];
     store_.readPage(offset, page);
     auto node = std::make_shared<CdxNode>(codec_.decode(page, offset, store_.path()));
@@ -347,10 +352,11 @@ void CdxTree::unlink(const CdxNode& node)
 void CdxTree::release(const CdxNode& node)
 {
     const uint32_t offset = node.offset;
-    dirty_.erase(offset);
     cache_.erase(offset);
-    store_.freePage(offset);
+    store_.freePage(offset); // forgets the held page too
 }
+
+void CdxTree::markDirty(const NodePtr& node) { store_.hold(node, codec_); }
 
 void CdxTree::writeRootPointer()
 {
@@ -361,16 +367,9 @@ void CdxTree::writeRootPointer()
 
 void CdxTree::flush()
 {
-    uint8_t page[kPageSize];
-    for (uint32_t offset : dirty_) {
-        auto it = cache_.find(offset);
-        if (it == cache_.end())
-            continue;
-        codec_.encode(*it->second, page);
-        store_.write(offset, page, kPageSize);
-    }
-    dirty_.clear();
     ++changeCount_;
+    store_.afterChange(); // the tree is consistent here: the store may write its pages back
+    // Changed pages live on in the store until written back, so dropping them here is safe.
     // Interior pages lie on every path, so leaves go first; the whole cache only past a cap.
     if (cache_.size() > kCachedPages) {
         cache_.clear();
@@ -388,7 +387,6 @@ void CdxTree::replaceRoot(uint32_t offset)
     writeRootPointer();
     cache_.clear();
     cachedLeaves_ = 0;
-    dirty_.clear();
     ++changeCount_;
 }
 

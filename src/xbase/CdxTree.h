@@ -1,6 +1,7 @@
 // One B+tree of a compact index: a tag's keys, or the tag directory of a compound file. Pages
-// are decoded into CdxNode values on demand, changed in memory and written back at the end of
-// every insert or remove, so the file is whole between calls.
+// are decoded into CdxNode values on demand and changed in memory; changed pages go to the
+// page store's write-back cache, which writes them at the end of every insert or remove or,
+// when deferring, at its commit (the file is whole after a write-back).
 //
 // Entries are ordered by (key bytes, record number). Positions stay usable only while
 // changeCount() is unchanged; after a change a caller finds its place again by key.
@@ -87,7 +88,7 @@ private:
     void unlink(const CdxNode& node);
     void release(const CdxNode& node);
     NodePtr createNode(bool leaf);
-    void markDirty(const NodePtr& node) { dirty_.insert(node->offset); }
+    void markDirty(const NodePtr& node);
     void writeRootPointer();
     void flush();
     [[noreturn]] void damaged(uint32_t offset, const char* what) const;
@@ -98,7 +99,6 @@ private:
     uint32_t root_ = 0;
     uint64_t changeCount_ = 0;
     std::unordered_map<uint32_t, NodePtr> cache_;
-    std::unordered_set<uint32_t> dirty_;
     size_t cachedLeaves_ = 0; // an estimate: leaves created or released in place are not counted
 };
 

@@ -254,9 +254,17 @@ void DbfTable::commit()
     commitRecord();
     flushAppends();
     writeHeaderCount();
-    if (memo_)
-        memo_->flush();
-    file_->flush();
+    if (unsynced_) { // a commit with nothing written syncs nothing
+        if (memo_)
+            memo_->flush();
+        file_->flush();
+        unsynced_ = false;
+    }
+    if (!batchOpen_)
+        return;
+    batchOpen_ = false;
+    for (auto* listener : listeners_)
+        listener->tableCommitted();
 }
 
 void DbfTable::close()
@@ -854,6 +862,7 @@ void DbfTable::setMemo(int index, std::string_view data)
         oldBlock = 0; // a damaged pointer is simply replaced
     }
     putMemoPointer(record, f, memo_->write(data, oldBlock));
+    unsynced_ = true;
 }
 
 void DbfTable::putRecord(const uint8_t* bytes)
@@ -910,6 +919,8 @@ void DbfTable::commitRecord()
     if (!dirty_)
         return;
     dirty_ = false;
+    if (currentIsNew_ || edit_ != before_)
+        startBatch();
     headerDirty_ = true;
     if (currentIsNew_) {
         currentIsNew_ = false;
@@ -927,6 +938,7 @@ void DbfTable::commitRecord()
                   appendBuffer_.begin() + static_cast<std::ptrdiff_t>(recno_ - storedCount_ - 1) * recordSize_);
     } else {
         file_->writeAt(recordOffset(recno_), edit_.data(), recordSize_);
+        unsynced_ = true;
         if (windowCount_ != 0 && recno_ >= windowFirst_ && recno_ < windowFirst_ + windowCount_)
             std::copy(edit_.begin(), edit_.end(), window_.begin() + static_cast<std::ptrdiff_t>(recno_ - windowFirst_) * recordSize_);
         if (peekCount_ != 0 && recno_ >= peekFirst_ && recno_ < peekFirst_ + peekCount_)
@@ -942,6 +954,7 @@ void DbfTable::flushAppends()
         return;
     const bool cursorInBuffer = current_ >= appendBuffer_.data() && current_ < appendBuffer_.data() + appendBuffer_.size();
     file_->writeAt(recordOffset(storedCount_ + 1), appendBuffer_.data(), appendBuffer_.size());
+    unsynced_ = true;
     storedCount_ += static_cast<uint32_t>(appendBuffer_.size() / recordSize_);
     appendBuffer_.clear();
     headerDirty_ = true;
@@ -959,6 +972,16 @@ void DbfTable::writeHeaderCount()
     dbf::stampHeaderDate(header_.data());
     file_->writeAt(0, header_.data(), dbf::kHeaderSize);
     headerDirty_ = false;
+    unsynced_ = true;
+}
+
+void DbfTable::startBatch()
+{
+    if (batchOpen_)
+        return;
+    batchOpen_ = true; // first, so a listener that commits from inside does not start it twice
+    for (auto* listener : listeners_)
+        listener->batchStarting();
 }
 
 void DbfTable::addListener(TableListener* listener)
@@ -1070,6 +1093,7 @@ void DbfTable::zap()
     resetCursorState();
     for (auto* listener : listeners_)
         listener->tableRewritten();
+    batchOpen_ = false; // the rebuilt indexes start clean
 }
 
 } // namespace xbase

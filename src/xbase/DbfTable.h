@@ -172,6 +172,7 @@ private:
     void commitRecord();
     void flushAppends();
     void writeHeaderCount();
+    void startBatch();
     uint64_t recordOffset(uint32_t recno) const
     {
         return headerLength_ + static_cast<uint64_t>(recno - 1) * recordSize_;
@@ -208,6 +209,8 @@ private:
     uint32_t recordCount_ = 0;  // every record, the pending appends included
     uint32_t storedCount_ = 0;  // records whose bytes are in the file
     bool headerDirty_ = false;
+    bool unsynced_ = false;  // bytes written since the last sync
+    bool batchOpen_ = false; // listeners were told of a batch that no commit has ended yet
     std::vector<uint8_t> appendBuffer_; // records storedCount_+1 .. not yet written
 
     std::vector<uint8_t> window_; // read-ahead of stored records

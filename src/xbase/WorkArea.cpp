@@ -3,6 +3,8 @@
 #include "InvalidIndexError.h"
 #include "XbaseError.h"
 
+#include <exception>
+
 namespace xbase {
 
 // A record read with DbfTable::peek, seen through the table's layout; memo text comes from the
@@ -70,8 +72,14 @@ void WorkArea::close()
 {
     if (!table_)
         return;
-    // The last edit is written while the index and the query still hear of it.
-    table_->commit();
+    // The last edit is written while the index and the query still hear of it. Whatever it
+    // throws, the index and the query are detached first, so the table never calls them dead.
+    std::exception_ptr failure;
+    try {
+        table_->commit();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     table_->setFilter(nullptr);
     table_->setOrder(nullptr);
     externalOrder_ = nullptr;
@@ -82,7 +90,14 @@ void WorkArea::close()
     table_->removeListener(query_.get());
     query_.reset();
     auto table = std::move(table_);
-    table->close();
+    try {
+        table->close();
+    } catch (...) {
+        if (!failure)
+            failure = std::current_exception();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void WorkArea::attachIndex(std::unique_ptr<CdxIndex> index)
