@@ -19,7 +19,7 @@ CdxTree::CdxTree(CdxPageStore& store, uint32_t headerOffset, uint16_t keyLength,
 {
     uint8_t header[kHeaderSize];
     store_.readHeader(headerOffset_, header);
-    root_ = readLE32(header + kHeaderRoot);
+    root_ = readLe32(header + kHeaderRoot);
 }
 
 void CdxTree::damaged(uint32_t offset, const char* what) const
@@ -355,7 +355,7 @@ void CdxTree::release(const CdxNode& node)
 void CdxTree::writeRootPointer()
 {
     uint8_t bytes[4];
-    writeLE32(bytes, root_);
+    writeLe32(bytes, root_);
     store_.write(headerOffset_ + kHeaderRoot, bytes, 4);
 }
 
