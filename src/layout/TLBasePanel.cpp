@@ -4,14 +4,6 @@
 
 #include <QPainter>
 
-bool TLOwner::HasComponent(const QString& name) const
-{
-    for (const TLBasePanel* panel : Panels)
-        if (panel->FindObject(name))
-            return true;
-    return false;
-}
-
 QSet<QString> TLOwner::ComponentNames() const
 {
     QSet<QString> names;

@@ -30,7 +30,6 @@ class TLOwner {
 public:
     void Attach(TLBasePanel* panel) { Panels.push_back(panel); }
     void Detach(TLBasePanel* panel) { std::erase(Panels, panel); }
-    bool HasComponent(const QString& name) const;
     QSet<QString> ComponentNames() const;
 
 private:

@@ -285,8 +285,6 @@ void TLayoutDesigner::SetGridSize(TGridSize size)
     }
 }
 
-bool TLayoutDesigner::ShowsFieldNames() const { return FieldNamesAction->isChecked(); }
-
 void TLayoutDesigner::SetShowFieldNames(bool on)
 {
     FieldNamesAction->setChecked(on);
@@ -357,7 +355,6 @@ void TLayoutDesigner::MoveRecord(TLRecordStep step)
     }
     // New record texts are not an edit.
     History.Rebase();
-    emit RecordMoved(step);
 }
 
 bool TLayoutDesigner::DesignerKey(int key, Qt::KeyboardModifiers modifiers)

@@ -26,8 +26,6 @@ bool pdfPrinterOffered = true;
 } // namespace
 
 void TPrinterSelection::SetPdfPrinterOffered(bool offered) { pdfPrinterOffered = offered; }
-bool TPrinterSelection::PdfPrinterOffered() { return pdfPrinterOffered; }
-
 TPrinterSelection::TPrinterSelection()
 {
     Names = QPrinterInfo::availablePrinterNames();

@@ -382,16 +382,6 @@ void CdxTree::flush()
     }
 }
 
-void CdxTree::replaceRoot(uint32_t offset)
-{
-    root_ = offset;
-    writeRootPointer();
-    cache_.clear();
-    cachedLeaves_ = 0;
-    dirty_.clear();
-    ++changeCount_;
-}
-
 void CdxTree::freeAllPages()
 {
     std::vector<uint32_t> level{root_};
