@@ -11,7 +11,7 @@
 #include "envelopes/TEnvelopeForm.h"
 #include "envelopes/TEnvelopeSetups.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "output/TPagePainter.h"
 #include "output/TPageStream.h"
 #include "output/TPaperCodes.h"

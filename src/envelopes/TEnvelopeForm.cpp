@@ -3,11 +3,11 @@
 #include "TEnvelopeSetups.h"
 
 #include "data/TAddressTable.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TIMbSerialStore.h"
 #include "layout/TLAddressDataSource.h"
 #include "layout/TLIMBarCode.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLLabelPanel.h"
 #include "output/TPaperCodes.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfTable.h"

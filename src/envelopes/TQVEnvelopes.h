@@ -12,7 +12,7 @@
 #include "TEnvelopeSetups.h"
 
 #include "data/TRecordChoice.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "output/TPrintStatusWindow.h"
 #include "output/TPrinterCalibration.h"
 #include "output/TReportPrinter.h"

@@ -4,6 +4,12 @@
 
 #include <QPainter>
 
+QRect TLBasePanel::DrawnRect(const QRect& dragged)
+{
+    return QRect(dragged.left(), dragged.top(), dragged.width() < 25 ? 50 : dragged.width(),
+                 std::max(dragged.height(), 15));
+}
+
 QSet<QString> TLOwner::ComponentNames() const
 {
     QSet<QString> names;

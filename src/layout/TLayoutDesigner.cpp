@@ -2,7 +2,9 @@
 
 #include "TLBaseLabel.h"
 #include "TLDesignView.h"
+#include "TEnvelopePanel.h"
 #include "TLLabelPanel.h"
+#include "TReportPanel.h"
 #include "TLMultiLineBaseLabel.h"
 #include "TLObjectEditing.h"
 #include "TLStreamError.h"

@@ -9,7 +9,7 @@
 
 #include "TReportPaper.h"
 
-#include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLReportSettings.h"
 #include "output/TInches.h"
 
