@@ -27,6 +27,9 @@
 
 class TAddressTable;
 class TEnvelopePanel;
+class TIMbSerialRun;
+class TLDataSource;
+class TLPrintPass;
 struct TEnvelopeSetup;
 
 class TEnvelopeForm {
@@ -68,8 +71,7 @@ public:
     void Print(TBaseReport& job);
 
 private:
-    void PrintOne(TBaseReport& job);
-    void StepSerials();
+    void PrintOne(TBaseReport& job, TLPrintPass& pass);
 
     TAddressTable& Table;
     TEnvelopePanel& Panel;
@@ -81,4 +83,8 @@ private:
     bool Previewing = false;
     TEnvelopeOffsets Offset;
     int Envelopes = 0;
+    // The record data and serials of the run in progress; the handlers called on their own
+    // (tests) print with the panel's own.
+    TLDataSource* RunData = nullptr;
+    TIMbSerialRun* RunSerials = nullptr;
 };

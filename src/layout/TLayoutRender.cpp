@@ -1,6 +1,7 @@
 #include "TLayoutRender.h"
 
 #include "TLLabelObjectFiler.h"
+#include "TLPrintPass.h"
 #include "TLStreamError.h"
 #include "TLayoutDescription.h"
 #include "TLayoutUnits.h"
@@ -69,16 +70,8 @@ std::pair<TInches, TInches> TLayoutRender::PageSize() const
 void TLayoutRender::Draw(TBaseReport& report)
 {
     const TInches left = Report ? TLayoutUnits::ToInches(Settings.LeftMargin) : TInches();
-    for (const auto& [panel, top] : Bands()) {
-        panel->Printing = true;
-        panel->ResetCounters();
-        if (panel->DataSet)
-            panel->RefreshData();
-        else
-            panel->ClearAllData();
-        panel->PrintObjects(report, left, top);
-        panel->Printing = false;
-    }
+    for (const auto& [panel, top] : Bands())
+        TLPrintPass(*panel).PrintRecord(report, left, top);
 }
 
 bool TLayoutRender::RenderPdf(const QString& pdfPath, QString* error)

@@ -5,6 +5,7 @@
 #include "data/TAddressTable.h"
 #include "layout/TLAddressDataSource.h"
 #include "layout/TLLabelObjectFiler.h"
+#include "layout/TLPrintPass.h"
 #include "layout/TLayoutUnits.h"
 #include "output/TBaseReport.h"
 
@@ -22,16 +23,19 @@ enum { BandHeader = 0, BandDetail = 1, BandMemo = 2, BandFooter = 3 };
 
 } // namespace
 
+// The bands print while Print runs, and only then.
+struct TUserDefinedReportPrint::TBandPasses {
+    TLPrintPass Header, Detail, Footer;
+};
+
 TUserDefinedReportPrint::TUserDefinedReportPrint(TAddressTable& table, const QString& layoutFile) : Table(table)
 {
     if (!QFileInfo(layoutFile).isFile())
         throw std::runtime_error(MissingFileMessage);
     TLLabelObjectFiler().ReadReport(Header, Detail, Footer, ReportSettings, layoutFile);
     Data = std::make_unique<TLAddressDataSource>(Table);
-    for (TReportPanel* band : {&Header, &Detail, &Footer}) {
+    for (TReportPanel* band : {&Header, &Detail, &Footer})
         band->DataSet = Data.get();
-        band->Printing = true;
-    }
 }
 
 TUserDefinedReportPrint::~TUserDefinedReportPrint() = default;
@@ -115,12 +119,12 @@ void TUserDefinedReportPrint::PageHeaderAndFooter(TBaseReport& report)
     if (ReportSettings.UseHeader) {
         const TInches top = report.SectionTop() - HeaderHeight();
         ShadeAndOutline(report, ReportSettings.Bands[BandHeader], top, report.SectionTop());
-        Header.PrintObjects(report, BandLeft(report), top);
+        Passes->Header.PrintAsIs(report, BandLeft(report), top);
     }
     if (ReportSettings.UseFooter) {
         const TInches top = report.SectionBottom();
         ShadeAndOutline(report, ReportSettings.Bands[BandFooter], top, top + FooterHeight());
-        Footer.PrintObjects(report, BandLeft(report), top);
+        Passes->Footer.PrintAsIs(report, BandLeft(report), top);
     }
     Position = report.SectionTop();
 }
@@ -131,8 +135,7 @@ void TUserDefinedReportPrint::PrintDetail(TBaseReport& report)
     if (report.SectionBottom() - Position < height)
         report.NewPage();
     ShadeAndOutline(report, ReportSettings.Bands[BandDetail], Position, Position + height);
-    Detail.RefreshData();
-    Detail.PrintObjects(report, BandLeft(report), Position);
+    Passes->Detail.PrintRecord(report, BandLeft(report), Position);
     Position += height;
 }
 
@@ -185,6 +188,12 @@ void TUserDefinedReportPrint::PrintMemo(TBaseReport& report)
 
 void TUserDefinedReportPrint::Print(TBaseReport& report)
 {
+    TBandPasses passes{TLPrintPass(Header), TLPrintPass(Detail), TLPrintPass(Footer)};
+    Passes = &passes;
+    struct TForget {
+        TBandPasses*& Passes;
+        ~TForget() { Passes = nullptr; }
+    } forget{Passes};
     Printed = 0;
     PageHeaderAndFooter(report);
     xbase::DbfTable& rows = Table.Table();

@@ -41,6 +41,7 @@ public:
     int RecordsPrinted() const { return Printed; }
 
 private:
+    struct TBandPasses;
     TInches Inches(int pixels) const;
     TInches HeaderHeight() const;
     TInches FooterHeight() const;
@@ -59,4 +60,6 @@ private:
     TLReportSettings ReportSettings;
     TInches Position;
     int Printed = 0;
+    TBandPasses* Passes = nullptr; // while Print runs
+
 };
