@@ -13,7 +13,7 @@
 #include "layout/TLLabelPanel.h"
 #include "data/TAddressTable.h"
 #include "output/TFilePrinter.h"
-#include "output/TPagePainter.h"
+#include "output/TPagePictures.h"
 #include "output/TPrinterCalibration.h"
 #include "output/TReportFiler.h"
 #include "output/TReportPrinter.h"
@@ -21,9 +21,6 @@
 #include "tools/TAdcTable.h"
 #include "tools/TBulkMailPresort.h"
 
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <QFileInfo>
@@ -237,21 +234,7 @@ std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
 
 void WritePagePngs(const TPageStream& pages, int from, int to, const QString& folder)
 {
-    constexpr double dotsPerInch = 96.0;
-    QDir().mkpath(folder);
-    for (int number = from; number <= to; ++number) {
-        const TDisplayList& page = pages.Page(number);
-        QImage image(std::max(1, page.PageWidth().ToPixels(dotsPerInch)), std::max(1, page.PageHeight().ToPixels(dotsPerInch)),
-                     QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(page, true);
-        }
-        const QString path = QDir(folder).filePath(QStringLiteral("page%1.png").arg(number));
-        if (!image.save(path, "PNG"))
-            throw std::runtime_error(("Cannot write the file " + path).toStdString());
-    }
+    TPagePictures::Write(pages, from, to, folder, [](int number) { return QStringLiteral("page%1.png").arg(number); });
 }
 
 // Sets up and runs one job over the chosen records; false when it did not finish.

@@ -6,14 +6,14 @@
 #include "TLayoutDescription.h"
 #include "TLayoutUnits.h"
 
-#include "output/TPagePainter.h"
+#include "output/TPagePictures.h"
 #include "output/TPageStream.h"
 #include "output/TReportFiler.h"
 #include "output/TReportPrinter.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QPainter>
+
+#include <stdexcept>
 
 TLayoutRender::TLayoutRender(const QString& fileName)
 {
@@ -103,20 +103,11 @@ bool TLayoutRender::RenderPng(const QString& folder, QString* error, double dots
             *error = job.ErrorText();
         return false;
     }
-    QImage image(std::max(1, width.ToPixels(dotsPerInch)), std::max(1, height.ToPixels(dotsPerInch)),
-                 QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dotsPerInch / 0.0254));
-    image.setDotsPerMeterY(int(dotsPerInch / 0.0254));
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(pages.Page(1), true);
-    }
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath(QStringLiteral("page1.png"));
-    if (!image.save(path, "PNG")) {
+    try {
+        TPagePictures::Write(pages, 1, 1, folder, [](int) { return QStringLiteral("page1.png"); }, dotsPerInch);
+    } catch (const std::runtime_error& failure) {
         if (error)
-            *error = QStringLiteral("Cannot write the file %1").arg(path);
+            *error = QString::fromStdString(failure.what());
         return false;
     }
     return true;
