@@ -8,15 +8,16 @@
 #include "labels/TLabelSetups.h"
 #include "labels/TLabelStockRules.h"
 #include "labels/TLabelTemplateQuery.h"
+#include "labels/TLabelJob.h"
 #include "labels/TLabelPrinter.h"
 #include "layout/TLAddressDataSource.h"
 #include "layout/TLLabelPanel.h"
 #include "data/TAddressTable.h"
+#include "output/TBaseReport.h"
 #include "output/TFilePrinter.h"
 #include "output/TPagePictures.h"
 #include "output/TPrinterCalibration.h"
-#include "output/TReportFiler.h"
-#include "output/TReportPrinter.h"
+#include "output/TPageStream.h"
 #include "settings/TProgramFolder.h"
 #include "tools/TAdcTable.h"
 #include "tools/TBulkMailPresort.h"
@@ -237,19 +238,21 @@ void WritePagePngs(const TPageStream& pages, int from, int to, const QString& fo
     TPagePictures::Write(pages, from, to, folder, [](int number) { return QStringLiteral("page%1.png").arg(number); });
 }
 
-// Sets up and runs one job over the chosen records; false when it did not finish.
-bool RunLabelJob(TBaseReport& job, TLabelPrinter& printer, const TLabelStock& stock, QString* error)
+// Builds and runs the job over the chosen records; throws when it did not finish.
+void RunLabelJob(const TLabelJobTarget& target, TLabelPrinter& printer, const TLabelStock& stock)
 {
-    TLabelPrinter::SetUpPaper(job, stock);
-    job.OnPrint = [&printer](TBaseReport& report) { printer.Print(report); };
+    const TLabelJob made = TLabelJob::Make(target, printer, stock);
+    if (!made.PrinterFound)
+        throw std::runtime_error(("No printer named " + target.Printer).toStdString());
+    QString error;
     try {
-        if (job.Execute())
-            return true;
-        *error = job.ErrorText();
+        if (made.Job->Execute())
+            return;
+        error = made.Job->ErrorText();
     } catch (const std::exception& failure) {
-        *error = QString::fromLocal8Bit(failure.what());
+        error = QString::fromLocal8Bit(failure.what());
     }
-    return false;
+    throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
 }
 
 int Labels(const QStringList& arguments, QTextStream& out)
@@ -281,39 +284,28 @@ int Labels(const QStringList& arguments, QTextStream& out)
     table->Table().goTop();
     TLabelPrinter printer(panel, *table, options);
 
-    const QString target = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
+    TLabelJobTarget target;
+    target.Title = QStringLiteral("Labels");
+    target.Printer = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
+    target.PdfFile = a.Pdf;
     const QString calibrationPrinter = !a.CalibrationPrinter.isEmpty() ? a.CalibrationPrinter : a.Printer;
-    const TPrinterCalibration calibration = calibrationPrinter.isEmpty()
-        ? TPrinterCalibration()
-        : TPrinterCalibration::Load(TProgramFolder::SettingsFile(), calibrationPrinter);
-    QString error;
+    if (!calibrationPrinter.isEmpty())
+        target.Calibration = TPrinterCalibration::Load(TProgramFolder::SettingsFile(), calibrationPrinter);
     int sheets = 0;
     if (a.FromPage == 0 && a.PngFolder.isEmpty()) {
         // Pages go to the document as they are finished: memory stays flat on any run.
-        TCalibrated<TReportPrinter> job;
-        job.Calibration = calibration;
-        job.Title = QStringLiteral("Labels");
-        if (!job.SelectPrinter(target))
-            throw std::runtime_error(("No printer named " + target).toStdString());
-        if (!a.Pdf.isEmpty())
-            job.Printers().SetPdfFileName(a.Pdf);
-        if (!RunLabelJob(job, printer, stock, &error))
-            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        RunLabelJob(target, printer, stock);
         sheets = printer.Sheets();
     } else {
         TPageStream pages;
-        TCalibrated<TReportFiler> job(pages);
-        job.Calibration = calibration;
-        if (!job.SelectPrinter(target))
-            throw std::runtime_error(("No printer named " + target).toStdString());
-        if (!RunLabelJob(job, printer, stock, &error))
-            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        target.Pages = &pages;
+        RunLabelJob(target, printer, stock);
         const int from = a.FromPage == 0 ? 1 : std::min(a.FromPage, pages.PageCount());
         const int to = a.FromPage == 0 ? pages.PageCount() : std::min(a.ToPage, pages.PageCount());
         if (!a.PngFolder.isEmpty())
             WritePagePngs(pages, from, to, a.PngFolder);
         TFilePrinter file;
-        file.Printers().SelectPrinter(target);
+        file.Printers().SelectPrinter(target.Printer);
         if (!a.Pdf.isEmpty())
             file.Printers().SetPdfFileName(a.Pdf);
         if (!file.ExecuteRange(pages, QStringLiteral("Labels"), from, to))
