@@ -1,6 +1,6 @@
 #include "TEnvelopePanel.h"
 
-#include "TLFIMBarCode.h"
+#include "TLClassRegistry.h"
 
 void TEnvelopePanel::DropObject(const QRect& rect)
 {
@@ -8,7 +8,7 @@ void TEnvelopePanel::DropObject(const QRect& rect)
         TLLabelPanel::DropObject(rect);
         return;
     }
-    AddObject(std::make_unique<TLFIMBarCode>(), DrawnRect(rect));
+    AddObject(TLClassRegistry::CreateForTool(TLToolFamily::Label, TLToolRow::NoState, PanelFont), DrawnRect(rect));
     if (DroppedObjectEvent)
         DroppedObjectEvent(rect);
 }

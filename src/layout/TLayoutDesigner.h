@@ -12,6 +12,7 @@
 #pragma once
 
 #include "TLBasePanel.h"
+#include "TLClassRegistry.h"
 #include "TLPanelEditing.h"
 #include "TLUndoHistory.h"
 
@@ -32,7 +33,6 @@ class TLDesignView;
 class TLHandle;
 class TLObjectEditing;
 
-enum class TLDesignerKind { Label, Envelope, Report };
 enum class TLRecordStep { First, Previous, Next, Last };
 
 class TLayoutDesigner : public QWidget {
