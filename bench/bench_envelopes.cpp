@@ -6,7 +6,7 @@
 #include "data/TAddressTable.h"
 #include "envelopes/TEnvelopeForm.h"
 #include "layout/TLFIMBarCode.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TLPLabel.h"
 #include "output/TReportPrinter.h"
 #include "prompts/TScriptedUserPrompts.h"

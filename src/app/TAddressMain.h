@@ -88,7 +88,6 @@ public:
     void OnOpenQVWFile(bool opened);
     TAddressTable* AddressTable() { return Table.get(); }
     const QString& CurrentDatabase() const { return DatabasePath; }
-    QString GetDatabasePath() const; // folder of the current database, with a trailing separator
     void SetExtraFields(bool on);
     void NewDatabaseClick();
     void OpenDatabaseClick();
@@ -278,7 +277,6 @@ private:
     void FocusFirstFieldForAdd();
     bool HandleWindowKey(QKeyEvent* event, QObject* watched);
     void ApplyOverwrite(QObject* watched, QKeyEvent* event);
-    void NavigationDone(bool moved);
     // Engine errors of the open table never end the program: each message is told once while
     // the table is open, a damaged index brings the rebuild question, and the window stays.
     bool EngineGuarded(const std::function<void()>& work);
@@ -292,8 +290,6 @@ private:
     // A new record whose save failed half way keeps its appended record for the next try;
     // cancelling marks it deleted.
     void DiscardPendingAppend();
-    QStringList OrderedFieldWidgets() const;
-    QWidget* NextField(QWidget* from) const;
     bool InRecordField(QWidget* widget) const;
 
     QWidget* BuildNameStrip();

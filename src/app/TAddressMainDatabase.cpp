@@ -230,13 +230,6 @@ void TAddressMain::OnOpenQVWFile(bool opened)
     ShowRecord();
 }
 
-QString TAddressMain::GetDatabasePath() const
-{
-    if (DatabasePath.isEmpty())
-        return QString();
-    return QFileInfo(DatabasePath).absolutePath() + QDir::separator();
-}
-
 void TAddressMain::SetExtraFields(bool on)
 {
     if (Table)

@@ -13,8 +13,8 @@
 #include "envelopes/TEnvelopeForm.h"
 #include "envelopes/TEnvelopeSetups.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLLabelPanel.h"
-#include "output/TPagePainter.h"
+#include "layout/TEnvelopePanel.h"
+#include "output/TPagePictures.h"
 #include "output/TPageStream.h"
 #include "output/TPaperCodes.h"
 #include "output/TReportFiler.h"
@@ -22,11 +22,8 @@
 #include "output/TReportPrinter.h"
 #include "settings/TProgramFolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 #include <QTextStream>
 
 #include <optional>
@@ -176,26 +173,9 @@ void PrinterSetupOptions(const TEnvelopeOptions& options, TBaseReport& job)
 // Every page of the stream as DIR/envelope-0001.png, ... at 96 dots per inch.
 void WritePictures(const TPageStream& pages, const QString& folder)
 {
-    if (!QDir().mkpath(folder))
-        throw Error(QStringLiteral("cannot create the folder %1").arg(folder));
-    for (int number = 1; number <= pages.PageCount(); ++number) {
-        const TDisplayList& page = pages.Page(number);
-        QString refusal;
-        const double dpi = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), PreviewDotsPerInch, &refusal);
-        if (dpi <= 0)
-            throw Error(refusal);
-        QImage image(std::max(1, page.PageWidth().ToPixels(dpi)), std::max(1, page.PageHeight().ToPixels(dpi)),
-                     QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            TPagePainter(painter, dpi, dpi).PlayPage(page, true);
-        }
-        const QString path = QDir(folder).filePath(QStringLiteral("envelope-%1.png").arg(number, 4, 10, QChar(u'0')));
-        if (!image.save(path, "PNG"))
-            throw Error(QStringLiteral("cannot write %1").arg(path));
-    }
+    TPagePictures::WriteAll(pages, folder, [](int number) {
+        return QStringLiteral("envelope-%1.png").arg(number, 4, 10, QChar(u'0'));
+    }, PreviewDotsPerInch);
 }
 
 int PrintEnvelopes(const QStringList& arguments, QTextStream& out, QTextStream& err)

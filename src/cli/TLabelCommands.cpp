@@ -11,22 +11,20 @@
 #include "labels/TLabelSetups.h"
 #include "labels/TLabelStockRules.h"
 #include "labels/TLabelTemplateQuery.h"
+#include "labels/TLabelJob.h"
 #include "labels/TLabelPrinter.h"
 #include "layout/TLAddressDataSource.h"
 #include "layout/TLLabelPanel.h"
 #include "data/TAddressTable.h"
+#include "output/TBaseReport.h"
 #include "output/TFilePrinter.h"
-#include "output/TPagePainter.h"
+#include "output/TPagePictures.h"
 #include "output/TPrinterCalibration.h"
-#include "output/TReportFiler.h"
-#include "output/TReportPrinter.h"
+#include "output/TPageStream.h"
 #include "settings/TProgramFolder.h"
 #include "tools/TAdcTable.h"
 #include "tools/TBulkMailPresort.h"
 
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <QFileInfo>
@@ -250,39 +248,24 @@ std::pair<TLabelStock, QString> LabelsSetup(const TLabelsArguments& a)
 
 void WritePagePngs(const TPageStream& pages, int from, int to, const QString& folder)
 {
-    QDir().mkpath(folder);
-    for (int number = from; number <= to; ++number) {
-        const TDisplayList& page = pages.Page(number);
-        QString refusal;
-        const double dotsPerInch = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), 96.0, &refusal);
-        if (dotsPerInch <= 0)
-            throw std::runtime_error(refusal.toStdString());
-        QImage image(std::max(1, page.PageWidth().ToPixels(dotsPerInch)), std::max(1, page.PageHeight().ToPixels(dotsPerInch)),
-                     QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(page, true);
-        }
-        const QString path = QDir(folder).filePath(QStringLiteral("page%1.png").arg(number));
-        if (!image.save(path, "PNG"))
-            throw std::runtime_error(("Cannot write the file " + path).toStdString());
-    }
+    TPagePictures::Write(pages, from, to, folder, [](int number) { return QStringLiteral("page%1.png").arg(number); });
 }
 
-// Sets up and runs one job over the chosen records; false when it did not finish.
-bool RunLabelJob(TBaseReport& job, TLabelPrinter& printer, const TLabelStock& stock, QString* error)
+// Builds and runs the job over the chosen records; throws when it did not finish.
+void RunLabelJob(const TLabelJobTarget& target, TLabelPrinter& printer, const TLabelStock& stock)
 {
-    TLabelPrinter::SetUpPaper(job, stock);
-    job.OnPrint = [&printer](TBaseReport& report) { printer.Print(report); };
+    const TLabelJob made = TLabelJob::Make(target, printer, stock);
+    if (!made.PrinterFound)
+        throw std::runtime_error(("No printer named " + target.Printer).toStdString());
+    QString error;
     try {
-        if (job.Execute())
-            return true;
-        *error = job.ErrorText();
+        if (made.Job->Execute())
+            return;
+        error = made.Job->ErrorText();
     } catch (const std::exception& failure) {
-        *error = QString::fromLocal8Bit(failure.what());
+        error = QString::fromLocal8Bit(failure.what());
     }
-    return false;
+    throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
 }
 
 int Labels(const QStringList& arguments, QTextStream& out)
@@ -319,33 +302,22 @@ int Labels(const QStringList& arguments, QTextStream& out)
     }
     TLabelPrinter printer(panel, *table, options);
 
-    const QString target = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
+    TLabelJobTarget target;
+    target.Title = QStringLiteral("Labels");
+    target.Printer = a.Pdf.isEmpty() ? a.Printer : TPrinterSelection::PdfPrinterName();
+    target.PdfFile = a.Pdf;
     const QString calibrationPrinter = !a.CalibrationPrinter.isEmpty() ? a.CalibrationPrinter : a.Printer;
-    const TPrinterCalibration calibration = calibrationPrinter.isEmpty()
-        ? TPrinterCalibration()
-        : TPrinterCalibration::Load(TProgramFolder::SettingsFile(), calibrationPrinter);
-    QString error;
+    if (!calibrationPrinter.isEmpty())
+        target.Calibration = TPrinterCalibration::Load(TProgramFolder::SettingsFile(), calibrationPrinter);
     int sheets = 0;
     if (a.FromPage == 0 && a.PngFolder.isEmpty()) {
         // Pages go to the document as they are finished: memory stays flat on any run.
-        TCalibrated<TReportPrinter> job;
-        job.Calibration = calibration;
-        job.Title = QStringLiteral("Labels");
-        if (!job.SelectPrinter(target))
-            throw std::runtime_error(("No printer named " + target).toStdString());
-        if (!a.Pdf.isEmpty())
-            job.Printers().SetPdfFileName(a.Pdf);
-        if (!RunLabelJob(job, printer, stock, &error))
-            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        RunLabelJob(target, printer, stock);
         sheets = printer.Sheets();
     } else {
         TPageStream pages;
-        TCalibrated<TReportFiler> job(pages);
-        job.Calibration = calibration;
-        if (!job.SelectPrinter(target))
-            throw std::runtime_error(("No printer named " + target).toStdString());
-        if (!RunLabelJob(job, printer, stock, &error))
-            throw std::runtime_error(error.isEmpty() ? std::string("Label printing failed") : error.toStdString());
+        target.Pages = &pages;
+        RunLabelJob(target, printer, stock);
         if (a.FromPage > pages.PageCount())
             throw std::runtime_error(QStringLiteral("nothing to print: --pages %1-%2 starts past the last page (%3)")
                                          .arg(a.FromPage)
@@ -357,7 +329,7 @@ int Labels(const QStringList& arguments, QTextStream& out)
         if (!a.PngFolder.isEmpty())
             WritePagePngs(pages, from, to, a.PngFolder);
         TFilePrinter file;
-        file.Printers().SelectPrinter(target);
+        file.Printers().SelectPrinter(target.Printer);
         if (!a.Pdf.isEmpty())
             file.Printers().SetPdfFileName(a.Pdf);
         if (!file.ExecuteRange(pages, QStringLiteral("Labels"), from, to))

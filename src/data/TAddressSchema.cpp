@@ -112,11 +112,3 @@ const TViewFieldDef* TAddressSchema::FindViewField(const QString& name)
             return &field;
     return nullptr;
 }
-
-const TViewFieldDef* TAddressSchema::FindViewFieldByCaption(const QString& caption)
-{
-    for (const auto& field : viewFields)
-        if (caption == QLatin1String(field.Caption))
-            return &field;
-    return nullptr;
-}

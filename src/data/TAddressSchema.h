@@ -59,6 +59,4 @@ public:
 
     // The view field of that name (case-insensitive), or nullptr.
     static const TViewFieldDef* FindViewField(const QString& name);
-    // The view field whose caption is `caption`, or nullptr.
-    static const TViewFieldDef* FindViewFieldByCaption(const QString& caption);
 };

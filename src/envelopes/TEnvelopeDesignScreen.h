@@ -9,7 +9,7 @@
 
 #include "TEnvelopeSetups.h"
 
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TLStandardObjectEditing.h"
 
 #include <QDialog>

@@ -3,11 +3,11 @@
 #include "TEnvelopeSetups.h"
 
 #include "data/TAddressTable.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TIMbSerialStore.h"
 #include "layout/TLAddressDataSource.h"
-#include "layout/TLIMBarCode.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TLPrintPass.h"
 #include "output/TPaperCodes.h"
 #include "settings/TProgramFolder.h"
 #include "xbase/DbfTable.h"
@@ -15,22 +15,6 @@
 #include <QFileInfo>
 
 #include <stdexcept>
-
-namespace {
-
-// The panel prints while the guard lives, and stops printing however the loop ends.
-class TPrintingFlag {
-public:
-    explicit TPrintingFlag(TEnvelopePanel& panel) : Panel(panel) { Panel.Printing = true; }
-    ~TPrintingFlag() { Panel.Printing = false; }
-    TPrintingFlag(const TPrintingFlag&) = delete;
-    TPrintingFlag& operator=(const TPrintingFlag&) = delete;
-
-private:
-    TEnvelopePanel& Panel;
-};
-
-} // namespace
 
 TEnvelopeForm::TEnvelopeForm(TAddressTable& table, TEnvelopePanel& panel, TEnvelopeSize size, TEnvelopeFeedSettings feed)
     : Table(table), Panel(panel), EnvelopeSize(std::move(size)), Feed(feed)
@@ -87,22 +71,22 @@ void TEnvelopeForm::Run(TBaseReport& job, const std::function<void(TBaseReport&)
     if (!EnvelopeSize.Known())
         throw std::runtime_error(UnknownSizeText);
     TLAddressDataSource data(Table);
-    Panel.DataSet = &data;
     // Serials handed out count as used after a real run, also a cancelled one.
     TIMbSerialRun serials(TIMbSerialStore(TProgramFolder::SettingsFile()), Previewing);
-    Panel.SerialRun = &serials;
+    RunData = &data;
+    RunSerials = &serials;
     struct TDetach {
-        TEnvelopePanel& Panel;
+        TEnvelopeForm& Form;
         TBaseReport& Job;
         ~TDetach()
         {
-            Panel.SerialRun = nullptr;
-            Panel.DataSet = nullptr;
+            Form.RunData = nullptr;
+            Form.RunSerials = nullptr;
             // The job may outlive this run (the setup screen keeps its printer job).
             Job.OnBeforePrint = nullptr;
             Job.OnPrint = nullptr;
         }
-    } detach{Panel, job};
+    } detach{*this, job};
     {
         // Query, order and record come back when the choice goes, whatever happens inside.
         TRecordChoice choice(Table, TRecordChoice::TPrintout::Envelopes, Records, StartFromCurrent);
@@ -127,12 +111,12 @@ void TEnvelopeForm::Print(TBaseReport& job)
                                          EnvelopeSize.Width, Feed);
     job.SetMarginLeft(TInches());
     job.SetMarginTop(TInches());
-    TPrintingFlag printing(Panel);
+    TLPrintPass pass(Panel, RunData, RunSerials);
     xbase::DbfTable& rows = Table.Table();
     while (!rows.eof() && !job.StopRequested() && !job.Aborted()) {
         if (Envelopes > 0)
             job.NewPage();
-        PrintOne(job);
+        PrintOne(job, pass);
         ++Envelopes;
         job.UpdateStatus();
         if (OnlyCurrentRecord)
@@ -143,7 +127,7 @@ void TEnvelopeForm::Print(TBaseReport& job)
     }
 }
 
-void TEnvelopeForm::PrintOne(TBaseReport& job)
+void TEnvelopeForm::PrintOne(TBaseReport& job, TLPrintPass& pass)
 {
     if (Previewing) {
         // The printer's printable area, so the preview shows what a real envelope would lose.
@@ -153,16 +137,7 @@ void TEnvelopeForm::PrintOne(TBaseReport& job)
                        job.PageHeight() - Unprintable.Bottom});
         job.SetPen(Qt::black, Qt::SolidLine, 1);
     }
-    Panel.RefreshData();
-    // A printer's calibration is applied by the job to every finished page (TCalibrated).
-    Panel.PrintObjects(job, TInches(Offset.Horizontal), TInches(Offset.Vertical));
-    StepSerials();
-}
-
-void TEnvelopeForm::StepSerials()
-{
-    // Envelopes have no counters; only the Intelligent Mail serials move on per piece.
-    for (const auto& object : Panel.Objects())
-        if (auto* barcode = dynamic_cast<TLIMBarCode*>(object.get()))
-            barcode->AdvanceCounter();
+    // A printer's calibration is applied by the job to every finished page (TCalibrated); the
+    // pass moves the Intelligent Mail serials on per piece.
+    pass.PrintRecord(job, TInches(Offset.Horizontal), TInches(Offset.Vertical));
 }

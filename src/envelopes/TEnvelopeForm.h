@@ -27,6 +27,9 @@
 
 class TAddressTable;
 class TEnvelopePanel;
+class TIMbSerialRun;
+class TLDataSource;
+class TLPrintPass;
 struct TEnvelopeSetup;
 
 class TEnvelopeForm {
@@ -71,8 +74,7 @@ public:
     void Print(TBaseReport& job);
 
 private:
-    void PrintOne(TBaseReport& job);
-    void StepSerials();
+    void PrintOne(TBaseReport& job, TLPrintPass& pass);
 
     TAddressTable& Table;
     TEnvelopePanel& Panel;
@@ -87,4 +89,8 @@ private:
     struct TUnprintable {
         TInches Left, Top, Right, Bottom;
     } Unprintable;
+    // The record data and serials of the run in progress; the handlers called on their own
+    // (tests) print with the panel's own.
+    TLDataSource* RunData = nullptr;
+    TIMbSerialRun* RunSerials = nullptr;
 };

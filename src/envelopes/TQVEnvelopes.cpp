@@ -198,13 +198,6 @@ void TQVEnvelopes::FillList(uint32_t select)
     SetupChanged();
 }
 
-void TQVEnvelopes::SelectSetup(const QString& description)
-{
-    for (size_t i = 0; i < Rows.size(); ++i)
-        if (Rows[i].Description == description)
-            List->setCurrentRow(int(i));
-}
-
 std::optional<TEnvelopeSetup> TQVEnvelopes::CurrentSetup() const
 {
     const int row = List->currentRow();

@@ -12,7 +12,7 @@
 #include "TEnvelopeSetups.h"
 
 #include "data/TRecordChoice.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "output/TPrintStatusWindow.h"
 #include "output/TPrinterCalibration.h"
 #include "output/TReportPrinter.h"
@@ -56,7 +56,6 @@ public:
     void MoveRecord(int step); // -2 first, -1 previous, 1 next, 2 last
 
     std::optional<TEnvelopeSetup> CurrentSetup() const;
-    void SelectSetup(const QString& description);
     TRecordChoice::TRecords Records() const;
     QListWidget* SetupList() const { return List; }
     QPushButton* Button(const QString& text) const;

@@ -51,5 +51,3 @@ void TImportWriter::WriteMemo(const QString& memo)
         Replaced += Replacements(padded, bytes);
     Table.setMemo(Memo, bytes);
 }
-
-void TImportWriter::WriteDeletedMark(bool deleted) { Address.SetDeletedMark(deleted); }

@@ -19,7 +19,6 @@ public:
     // Nothing happens for an empty value.
     void WriteText(int fieldIndex, const QString& value);
     void WriteMemo(const QString& memo);
-    void WriteDeletedMark(bool deleted);
 
     int ValuesCut() const { return Cut; }
     int CharactersReplaced() const { return Replaced; }

@@ -5,6 +5,7 @@
 #include "data/TRecordChoice.h"
 #include "layout/TIMbSerialStore.h"
 #include "layout/TLLabelPanel.h"
+#include "layout/TLPrintPass.h"
 #include "output/TBaseReport.h"
 #include "output/TPrintStatusTexts.h"
 #include "settings/TProgramFolder.h"
@@ -25,17 +26,6 @@ std::string EngineUpper(std::string bytes)
     xbase::TextCase::toUpper(bytes.data(), bytes.size());
     return bytes;
 }
-
-// Sets a flag for the length of a scope and puts the old value back on every path.
-class TFlagScope {
-public:
-    TFlagScope(bool& flag, bool value) : Flag(flag), Old(flag) { Flag = value; }
-    ~TFlagScope() { Flag = Old; }
-
-private:
-    bool& Flag;
-    bool Old;
-};
 
 } // namespace
 
@@ -60,15 +50,14 @@ void TLabelPrinter::Print(TBaseReport& report)
     Cursor = {};
     LabelCount = SeparatorCount = NotPresortedCount = 0;
     Stopped = false;
-    TFlagScope printing(Panel.Printing, true);
     // Intelligent Mail serials are handed out per label; a preview never writes them back.
     TIMbSerialRun serials(TIMbSerialStore(TProgramFolder::SettingsFile()), Options.Preview);
-    Panel.SerialRun = &serials;
-    struct TDetach {
-        TLLabelPanel& Panel;
-        ~TDetach() { Panel.SerialRun = nullptr; }
-    } detach{Panel};
-    Panel.ResetCounters();
+    TLPrintPass pass(Panel, nullptr, &serials);
+    Pass = &pass;
+    struct TForget {
+        TLPrintPass*& Pass;
+        ~TForget() { Pass = nullptr; }
+    } forget{Pass};
 
     report.SetFont(QStringLiteral("Arial"), 8);
     if (Options.Presort)
@@ -114,9 +103,7 @@ void TLabelPrinter::DrawRecordLabels(TBaseReport& report)
 {
     for (int copy = 0; copy < Options.LabelsPerRecord && !Stopped; ++copy) {
         const TInchRect place = NextPosition(report);
-        Panel.RefreshData();
-        Panel.PrintObjects(report, place.Left, place.Top);
-        Panel.AdvanceCounters();
+        Pass->PrintRecord(report, place.Left, place.Top);
         ++LabelCount;
         GoOn(report);
     }

@@ -30,6 +30,7 @@
 class TAddressTable;
 class TBaseReport;
 class TLLabelPanel;
+class TLPrintPass;
 struct TStatusTexts;
 
 struct TLabelPrintOptions {
@@ -94,6 +95,7 @@ private:
     TAddressTable& Table;
     TLabelPrintOptions Options;
     TCursor Cursor;
+    TLPrintPass* Pass = nullptr; // the panel's print pass while Print runs
     std::vector<bool> Printed; // by record number, while presorting
     int64_t LabelCount = 0;
     int64_t SeparatorCount = 0;

@@ -2,19 +2,19 @@
 
 #include "TCalibratePrinter.h"
 #include "TLabelDesignScreen.h"
+#include "TLabelJob.h"
 #include "TLabelPrinter.h"
 #include "TSelectSpecificLabels.h"
 
 #include "data/TAddressTable.h"
 #include "data/TRecordChoice.h"
+#include "output/TBaseReport.h"
 #include "output/TFilePrinter.h"
 #include "output/TPageStream.h"
 #include "output/TPreviewForm.h"
 #include "output/TPrintStatusWindow.h"
 #include "output/TPrinterCalibration.h"
 #include "output/TRecordChoicePanel.h"
-#include "output/TReportFiler.h"
-#include "output/TReportPrinter.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TProgramFolder.h"
 #include "tools/TBulkMailPresort.h"
@@ -376,38 +376,24 @@ void TLabelSetupScreen::PrintLabels(bool preview)
     printOptions.PresortListPath = TBulkMailPresort::ListPath();
     printOptions.Preview = preview;
     TLabelPrinter printer(Panel, Table, printOptions);
-    const TPrinterCalibration calibration =
-        TPrinterCalibration::Load(TProgramFolder::SettingsFile(), PrinterName());
     TPageStream pages;
-    std::unique_ptr<TBaseReport> job;
-    if (preview) {
-        auto filer = std::make_unique<TCalibrated<TReportFiler>>(pages);
-        filer->Calibration = calibration;
-        job = std::move(filer);
-    } else {
-        auto direct = std::make_unique<TCalibrated<TReportPrinter>>();
-        direct->Calibration = calibration;
-        job = std::move(direct);
-    }
-    job->Title = setup.Description;
-    job->SelectPrinter(PrinterName());
-    if (!PdfFileName.isEmpty())
-        job->Printers().SetPdfFileName(PdfFileName);
-    const bool confirmed = TLabelPrinter::SetUpPaper(*job, setup.Stock);
+    TLabelJobTarget target;
+    target.Title = setup.Description;
+    target.Printer = PrinterName();
+    target.PdfFile = PdfFileName;
+    target.Calibration = TPrinterCalibration::Load(TProgramFolder::SettingsFile(), PrinterName());
+    target.Pages = preview ? &pages : nullptr;
+    target.Preview = preview;
+    const TLabelJob made = TLabelJob::Make(target, printer, setup.Stock);
+    TBaseReport* job = made.Job.get();
 
     // 12. The paper size the printer took.
-    if ((!confirmed || TLabelPrinter::PaperDiffers(*job, setup.Stock)) &&
+    if ((!made.PaperConfirmed || TLabelPrinter::PaperDiffers(*job, setup.Stock)) &&
         !TUserPrompts::Current().Question(QStringLiteral("Confirm"), TLabelPrinter::PaperQuestion(setup.Stock),
                                           TQuestionDefault::qdNo))
         return;
 
     // 13. The status window runs the job.
-    job->OnBeforePrint = [preview](TBaseReport& report) {
-        report.StatusFormat = preview ? QStringLiteral("Preparing Preview Page %p\r%0\r%1")
-                                      : QStringLiteral("Printing Page %p\r%0\r%1");
-        report.StatusText = QStringList{QString(), QString()};
-    };
-    job->OnPrint = [&printer](TBaseReport& report) { printer.Print(report); };
     TPrintStatusWindow status(*job, preview, TLabelPrinter::StatusTexts(), this);
     status.setWindowTitle(preview ? QStringLiteral("Preview Status") : QStringLiteral("Print Status "));
     status.ClosePreviewWhenDone = true;

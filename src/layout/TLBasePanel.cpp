@@ -4,12 +4,10 @@
 
 #include <QPainter>
 
-bool TLOwner::HasComponent(const QString& name) const
+QRect TLBasePanel::DrawnRect(const QRect& dragged)
 {
-    for (const TLBasePanel* panel : Panels)
-        if (panel->FindObject(name))
-            return true;
-    return false;
+    return QRect(dragged.left(), dragged.top(), dragged.width() < 25 ? 50 : dragged.width(),
+                 std::max(dragged.height(), 15));
 }
 
 QSet<QString> TLOwner::ComponentNames() const

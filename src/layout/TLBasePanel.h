@@ -30,7 +30,6 @@ class TLOwner {
 public:
     void Attach(TLBasePanel* panel) { Panels.push_back(panel); }
     void Detach(TLBasePanel* panel) { std::erase(Panels, panel); }
-    bool HasComponent(const QString& name) const;
     QSet<QString> ComponentNames() const;
 
 private:
@@ -99,6 +98,9 @@ public:
     // TLStreamError; objects read before the error stay.
     void LoadFromFile(const QString& fileName);
 
+    // A dragged rectangle widened to the least size a drawn object gets (50 wide when the drag
+    // was narrower than 25, at least 15 high).
+    static QRect DrawnRect(const QRect& dragged);
     virtual void DropObject(const QRect&) {}
     virtual void RefreshData() {}
     virtual void PrintObjects(TBaseReport& report, TInches x, TInches y);

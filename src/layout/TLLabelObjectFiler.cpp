@@ -141,11 +141,6 @@ void TLLabelObjectFiler::WriteSelection(const std::vector<const TLGraphicControl
         WriteFile(fileName, ObjectListBytes(selection));
 }
 
-void TLLabelObjectFiler::WriteObject(const TLGraphicControl& object, const QString& fileName)
-{
-    WriteFile(fileName, ObjectListBytes({&object}));
-}
-
 void TLLabelObjectFiler::WriteReport(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
                                      const TLReportSettings& settings, const QString& fileName)
 {

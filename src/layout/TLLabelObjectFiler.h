@@ -31,7 +31,6 @@ public:
     void ReadShifted(TLBasePanel& panel, const QString& fileName);
     // The selected objects in selection order; nothing is written when none is selected.
     void WriteSelection(const std::vector<const TLGraphicControl*>& selection, const QString& fileName);
-    void WriteObject(const TLGraphicControl& object, const QString& fileName);
     void WriteReport(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
                      const TLReportSettings& settings, const QString& fileName);
     // The three lists onto the panels, then the settings. With `rawSettings` the settings

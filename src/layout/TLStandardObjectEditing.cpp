@@ -180,37 +180,6 @@ bool TLStandardObjectEditing::Run(QDialog& dialog, QWidget* parent)
     return RunDialog(dialog);
 }
 
-// ---- set-up of a new object
-
-bool TLStandardObjectEditing::SetUpNewObject(TLBasePanel& panel, TLGraphicControl& object, QWidget* parent)
-{
-    if (auto* symbol = dynamic_cast<TLSymbolLabel*>(&object)) {
-        EditSymbol(*symbol, parent);
-        return true;
-    }
-    if (auto* label = dynamic_cast<TLPLabel*>(&object)) {
-        EditText(*label, parent);
-        return true;
-    }
-    if (auto* data = dynamic_cast<TLPDLabel*>(&object)) {
-        const bool bound = EditField(panel, *data, parent);
-        data->SizeToText();
-        return bound;
-    }
-    if (auto* text = dynamic_cast<TLMultiLineLabel*>(&object)) {
-        const bool written = EditLines(*text, parent);
-        text->SizeToText();
-        return written;
-    }
-    if (auto* block = dynamic_cast<TLDMultiLineAddressLabel*>(&object)) {
-        block->SizeToText();
-        return true;
-    }
-    if (auto* image = dynamic_cast<TLImage*>(&object))
-        return LoadImage(*image, parent);
-    return true;
-}
-
 // ---- the dialogs
 
 bool TLStandardObjectEditing::EditText(TLPLabel& label, QWidget* parent)
@@ -503,68 +472,163 @@ void AddIMbEntries(TEntryBuilder& entries, TLIMBarCode& barcode, const TMenuCont
 
 } // namespace
 
+// ---- each object kind's row: the set-up step of a new object and its own menu entries
+
+namespace {
+
+using TSetUp = bool (*)(TLGraphicControl& object, const TMenuContext& context);
+using TEntries = void (*)(TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& context);
+
+// One row per layout class (TLClassRegistry's class rows); a class without a row has neither a
+// set-up step nor entries of its own. A new object is removed again only when its set-up step
+// returns false: a data text without a field, a multi-line text without lines, a picture
+// without a picture.
+struct TEditingRow {
+    const char* ClassName;
+    TSetUp SetUp;     // nullptr: nothing to set up
+    TEntries Entries; // nullptr: the common entries only
+};
+
+template <typename T> T& As(TLGraphicControl& object) { return static_cast<T&>(object); }
+
+const TEditingRow kEditingRows[] = {
+    {"TLSymbolLabel",
+     [](TLGraphicControl& object, const TMenuContext& c) {
+         c.Editing.EditSymbol(As<TLSymbolLabel>(object), c.Parent);
+         return true;
+     },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* symbol = &As<TLSymbolLabel>(object);
+         AddTextEntries(entries, *symbol, false, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Symbol Selector"), [c, symbol] { return c.Editing.EditSymbol(*symbol, c.Parent); });
+     }},
+    {"TLCounterLabel", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* counter = &As<TLCounterLabel>(object);
+         AddTextEntries(entries, *counter, true, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Counter Settings"), [c, counter] { return c.Editing.EditCounter(*counter, c.Parent); });
+         AddRotation(entries, *counter);
+     }},
+    {"TLPLabel",
+     [](TLGraphicControl& object, const TMenuContext& c) {
+         c.Editing.EditText(As<TLPLabel>(object), c.Parent);
+         return true;
+     },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* label = &As<TLPLabel>(object);
+         AddTextEntries(entries, *label, true, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Text"), [c, label] { return c.Editing.EditText(*label, c.Parent); });
+         AddRotation(entries, *label);
+     }},
+    {"TLPDLabel",
+     [](TLGraphicControl& object, const TMenuContext& c) {
+         auto& data = As<TLPDLabel>(object);
+         const bool bound = c.Editing.EditField(c.Panel, data, c.Parent);
+         data.SizeToText();
+         return bound;
+     },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* data = &As<TLPDLabel>(object);
+         AddTextEntries(entries, *data, true, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Field"), [c, data] { return c.Editing.EditField(c.Panel, *data, c.Parent); });
+     }},
+    {"TLDateTimeLabel", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* date = &As<TLDateTimeLabel>(object);
+         AddTextEntries(entries, *date, true, c);
+         entries.Separator();
+         entries.Submenu(QStringLiteral("Date Format"), {"No Date", "Windows Short Date", "Windows Long Date"},
+                         [date] { return int(date->DateFormat); }, [date](int index) {
+                             date->DateFormat = TDateFormat(index);
+                             date->MarkStale();
+                         });
+         entries.Submenu(QStringLiteral("Time Format"), {"No Time", "Windows Short Time", "Windows Long Time"},
+                         [date] { return int(date->TimeFormat); }, [date](int index) {
+                             date->TimeFormat = TTimeFormat(index);
+                             date->MarkStale();
+                         });
+     }},
+    {"TLPageNumberLabel", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         AddTextEntries(entries, As<TLBaseLabel>(object), true, c);
+     }},
+    {"TLMultiLineLabel",
+     [](TLGraphicControl& object, const TMenuContext& c) {
+         auto& text = As<TLMultiLineLabel>(object);
+         const bool written = c.Editing.EditLines(text, c.Parent);
+         text.SizeToText();
+         return written;
+     },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* lines = &As<TLMultiLineLabel>(object);
+         AddMultiLineEntries(entries, *lines, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Text"), [c, lines] { return c.Editing.EditLines(*lines, c.Parent); });
+         AddWordWrap(entries, *lines);
+     }},
+    {"TLDMultiLineLabel", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* memo = &As<TLDMultiLineLabel>(object);
+         AddMultiLineEntries(entries, *memo, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Memo Field"), [c, memo] { return c.Editing.EditMemoField(c.Panel, *memo, c.Parent); });
+         AddWordWrap(entries, *memo);
+     }},
+    {"TLDMultiLineAddressLabel",
+     [](TLGraphicControl& object, const TMenuContext&) {
+         As<TLDMultiLineAddressLabel>(object).SizeToText();
+         return true;
+     },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) {
+         auto* block = &As<TLDMultiLineAddressLabel>(object);
+         AddMultiLineEntries(entries, *block, c);
+         entries.Separator();
+         entries.Item(QStringLiteral("Address Layout"), [c, block] { return c.Editing.EditAddressLayout(c.Panel, *block, c.Parent); });
+     }},
+    {"TLLineShape", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext&) { AddLineEntries(entries, As<TLLineShape>(object)); }},
+    {"TLLabelShapes", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext&) { AddShapeEntries(entries, As<TLLabelShapes>(object)); }},
+    {"Trpshapes", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext&) { AddShapeEntries(entries, As<TLLabelShapes>(object)); }},
+    {"TLImage",
+     [](TLGraphicControl& object, const TMenuContext& c) { return c.Editing.LoadImage(As<TLImage>(object), c.Parent); },
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) { AddImageEntries(entries, As<TLImage>(object), c); }},
+    {"TLFIMBarCode", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext&) {
+         auto* fim = &As<TLFIMBarCode>(object);
+         entries.Separator();
+         entries.Choices(&entries.Menu, {"Set FIM to Type A", "Set FIM to Type B", "Set FIM to Type C"},
+                         [fim] { return int(fim->FIMType); }, [fim](int index) { fim->FIMType = TFIMBarCodeType(index); });
+     }},
+    {"TLIMBarCode", nullptr,
+     [](TEntryBuilder& entries, TLGraphicControl& object, const TMenuContext& c) { AddIMbEntries(entries, As<TLIMBarCode>(object), c); }},
+};
+
+const TEditingRow* RowOf(const TLGraphicControl& object)
+{
+    const QByteArray name = object.ClassName();
+    for (const TEditingRow& row : kEditingRows)
+        if (name == row.ClassName)
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
+bool TLStandardObjectEditing::SetUpNewObject(TLBasePanel& panel, TLGraphicControl& object, QWidget* parent)
+{
+    const TEditingRow* row = RowOf(object);
+    return !row || !row->SetUp || row->SetUp(object, TMenuContext{*this, panel, parent});
+}
+
 void TLStandardObjectEditing::AddClassEntries(QMenu& menu, TLBasePanel& panel, TLGraphicControl& object, QWidget* parent)
 {
     TEntryBuilder entries(menu, object);
-    const TMenuContext context{*this, panel, parent};
-    if (auto* symbol = dynamic_cast<TLSymbolLabel*>(&object)) {
-        AddTextEntries(entries, *symbol, false, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Symbol Selector"), [this, symbol, parent] { return EditSymbol(*symbol, parent); });
-    } else if (auto* counter = dynamic_cast<TLCounterLabel*>(&object)) {
-        AddTextEntries(entries, *counter, true, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Counter Settings"), [this, counter, parent] { return EditCounter(*counter, parent); });
-        AddRotation(entries, *counter);
-    } else if (auto* label = dynamic_cast<TLPLabel*>(&object)) {
-        AddTextEntries(entries, *label, true, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Text"), [this, label, parent] { return EditText(*label, parent); });
-        AddRotation(entries, *label);
-    } else if (auto* data = dynamic_cast<TLPDLabel*>(&object)) {
-        AddTextEntries(entries, *data, true, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Field"), [this, data, &panel, parent] { return EditField(panel, *data, parent); });
-    } else if (auto* date = dynamic_cast<TLDateTimeLabel*>(&object)) {
-        AddTextEntries(entries, *date, true, context);
-        entries.Separator();
-        entries.Submenu(QStringLiteral("Date Format"), {"No Date", "Windows Short Date", "Windows Long Date"},
-                        [date] { return int(date->DateFormat); }, [date](int index) {
-                            date->DateFormat = TDateFormat(index);
-                            date->MarkStale();
-                        });
-        entries.Submenu(QStringLiteral("Time Format"), {"No Time", "Windows Short Time", "Windows Long Time"},
-                        [date] { return int(date->TimeFormat); }, [date](int index) {
-                            date->TimeFormat = TTimeFormat(index);
-                            date->MarkStale();
-                        });
-    } else if (auto* text = dynamic_cast<TLBaseLabel*>(&object)) {
-        AddTextEntries(entries, *text, true, context);
-    } else if (auto* lines = dynamic_cast<TLMultiLineLabel*>(&object)) {
-        AddMultiLineEntries(entries, *lines, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Text"), [this, lines, parent] { return EditLines(*lines, parent); });
-        AddWordWrap(entries, *lines);
-    } else if (auto* memo = dynamic_cast<TLDMultiLineLabel*>(&object)) {
-        AddMultiLineEntries(entries, *memo, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Memo Field"), [this, memo, &panel, parent] { return EditMemoField(panel, *memo, parent); });
-        AddWordWrap(entries, *memo);
-    } else if (auto* block = dynamic_cast<TLDMultiLineAddressLabel*>(&object)) {
-        AddMultiLineEntries(entries, *block, context);
-        entries.Separator();
-        entries.Item(QStringLiteral("Address Layout"), [this, block, &panel, parent] { return EditAddressLayout(panel, *block, parent); });
-    } else if (auto* line = dynamic_cast<TLLineShape*>(&object)) {
-        AddLineEntries(entries, *line);
-    } else if (auto* shape = dynamic_cast<TLLabelShapes*>(&object)) {
-        AddShapeEntries(entries, *shape);
-    } else if (auto* image = dynamic_cast<TLImage*>(&object)) {
-        AddImageEntries(entries, *image, context);
-    } else if (auto* fim = dynamic_cast<TLFIMBarCode*>(&object)) {
-        entries.Separator();
-        entries.Choices(&menu, {"Set FIM to Type A", "Set FIM to Type B", "Set FIM to Type C"},
-                        [fim] { return int(fim->FIMType); }, [fim](int index) { fim->FIMType = TFIMBarCodeType(index); });
-    } else if (auto* imb = dynamic_cast<TLIMBarCode*>(&object)) {
-        AddIMbEntries(entries, *imb, context);
-    }
+    if (const TEditingRow* row = RowOf(object); row && row->Entries)
+        row->Entries(entries, object, TMenuContext{*this, panel, parent});
 }

@@ -1,8 +1,11 @@
 #include "TLayoutDesigner.h"
 
 #include "TLBaseLabel.h"
+#include "TLClassRegistry.h"
 #include "TLDesignView.h"
+#include "TEnvelopePanel.h"
 #include "TLLabelPanel.h"
+#include "TReportPanel.h"
 #include "TLMultiLineBaseLabel.h"
 #include "TLObjectEditing.h"
 #include "TLStreamError.h"
@@ -40,38 +43,10 @@ TLFont PanelFontOf(const TLBasePanel& panel)
 
 std::vector<TLayoutDesigner::TTool> TLayoutDesigner::ToolsOf(TLDesignerKind kind)
 {
-    constexpr int kFim = -1; // the envelope's FIM tool has no label state
-    switch (kind) {
-    case TLDesignerKind::Label: {
-        using enum TLPanelState;
-        return {{"Selection tool", int(psPointing)}, {"Text tool", int(psLabel)},
-                {"Multi-line text tool", int(psMultiLineLabel)}, {"Counter tool", int(psCounterLabel)},
-                {"Symbol tool", int(psSymbolLabel)}, {"Rectangle tool", int(psRectangle)},
-                {"Ellipse tool", int(psEllipse)}, {"Round Rectangle tool", int(psRoundRectangle)},
-                {"Line Tool", int(psLine)}, {"Clip Art Tool", int(psImage)},
-                {"Postnet Barcode tool", int(psPostNetBarCode)}, {"Database Field tool", int(psDataLabel)},
-                {"Database Memo Field tool", int(psMultiLineDataLabel)},
-                {"Database Mailing Address tool", int(psAddressLabel)}};
-    }
-    case TLDesignerKind::Envelope: {
-        using enum TLPanelState;
-        return {{"Selection tool", int(psPointing)}, {"Text tool", int(psLabel)},
-                {"Multi-line text tool", int(psMultiLineLabel)}, {"Rectangle tool", int(psRectangle)},
-                {"Ellipse tool", int(psEllipse)}, {"Round Rectangle tool", int(psRoundRectangle)},
-                {"Line Tool", int(psLine)}, {"Clip Art Tool", int(psImage)},
-                {"Postnet Barcode tool", int(psPostNetBarCode)}, {"Database Field tool", int(psDataLabel)},
-                {"Database Mailing Address tool", int(psAddressLabel)}, {"FIM Barcode tool", kFim}};
-    }
-    case TLDesignerKind::Report: {
-        using enum TRPanelState;
-        return {{"Selection tool", int(psPointing)}, {"Text tool", int(psLabel)}, {"Line Tool", int(psLine)},
-                {"Clip Art Tool", int(psImage)}, {"Database Field tool", int(psDataLabel)},
-                {"Date Time Tool", int(psDateTime)}, {"Page Number Tool", int(psPageNumber)},
-                {"Symbol tool", int(psSymbolLabel)}, {"Rectangle tool", int(psRectangle)},
-                {"Ellipse tool", int(psEllipse)}, {"Round Rectangle tool", int(psRoundRectangle)}};
-    }
-    }
-    return {};
+    std::vector<TTool> tools;
+    for (const TLToolRow* row : TLClassRegistry::Palette(kind))
+        tools.push_back({QString::fromLatin1(row->Caption), row->State});
+    return tools;
 }
 
 TLayoutDesigner::TLayoutDesigner(TLDesignerKind kind, QWidget* parent)
@@ -237,10 +212,11 @@ void TLayoutDesigner::SetTool(int index)
 void TLayoutDesigner::ApplyTool(TLBasePanel& panel) const
 {
     const int state = Tools[size_t(CurrentTool)].State;
+    const bool fim = state == TLToolRow::NoState; // the envelope's FIM tool has no label state
     if (auto* envelope = dynamic_cast<TEnvelopePanel*>(&panel)) {
-        envelope->FimTool = state < 0;
-        envelope->SetPanelState(state < 0 ? TLPanelState::psPointing : TLPanelState(state));
-        if (state < 0)
+        envelope->FimTool = fim;
+        envelope->SetPanelState(fim ? TLPanelState::psPointing : TLPanelState(state));
+        if (fim)
             envelope->Pointing = false;
     } else if (auto* label = dynamic_cast<TLLabelPanel*>(&panel)) {
         label->SetPanelState(TLPanelState(std::max(state, 0)));
@@ -284,8 +260,6 @@ void TLayoutDesigner::SetGridSize(TGridSize size)
         view->update();
     }
 }
-
-bool TLayoutDesigner::ShowsFieldNames() const { return FieldNamesAction->isChecked(); }
 
 void TLayoutDesigner::SetShowFieldNames(bool on)
 {
@@ -357,7 +331,6 @@ void TLayoutDesigner::MoveRecord(TLRecordStep step)
     }
     // New record texts are not an edit.
     History.Rebase();
-    emit RecordMoved(step);
 }
 
 bool TLayoutDesigner::DesignerKey(int key, Qt::KeyboardModifiers modifiers)

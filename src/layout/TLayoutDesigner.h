@@ -12,6 +12,7 @@
 #pragma once
 
 #include "TLBasePanel.h"
+#include "TLClassRegistry.h"
 #include "TLPanelEditing.h"
 #include "TLUndoHistory.h"
 
@@ -32,7 +33,6 @@ class TLDesignView;
 class TLHandle;
 class TLObjectEditing;
 
-enum class TLDesignerKind { Label, Envelope, Report };
 enum class TLRecordStep { First, Previous, Next, Last };
 
 class TLayoutDesigner : public QWidget {
@@ -79,7 +79,6 @@ public:
     bool SnapToGrid() const;
     void SetSnapToGrid(bool on);
     void SetGridSize(TGridSize size);
-    bool ShowsFieldNames() const;
     void SetShowFieldNames(bool on);
     // Zoom in whole percent, in steps of 10 within the host's range (40-160 for labels).
     void SetZoomRange(int minimumPercent, int maximumPercent);
@@ -125,7 +124,6 @@ signals:
     void ZoomChanged(int percent);
     void SelectionChanged();
     void ObjectDropped(TLBasePanel* panel, const QRect& rect);
-    void RecordMoved(TLRecordStep step);
     // A double-click on a panel's background.
     void PanelDoubleClicked(TLBasePanel* panel);
 

@@ -3,18 +3,19 @@
 #include "output/TPageImageBound.h"
 
 #include "TLLabelObjectFiler.h"
+#include "TLPrintPass.h"
 #include "TLStreamError.h"
 #include "TLayoutDescription.h"
 #include "TLayoutUnits.h"
 
-#include "output/TPagePainter.h"
+#include "output/TPagePictures.h"
 #include "output/TPageStream.h"
 #include "output/TReportFiler.h"
 #include "output/TReportPrinter.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QPainter>
+
+#include <stdexcept>
 
 TLayoutRender::TLayoutRender(const QString& fileName)
 {
@@ -71,16 +72,8 @@ std::pair<TInches, TInches> TLayoutRender::PageSize() const
 void TLayoutRender::Draw(TBaseReport& report)
 {
     const TInches left = Report ? TLayoutUnits::ToInches(Settings.LeftMargin) : TInches();
-    for (const auto& [panel, top] : Bands()) {
-        panel->Printing = true;
-        panel->ResetCounters();
-        if (panel->DataSet)
-            panel->RefreshData();
-        else
-            panel->ClearAllData();
-        panel->PrintObjects(report, left, top);
-        panel->Printing = false;
-    }
+    for (const auto& [panel, top] : Bands())
+        TLPrintPass(*panel).PrintRecord(report, left, top);
 }
 
 bool TLayoutRender::RenderPdf(const QString& pdfPath, QString* error)
@@ -112,32 +105,11 @@ bool TLayoutRender::RenderPng(const QString& folder, QString* error, double dots
             *error = job.ErrorText();
         return false;
     }
-    QString refusal;
-    dotsPerInch = TPageImageBound::DotsPerInch(width, height, dotsPerInch, &refusal);
-    if (dotsPerInch <= 0) {
+    try {
+        TPagePictures::Write(pages, 1, 1, folder, [](int) { return QStringLiteral("page1.png"); }, dotsPerInch);
+    } catch (const std::runtime_error& failure) {
         if (error)
-            *error = refusal;
-        return false;
-    }
-    QImage image(std::max(1, width.ToPixels(dotsPerInch)), std::max(1, height.ToPixels(dotsPerInch)),
-                 QImage::Format_RGB32);
-    if (image.isNull()) {
-        if (error)
-            *error = QStringLiteral("Not enough memory for a picture of %1 x %2 pixels").arg(image.width()).arg(image.height());
-        return false;
-    }
-    image.setDotsPerMeterX(int(dotsPerInch / 0.0254));
-    image.setDotsPerMeterY(int(dotsPerInch / 0.0254));
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(pages.Page(1), true);
-    }
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath(QStringLiteral("page1.png"));
-    if (!image.save(path, "PNG")) {
-        if (error)
-            *error = QStringLiteral("Cannot write the file %1").arg(path);
+            *error = QString::fromStdString(failure.what());
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "TLLabelPanel.h"
+#include "TReportPanel.h"
 #include "TLReportSettings.h"
 
 #include "output/TInches.h"

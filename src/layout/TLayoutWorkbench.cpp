@@ -2,6 +2,7 @@
 
 #include "TLStandardObjectEditing.h"
 
+#include "TEnvelopePanel.h"
 #include "TLAddressDataSource.h"
 #include "TLLabelObjectFiler.h"
 #include "TLObjectEditing.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "TLLabelPanel.h"
+#include "TReportPanel.h"
 #include "TLReportSettings.h"
 #include "TLayoutDesigner.h"
 

@@ -2,6 +2,7 @@
 #include "TPageImageBound.h"
 
 #include "TPagePainter.h"
+#include "TPagePictures.h"
 #include "settings/TScreenMetrics.h"
 
 #include <QKeyEvent>
@@ -184,17 +185,5 @@ QImage TFilePreview::RenderPage(int pageNumber, double percent) const
 {
     if (!Stream || pageNumber < 1 || pageNumber > PageCount())
         return {};
-    const TDisplayList& page = Stream->Page(pageNumber);
-    const double dpi = TPageImageBound::DotsPerInch(page.PageWidth(), page.PageHeight(), PixelsPerInch * percent / 100.0);
-    if (dpi <= 0)
-        return {};
-    QImage image(std::max(1, page.PageWidth().ToPixels(dpi)), std::max(1, page.PageHeight().ToPixels(dpi)),
-                 QImage::Format_ARGB32_Premultiplied);
-    const int dotsPerMeter = int(std::lround(PixelsPerInch / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    TPagePainter(painter, dpi, dpi).PlayPage(page, false);
-    return image;
+    return TPagePictures::ScreenPicture(Stream->Page(pageNumber), PixelsPerInch * percent / 100.0, PixelsPerInch);
 }

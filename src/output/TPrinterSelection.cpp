@@ -17,8 +17,6 @@ bool pdfPrinterOffered = true;
 } // namespace
 
 void TPrinterSelection::SetPdfPrinterOffered(bool offered) { pdfPrinterOffered = offered; }
-bool TPrinterSelection::PdfPrinterOffered() { return pdfPrinterOffered; }
-
 TPrinterSelection::TPrinterSelection()
 {
     Names = TPrinterSystem::Current().PrinterNames();

@@ -22,7 +22,6 @@ public:
     // Whether "PDF file" ends the list (the preference "Offer the \"PDF file\" printer"); with it
     // off, a machine without printers has none, and the no-printer messages apply.
     static void SetPdfPrinterOffered(bool offered);
-    static bool PdfPrinterOffered();
 
     TPrinterSelection();   // the system's default printer, else "PDF file"
     ~TPrinterSelection();

@@ -4,7 +4,7 @@
 // inside a band, and the save rules. Lengths are layout pixels.
 #pragma once
 
-#include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLReportSettings.h"
 
 #include <QString>

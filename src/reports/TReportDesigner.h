@@ -8,7 +8,7 @@
 #include "TReportDesignLayout.h"
 
 #include "layout/TLStandardObjectEditing.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLReportSettings.h"
 
 #include <QDialog>

@@ -1,13 +1,9 @@
 #include "TReportRun.h"
 
 #include "output/TBaseReport.h"
-#include "output/TPagePainter.h"
+#include "output/TPagePictures.h"
 #include "output/TPageStream.h"
 #include "output/TSingleRecordPrint.h"
-
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 
 #include <stdexcept>
 
@@ -64,20 +60,7 @@ int TReportRun::RecordsPrinted() const { return BuiltIn ? BuiltIn->RecordsPrinte
 
 void TReportRun::WritePagePictures(const TPageStream& pages, const QString& folder, double dotsPerInch)
 {
-    if (!QDir().mkpath(folder))
-        throw std::runtime_error(QStringLiteral("cannot create the folder %1").arg(folder).toStdString());
-    for (int number = 1; number <= pages.PageCount(); ++number) {
-        const TDisplayList& page = pages.Page(number);
-        QImage image(std::max(1, page.PageWidth().ToPixels(dotsPerInch)), std::max(1, page.PageHeight().ToPixels(dotsPerInch)),
-                     QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            TPagePainter(painter, dotsPerInch, dotsPerInch).PlayPage(page, true);
-        }
-        const QString path = QDir(folder).filePath(QStringLiteral("page-%1.png").arg(number, 4, 10, QLatin1Char('0')));
-        if (!image.save(path, "PNG"))
-            throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
-    }
+    TPagePictures::WriteAll(pages, folder, [](int number) {
+        return QStringLiteral("page-%1.png").arg(number, 4, 10, QLatin1Char('0'));
+    }, dotsPerInch);
 }

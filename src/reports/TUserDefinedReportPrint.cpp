@@ -5,6 +5,7 @@
 #include "data/TAddressTable.h"
 #include "layout/TLAddressDataSource.h"
 #include "layout/TLLabelObjectFiler.h"
+#include "layout/TLPrintPass.h"
 #include "layout/TLayoutUnits.h"
 #include "output/TBaseReport.h"
 
@@ -22,6 +23,11 @@ enum { BandHeader = 0, BandDetail = 1, BandMemo = 2, BandFooter = 3 };
 
 } // namespace
 
+// The bands print while Print runs, and only then.
+struct TUserDefinedReportPrint::TBandPasses {
+    TLPrintPass Header, Detail, Footer;
+};
+
 TUserDefinedReportPrint::TUserDefinedReportPrint(TAddressTable& table, const QString& layoutFile) : Table(table)
 {
     if (!QFileInfo(layoutFile).isFile())
@@ -31,10 +37,8 @@ TUserDefinedReportPrint::TUserDefinedReportPrint(TAddressTable& table, const QSt
     if (!ReportSettings.UseHeader && !ReportSettings.UseDetail && !ReportSettings.UseMemo && !ReportSettings.UseFooter)
         throw std::runtime_error(NoBandsMessage);
     Data = std::make_unique<TLAddressDataSource>(Table);
-    for (TReportPanel* band : {&Header, &Detail, &Footer}) {
+    for (TReportPanel* band : {&Header, &Detail, &Footer})
         band->DataSet = Data.get();
-        band->Printing = true;
-    }
 }
 
 TUserDefinedReportPrint::~TUserDefinedReportPrint() = default;
@@ -118,12 +122,12 @@ void TUserDefinedReportPrint::PageHeaderAndFooter(TBaseReport& report)
     if (ReportSettings.UseHeader) {
         const TInches top = report.SectionTop() - HeaderHeight();
         ShadeAndOutline(report, ReportSettings.Bands[BandHeader], top, report.SectionTop());
-        Header.PrintObjects(report, BandLeft(report), top);
+        Passes->Header.PrintAsIs(report, BandLeft(report), top);
     }
     if (ReportSettings.UseFooter) {
         const TInches top = report.SectionBottom();
         ShadeAndOutline(report, ReportSettings.Bands[BandFooter], top, top + FooterHeight());
-        Footer.PrintObjects(report, BandLeft(report), top);
+        Passes->Footer.PrintAsIs(report, BandLeft(report), top);
     }
     Position = report.SectionTop();
 }
@@ -134,8 +138,7 @@ void TUserDefinedReportPrint::PrintDetail(TBaseReport& report)
     if (report.SectionBottom() - Position < height)
         report.NewPage();
     ShadeAndOutline(report, ReportSettings.Bands[BandDetail], Position, Position + height);
-    Detail.RefreshData();
-    Detail.PrintObjects(report, BandLeft(report), Position);
+    Passes->Detail.PrintRecord(report, BandLeft(report), Position);
     Position += height;
 }
 
@@ -188,6 +191,12 @@ void TUserDefinedReportPrint::PrintMemo(TBaseReport& report)
 
 void TUserDefinedReportPrint::Print(TBaseReport& report)
 {
+    TBandPasses passes{TLPrintPass(Header), TLPrintPass(Detail), TLPrintPass(Footer)};
+    Passes = &passes;
+    struct TForget {
+        TBandPasses*& Passes;
+        ~TForget() { Passes = nullptr; }
+    } forget{Passes};
     Printed = 0;
     PageHeaderAndFooter(report);
     xbase::DbfTable& rows = Table.Table();

@@ -9,7 +9,7 @@
 
 #include "TReportPaper.h"
 
-#include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLReportSettings.h"
 #include "output/TInches.h"
 
@@ -44,6 +44,7 @@ public:
     int RecordsPrinted() const { return Printed; }
 
 private:
+    struct TBandPasses;
     TInches Inches(int pixels) const;
     TInches HeaderHeight() const;
     TInches FooterHeight() const;
@@ -62,4 +63,6 @@ private:
     TLReportSettings ReportSettings;
     TInches Position;
     int Printed = 0;
+    TBandPasses* Passes = nullptr; // while Print runs
+
 };

@@ -192,13 +192,6 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     return Classify(lines[at]).Value.left(MaxValueLength);
 }
 
-bool TIniFile::ValueExists(const QString& section, const QString& key) const
-{
-    const QStringList lines = ReadLines();
-    const int heading = FindSection(lines, section);
-    return heading >= 0 && FindKey(lines, heading, key) >= 0;
-}
-
 QStringList TIniFile::ReadSectionKeys(const QString& section) const
 {
     const QStringList lines = ReadLines();

@@ -34,7 +34,6 @@ public:
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
     bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
-    bool ValueExists(const QString& section, const QString& key) const;
     QStringList ReadSectionKeys(const QString& section) const;
 
     void WriteString(const QString& section, const QString& key, const QString& value);

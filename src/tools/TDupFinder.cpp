@@ -215,8 +215,6 @@ QString TDupFinder::KeyExpression(TDupKind kind)
     return kind == TDupKind::dkStreet ? QStringLiteral("upper(STREET)") : QStringLiteral("upper(LNAME-FNAME)");
 }
 
-QString TDupFinder::SortTag(TDupKind kind) { return kind == TDupKind::dkStreet ? QStringLiteral("STREET") : QStringLiteral("NAME"); }
-
 QString TDupFinder::ResultPath() { return TProgramFolder::Path() + QLatin1String(ResultFileName); }
 
 uint32_t TDupFinder::Run(TAddressTable& table, TResultIndex& result, const TDupOptions& options, const TToolProgress& progress,

@@ -37,8 +37,6 @@ public:
 
     // "upper(LNAME-FNAME)" for the name checks, "upper(STREET)" for the street check.
     static QString KeyExpression(TDupKind kind);
-    // The tag the check runs in: NAME, or STREET.
-    static QString SortTag(TDupKind kind);
     // The result index file in the program folder.
     static QString ResultPath();
 

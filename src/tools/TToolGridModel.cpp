@@ -42,17 +42,6 @@ int TToolGridModel::ColumnOf(const QString& field) const
     return -1;
 }
 
-void TToolGridModel::MoveColumn(int from, int to)
-{
-    if (from < 0 || to < 0 || from == to)
-        return;
-    beginResetModel();
-    const TGridColumn moved = Columns[static_cast<size_t>(from)];
-    Columns.erase(Columns.begin() + from);
-    Columns.insert(Columns.begin() + to, moved);
-    endResetModel();
-}
-
 QString TToolGridModel::Stored(uint32_t recno, const QString& field) const
 {
     const int index = Table.fieldIndex(field.toStdString());

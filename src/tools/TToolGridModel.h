@@ -35,7 +35,6 @@ public:
     uint32_t RecordAt(int row) const { return Records.at(static_cast<size_t>(row)); }
     int RowCount() const { return static_cast<int>(Records.size()); }
     int ColumnOf(const QString& field) const;
-    void MoveColumn(int from, int to);
 
     bool Editing() const { return PendingRow >= 0; }
     void Post();   // writes the pending edit

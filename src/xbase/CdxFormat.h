@@ -1,7 +1,9 @@
 // Byte layout of compact index files (.CDX compound and .IDX single): page and header sizes,
-// header field offsets, option and node attribute bits, and the little/big-endian helpers
-// the reader and writer share. Everything here is fixed by the file format.
+// header field offsets, option and node attribute bits. Everything here is fixed by the file
+// format; the byte coding of its integers is ByteOrder.h's.
 #pragma once
+
+#include "ByteOrder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -64,30 +66,5 @@ inline constexpr size_t kLeafTrailingBits = 22;
 inline constexpr size_t kLeafEntryBytes = 23;
 inline constexpr size_t kLeafHeaderSize = 24;
 inline constexpr size_t kLeafSpace = kPageSize - kLeafHeaderSize; // 488
-
-inline uint16_t readLE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t readLE32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-inline uint32_t readBE32(const uint8_t* p)
-{
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
-}
-inline void writeLE16(uint8_t* p, uint16_t v)
-{
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-inline void writeLE32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (8 * i));
-}
-inline void writeBE32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (8 * (3 - i)));
-}
 
 } // namespace xbase::cdx

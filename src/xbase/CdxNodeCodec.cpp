@@ -100,17 +100,17 @@ CdxNode CdxNodeCodec::decode(const uint8_t* page, uint32_t offset, const std::st
     CdxNode node;
     node.offset = offset;
     node.keyLength = keyLength_;
-    const uint16_t attributes = readLE16(page + kNodeAttributes);
+    const uint16_t attributes = readLe16(page + kNodeAttributes);
     node.leaf = (attributes & kAttributeLeaf) != 0;
     node.root = (attributes & kAttributeRoot) != 0;
-    node.left = readLE32(page + kNodeLeft);
-    node.right = readLE32(page + kNodeRight);
+    node.left = readLe32(page + kNodeLeft);
+    node.right = readLe32(page + kNodeRight);
     return node.leaf ? decodeLeaf(page, std::move(node), path) : decodeInterior(page, std::move(node), path);
 }
 
 CdxNode CdxNodeCodec::decodeInterior(const uint8_t* page, CdxNode node, const std::string& path) const
 {
-    const size_t n = readLE16(page + kNodeKeyCount);
+    const size_t n = readLe16(page + kNodeKeyCount);
     const size_t entry = keyLength_ + 8u;
     if (n == 0 || n * entry > kInteriorSpace)
         fail(path, node.offset, "interior key count");
@@ -120,8 +120,8 @@ CdxNode CdxNodeCodec::decodeInterior(const uint8_t* page, CdxNode node, const st
     const uint8_t* p = page + kNodeHeaderSize;
     for (size_t i = 0; i < n; ++i, p += entry) {
         std::memcpy(node.key(i), p, keyLength_);
-        node.recnos[i] = readBE32(p + keyLength_);
-        node.children[i] = readBE32(p + keyLength_ + 4);
+        node.recnos[i] = readBe32(p + keyLength_);
+        node.children[i] = readBe32(p + keyLength_ + 4);
         if (node.children[i] == 0 || node.children[i] % kPageSize != 0 || node.children[i] == node.offset)
             fail(path, node.offset, "child pointer");
     }
@@ -130,7 +130,7 @@ CdxNode CdxNodeCodec::decodeInterior(const uint8_t* page, CdxNode node, const st
 
 CdxNode CdxNodeCodec::decodeLeaf(const uint8_t* page, CdxNode node, const std::string& path) const
 {
-    const size_t n = readLE16(page + kNodeKeyCount);
+    const size_t n = readLe16(page + kNodeKeyCount);
     const unsigned recordBits = page[kLeafRecordBits];
     const unsigned dupBits = page[kLeafDuplicateBits];
     const unsigned trailBits = page[kLeafTrailingBits];
@@ -139,7 +139,7 @@ CdxNode CdxNodeCodec::decodeLeaf(const uint8_t* page, CdxNode node, const std::s
         if (k < 1 || k > 8 || recordBits + dupBits + trailBits != 8 * k || recordBits == 0 || dupBits > 8
             || trailBits > 8)
             fail(path, node.offset, "entry layout");
-        if (readLE32(page + kLeafRecordMask) != maskOf(recordBits) || page[kLeafDuplicateMask] != maskOf(dupBits)
+        if (readLe32(page + kLeafRecordMask) != maskOf(recordBits) || page[kLeafDuplicateMask] != maskOf(dupBits)
             || page[kLeafTrailingMask] != maskOf(trailBits))
             fail(path, node.offset, "entry masks");
         if (n * k > kLeafSpace)
@@ -176,7 +176,7 @@ CdxNode CdxNodeCodec::decodeLeaf(const uint8_t* page, CdxNode node, const std::s
         node.recnos[i] = recno;
     }
     const size_t used = (kPageSize - pos) + n * k;
-    if (readLE16(page + kLeafFreeBytes) != kLeafSpace - used)
+    if (readLe16(page + kLeafFreeBytes) != kLeafSpace - used)
         fail(path, node.offset, "free byte count");
     return node;
 }
@@ -184,11 +184,11 @@ CdxNode CdxNodeCodec::decodeLeaf(const uint8_t* page, CdxNode node, const std::s
 void CdxNodeCodec::encode(const CdxNode& node, uint8_t* page) const
 {
     std::memset(page, 0, kPageSize);
-    writeLE16(page + kNodeAttributes,
+    writeLe16(page + kNodeAttributes,
               uint16_t((node.root ? kAttributeRoot : 0) | (node.leaf ? kAttributeLeaf : 0)));
-    writeLE16(page + kNodeKeyCount, uint16_t(node.count()));
-    writeLE32(page + kNodeLeft, node.left);
-    writeLE32(page + kNodeRight, node.right);
+    writeLe16(page + kNodeKeyCount, uint16_t(node.count()));
+    writeLe32(page + kNodeLeft, node.left);
+    writeLe32(page + kNodeRight, node.right);
     if (node.leaf) {
         encodeLeaf(node, page);
         return;
@@ -196,8 +196,8 @@ void CdxNodeCodec::encode(const CdxNode& node, uint8_t* page) const
     uint8_t* p = page + kNodeHeaderSize;
     for (size_t i = 0; i < node.count(); ++i, p += keyLength_ + 8u) {
         std::memcpy(p, node.key(i), keyLength_);
-        writeBE32(p + keyLength_, node.recnos[i]);
-        writeBE32(p + keyLength_ + 4, node.children[i]);
+        writeBe32(p + keyLength_, node.recnos[i]);
+        writeBe32(p + keyLength_ + 4, node.children[i]);
     }
 }
 
@@ -214,7 +214,7 @@ void CdxNodeCodec::encodeLeaf(const CdxNode& node, uint8_t* page) const
     page[kLeafDuplicateBits] = uint8_t(bits);
     page[kLeafTrailingBits] = uint8_t(bits);
     page[kLeafEntryBytes] = uint8_t(k);
-    writeLE32(page + kLeafRecordMask, maskOf(recordBits));
+    writeLe32(page + kLeafRecordMask, maskOf(recordBits));
     page[kLeafDuplicateMask] = uint8_t(maskOf(bits));
     page[kLeafTrailingMask] = uint8_t(maskOf(bits));
     size_t pos = kPageSize;
@@ -232,7 +232,7 @@ void CdxNodeCodec::encodeLeaf(const CdxNode& node, uint8_t* page) const
             e[b] = uint8_t(v >> (8 * b));
         previousTrailing = trailing;
     }
-    writeLE16(page + kLeafFreeBytes, uint16_t(kLeafSpace - (kPageSize - pos) - n * k));
+    writeLe16(page + kLeafFreeBytes, uint16_t(kLeafSpace - (kPageSize - pos) - n * k));
 }
 
 } // namespace xbase

@@ -34,7 +34,7 @@ CdxPageStore::CdxPageStore(std::unique_ptr<File> file, bool freshFile, Marking m
         throw InvalidIndexError(path() + ": index file size " + std::to_string(size_) + " is not a valid index size");
     uint8_t head[4];
     file_->readAt(kHeaderFreeList, head, 4);
-    freeHead_ = readLE32(head);
+    freeHead_ = readLe32(head);
     if (isEmptyFreeList(freeHead_))
         freeHead_ = 0;
     checkFreeList();
@@ -54,7 +54,7 @@ void CdxPageStore::checkFreeList() const
             throw InvalidIndexError(path() + ": damaged free page list");
         uint8_t next[4];
         file_->readAt(page, next, 4);
-        page = readLE32(next);
+        page = readLe32(next);
     }
 }
 
@@ -97,14 +97,14 @@ uint32_t CdxPageStore::allocatePage()
     const uint32_t page = freeHead_;
     uint8_t next[4];
     file_->readAt(page, next, 4);
-    uint32_t following = readLE32(next);
+    uint32_t following = readLe32(next);
     if (isEmptyFreeList(following))
         following = 0;
     else if (!isPageOffset(following) || following == page)
         throw InvalidIndexError(path() + ": damaged free page list");
     freeHead_ = following;
     uint8_t head[4];
-    writeLE32(head, freeHead_);
+    writeLe32(head, freeHead_);
     writeFile(kHeaderFreeList, head, 4);
     return page;
 }
@@ -123,11 +123,11 @@ void CdxPageStore::freePage(uint32_t offset)
 {
     uint8_t page[kPageSize] = {};
     forget(offset);
-    writeLE32(page, freeHead_);
+    writeLe32(page, freeHead_);
     writeFile(offset, page, kPageSize);
     freeHead_ = offset;
     uint8_t head[4];
-    writeLE32(head, freeHead_);
+    writeLe32(head, freeHead_);
     writeFile(kHeaderFreeList, head, 4);
 }
 
@@ -135,7 +135,7 @@ void CdxPageStore::touch()
 {
     uint8_t counter[4];
     file_->readAt(kHeaderChangeCounter, counter, 4);
-    writeLE32(counter, readLE32(counter) + 1);
+    writeLe32(counter, readLe32(counter) + 1);
     writeFile(kHeaderChangeCounter, counter, 4);
 }
 

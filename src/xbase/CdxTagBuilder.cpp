@@ -109,7 +109,7 @@ void CdxTagBuilder::buildGroup(const std::vector<CdxBuildTarget>& group, const P
             report(50);
         const uint32_t root = writeTree(group[t], keys[t], order);
         uint8_t bytes[4];
-        writeLE32(bytes, root);
+        writeLe32(bytes, root);
         store_.write(group[t].headerOffset + kHeaderRoot, bytes, 4);
         std::vector<uint32_t>().swap(keys[t].recnos);
         report(100);
@@ -253,10 +253,10 @@ public:
         offset = base_ + uint32_t(index * kPageSize);
         pages_.resize(pages_.size() + kPageSize);
         uint8_t* page = pages_.data() + index * kPageSize;
-        writeLE32(page + kNodeLeft, previous_ == SIZE_MAX ? kNoPage : base_ + uint32_t(previous_ * kPageSize));
-        writeLE32(page + kNodeRight, kNoPage);
+        writeLe32(page + kNodeLeft, previous_ == SIZE_MAX ? kNoPage : base_ + uint32_t(previous_ * kPageSize));
+        writeLe32(page + kNodeRight, kNoPage);
         if (previous_ != SIZE_MAX)
-            writeLE32(pages_.data() + previous_ * kPageSize + kNodeRight, offset);
+            writeLe32(pages_.data() + previous_ * kPageSize + kNodeRight, offset);
         previous_ = index;
         return index;
     }
@@ -318,10 +318,10 @@ public:
         const unsigned k = codec_.entryBytesFor(maxRecno_);
         const unsigned recordBits = 8 * k - 2 * bits;
         const auto mask = [](unsigned b) { return b >= 32 ? 0xFFFFFFFFu : (uint32_t(1) << b) - 1; };
-        writeLE16(page + kNodeAttributes, kAttributeLeaf);
-        writeLE16(page + kNodeKeyCount, uint16_t(entries_.size()));
-        writeLE16(page + kLeafFreeBytes, uint16_t(kLeafSpace - stored_ - entries_.size() * k));
-        writeLE32(page + kLeafRecordMask, mask(recordBits));
+        writeLe16(page + kNodeAttributes, kAttributeLeaf);
+        writeLe16(page + kNodeKeyCount, uint16_t(entries_.size()));
+        writeLe16(page + kLeafFreeBytes, uint16_t(kLeafSpace - stored_ - entries_.size() * k));
+        writeLe32(page + kLeafRecordMask, mask(recordBits));
         page[kLeafDuplicateMask] = page[kLeafTrailingMask] = uint8_t(mask(bits));
         page[kLeafRecordBits] = uint8_t(recordBits);
         page[kLeafDuplicateBits] = page[kLeafTrailingBits] = uint8_t(bits);
@@ -408,7 +408,7 @@ uint32_t CdxTagBuilder::writeTree(const CdxBuildTarget& target, const Keys& keys
             if (node.count() == capacity || i + 1 == below->offsets.size()) {
                 uint32_t offset = 0;
                 uint8_t* page = level.pageAt(level.startPage(offset));
-                node.left = readLE32(page + kNodeLeft);
+                node.left = readLe32(page + kNodeLeft);
                 node.right = kNoPage;
                 codec.encode(node, page);
                 level.finished(offset, node.key(node.count() - 1), node.recnos.back());
@@ -419,12 +419,12 @@ uint32_t CdxTagBuilder::writeTree(const CdxBuildTarget& target, const Keys& keys
         }
         // Right links of this level were written before encode overwrote them: restore them.
         for (size_t i = 0; i + 1 < level.offsets.size(); ++i)
-            writeLE32(pages.data() + (level.offsets[i] - base) + kNodeRight, level.offsets[i + 1]);
+            writeLe32(pages.data() + (level.offsets[i] - base) + kNodeRight, level.offsets[i + 1]);
         below = &level;
     }
     const uint32_t root = below->offsets.front();
     uint8_t* rootPage = pages.data() + (root - base);
-    writeLE16(rootPage + kNodeAttributes, uint16_t(readLE16(rootPage + kNodeAttributes) | kAttributeRoot));
+    writeLe16(rootPage + kNodeAttributes, uint16_t(readLe16(rootPage + kNodeAttributes) | kAttributeRoot));
     store_.write(base, pages.data(), pages.size());
     return root;
 }

@@ -26,14 +26,14 @@ std::string poolText(const uint8_t* pool, size_t start, size_t length)
 CdxTagHeader CdxTagHeader::parse(const uint8_t* bytes, const std::string& path)
 {
     CdxTagHeader header;
-    header.root = readLE32(bytes + kHeaderRoot);
-    header.keyLength = readLE16(bytes + kHeaderKeyLength);
+    header.root = readLe32(bytes + kHeaderRoot);
+    header.keyLength = readLe16(bytes + kHeaderKeyLength);
     header.options = bytes[kHeaderOptions];
-    header.descending = readLE16(bytes + kHeaderDescending) == 1;
-    const size_t forStart = readLE16(bytes + kHeaderForStart);
-    const size_t forLength = readLE16(bytes + kHeaderForLength);
-    const size_t keyStart = readLE16(bytes + kHeaderKeyStart);
-    const size_t keyLength = readLE16(bytes + kHeaderKeyExprLength);
+    header.descending = readLe16(bytes + kHeaderDescending) == 1;
+    const size_t forStart = readLe16(bytes + kHeaderForStart);
+    const size_t forLength = readLe16(bytes + kHeaderForLength);
+    const size_t keyStart = readLe16(bytes + kHeaderKeyStart);
+    const size_t keyLength = readLe16(bytes + kHeaderKeyExprLength);
     auto bad = [&](const char* what) {
         return InvalidIndexError(path + ": damaged index header (" + std::string(what) + ")");
     };
@@ -62,17 +62,17 @@ CdxTagHeader CdxTagHeader::parse(const uint8_t* bytes, const std::string& path)
 void CdxTagHeader::serialize(uint8_t* bytes) const
 {
     std::memset(bytes, 0, kHeaderSize);
-    writeLE32(bytes + kHeaderRoot, root);
-    writeLE16(bytes + kHeaderKeyLength, keyLength);
+    writeLe32(bytes + kHeaderRoot, root);
+    writeLe16(bytes + kHeaderKeyLength, keyLength);
     bytes[kHeaderOptions] = options;
     bytes[kHeaderSignature] = kSignature;
-    writeLE16(bytes + kHeaderDescending, descending ? 1 : 0);
+    writeLe16(bytes + kHeaderDescending, descending ? 1 : 0);
     const uint16_t keyTextLength = uint16_t(keyExpression.size() + 1);
     const uint16_t forTextLength = uint16_t(forExpression.size() + 1);
-    writeLE16(bytes + kHeaderForStart, keyTextLength);
-    writeLE16(bytes + kHeaderForLength, forTextLength);
-    writeLE16(bytes + kHeaderKeyStart, 0);
-    writeLE16(bytes + kHeaderKeyExprLength, keyTextLength);
+    writeLe16(bytes + kHeaderForStart, keyTextLength);
+    writeLe16(bytes + kHeaderForLength, forTextLength);
+    writeLe16(bytes + kHeaderKeyStart, 0);
+    writeLe16(bytes + kHeaderKeyExprLength, keyTextLength);
     uint8_t* pool = bytes + kHeaderPool;
     std::memcpy(pool, keyExpression.data(), keyExpression.size());
     std::memcpy(pool + keyTextLength, forExpression.data(), forExpression.size());

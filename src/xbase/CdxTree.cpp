@@ -19,7 +19,7 @@ CdxTree::CdxTree(CdxPageStore& store, uint32_t headerOffset, uint16_t keyLength,
 {
     uint8_t header[kHeaderSize];
     store_.readHeader(headerOffset_, header);
-    root_ = readLE32(header + kHeaderRoot);
+    root_ = readLe32(header + kHeaderRoot);
 }
 
 void CdxTree::damaged(uint32_t offset, const char* what) const
@@ -361,7 +361,7 @@ void CdxTree::markDirty(const NodePtr& node) { store_.hold(node, codec_); }
 void CdxTree::writeRootPointer()
 {
     uint8_t bytes[4];
-    writeLE32(bytes, root_);
+    writeLe32(bytes, root_);
     store_.write(headerOffset_ + kHeaderRoot, bytes, 4);
 }
 
@@ -379,15 +379,6 @@ void CdxTree::flush()
             it = it->second->leaf ? cache_.erase(it) : std::next(it);
         cachedLeaves_ = 0;
     }
-}
-
-void CdxTree::replaceRoot(uint32_t offset)
-{
-    root_ = offset;
-    writeRootPointer();
-    cache_.clear();
-    cachedLeaves_ = 0;
-    ++changeCount_;
 }
 
 void CdxTree::freeAllPages()

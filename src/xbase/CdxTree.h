@@ -65,8 +65,6 @@ public:
     bool remove(const uint8_t* key, uint32_t recno);
 
     NodePtr load(uint32_t offset);
-    // Points the tree at a root written elsewhere (bulk build) and forgets cached pages.
-    void replaceRoot(uint32_t offset);
     // Returns every page of the tree to the free list (the header pages excepted).
     void freeAllPages();
     // Empties the tree: every page freed, a new empty root leaf.

@@ -125,14 +125,14 @@ std::vector<uint8_t> DbfCreator::headerBytes() const
     std::vector<uint8_t> header(headerLength + 1, 0);
     header[dbf::kVersionOffset] = hasMemo() ? dbf::kVersionFoxMemo : dbf::kVersionPlain;
     dbf::stampHeaderDate(header.data());
-    dbf::writeLe16(&header[dbf::kHeaderLengthOffset], static_cast<uint16_t>(headerLength));
-    dbf::writeLe16(&header[dbf::kRecordLengthOffset], static_cast<uint16_t>(recordSize_));
+    writeLe16(&header[dbf::kHeaderLengthOffset], static_cast<uint16_t>(headerLength));
+    writeLe16(&header[dbf::kRecordLengthOffset], static_cast<uint16_t>(recordSize_));
     header[dbf::kCodePageOffset] = codePage_;
     uint8_t* descriptor = &header[dbf::kHeaderSize];
     for (const auto& field : fields_) {
         std::copy(field.name.begin(), field.name.end(), descriptor);
         descriptor[dbf::kDescriptorTypeOffset] = static_cast<uint8_t>(field.type);
-        dbf::writeLe32(descriptor + dbf::kDescriptorDisplacementOffset, field.offset);
+        writeLe32(descriptor + dbf::kDescriptorDisplacementOffset, field.offset);
         // Character fields wider than 255 keep the high byte of the width in the decimals byte.
         descriptor[dbf::kDescriptorWidthOffset] = static_cast<uint8_t>(field.width & 0xFF);
         descriptor[dbf::kDescriptorDecimalsOffset] =

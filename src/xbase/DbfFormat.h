@@ -1,7 +1,9 @@
-// Byte layout of .DBF tables: header and field descriptor offsets, version bytes, flags,
-// and the little-/big-endian helpers every reader and writer of the engine's files shares.
-// Anything that parses or writes a .DBF takes its numbers from here.
+// Byte layout of .DBF tables: header and field descriptor offsets, version bytes, flags and the
+// header date. Anything that parses or writes a .DBF takes its numbers from here; the byte
+// coding of its integers is ByteOrder.h's.
 #pragma once
+
+#include "ByteOrder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,48 +67,6 @@ inline constexpr int64_t kJulianDayOfUnixEpoch = 2440588;
 inline bool isVisualVersion(uint8_t version)
 {
     return version >= kVersionVisualFirst && version <= kVersionVisualLast;
-}
-
-inline uint16_t readLe16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t readLe32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-inline uint64_t readLe64(const uint8_t* p)
-{
-    return static_cast<uint64_t>(readLe32(p)) | (static_cast<uint64_t>(readLe32(p + 4)) << 32);
-}
-inline uint16_t readBe16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
-inline uint32_t readBe32(const uint8_t* p)
-{
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
-inline void writeLe16(uint8_t* p, uint16_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void writeLe32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-inline void writeLe64(uint8_t* p, uint64_t v)
-{
-    writeLe32(p, static_cast<uint32_t>(v));
-    writeLe32(p + 4, static_cast<uint32_t>(v >> 32));
-}
-inline void writeBe16(uint8_t* p, uint16_t v)
-{
-    p[0] = static_cast<uint8_t>(v >> 8);
-    p[1] = static_cast<uint8_t>(v);
-}
-inline void writeBe32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * (3 - i)));
 }
 
 // Today's date into the header's three date bytes. The 0x03/0xF5 dialects count years from

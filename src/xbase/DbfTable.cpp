@@ -110,8 +110,8 @@ void DbfTable::loadHeader()
         throw corrupt("the header is cut short");
     version_ = head[dbf::kVersionOffset];
     codePage_ = head[dbf::kCodePageOffset];
-    headerLength_ = dbf::readLe16(head + dbf::kHeaderLengthOffset);
-    recordSize_ = dbf::readLe16(head + dbf::kRecordLengthOffset);
+    headerLength_ = readLe16(head + dbf::kHeaderLengthOffset);
+    recordSize_ = readLe16(head + dbf::kRecordLengthOffset);
     if (headerLength_ < dbf::kHeaderSize + dbf::kDescriptorSize)
         throw corrupt("the header length " + std::to_string(headerLength_) + " leaves no room for a field");
     if (headerLength_ > size)
@@ -129,7 +129,7 @@ void DbfTable::loadHeader()
 
     // The stored count may be stale: a writer that stopped before updating it leaves whole
     // records past it, and a cut file holds fewer than it says. The file size decides.
-    const uint32_t claimed = dbf::readLe32(head + dbf::kRecordCountOffset);
+    const uint32_t claimed = readLe32(head + dbf::kRecordCountOffset);
     const uint64_t inFile = (size - headerLength_) / recordSize_;
     uint64_t count = std::min<uint64_t>(claimed, inFile);
     if (inFile > claimed) {
@@ -571,7 +571,7 @@ std::string_view DbfTable::binaryText(int index, const FieldDef& f) const
     switch (f.type) {
     case 'I':
         if (f.width >= 4)
-            std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(dbf::readLe32(p)));
+            std::snprintf(text, sizeof text, "%d", static_cast<int32_t>(readLe32(p)));
         break;
     case 'B':
     case 'Y':
@@ -580,8 +580,8 @@ std::string_view DbfTable::binaryText(int index, const FieldDef& f) const
         break;
     case 'T':
         if (f.width >= 8) {
-            const uint32_t day = dbf::readLe32(p);
-            const uint32_t ms = dbf::readLe32(p + 4);
+            const uint32_t day = readLe32(p);
+            const uint32_t ms = readLe32(p + 4);
             if (day != 0 || ms != 0) {
                 const uint32_t seconds = ms / 1000;
                 std::snprintf(text, sizeof text, "%s%02u%02u%02u", fieldcodec::julianDayText(day).c_str(), seconds / 3600 % 100,
@@ -604,15 +604,15 @@ double DbfTable::number(int index) const
     double value = 0;
     switch (f.type) {
     case 'I':
-        return f.width >= 4 ? static_cast<int32_t>(dbf::readLe32(p)) : 0;
+        return f.width >= 4 ? static_cast<int32_t>(readLe32(p)) : 0;
     case 'B':
         if (f.width >= 8) {
-            const uint64_t bits = dbf::readLe64(p);
+            const uint64_t bits = readLe64(p);
             std::memcpy(&value, &bits, sizeof value);
         }
         return value;
     case 'Y':
-        return f.width >= 8 ? static_cast<double>(static_cast<int64_t>(dbf::readLe64(p))) / 10000.0 : 0;
+        return f.width >= 8 ? static_cast<double>(static_cast<int64_t>(readLe64(p))) / 10000.0 : 0;
     default:
         return fieldcodec::parseNumber(textView(index), value) ? value : 0;
     }
@@ -650,7 +650,7 @@ uint32_t DbfTable::memoBlock(const FieldDef& f, const uint8_t* bytes) const
 {
     const uint8_t* p = bytes + f.offset;
     if (f.width == dbf::kMemoPointerBinaryWidth)
-        return dbf::readLe32(p);
+        return readLe32(p);
     // Only the digits count; some writers leave blanks or NULs around them.
     uint64_t block = 0;
     for (uint16_t i = 0; i < f.width; ++i)
@@ -807,18 +807,18 @@ void DbfTable::setNumber(int index, double value)
         if (!(value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()))
             throw XbaseError("Cannot write " + std::to_string(value) + " to integer field " + f.name + " of " + path_);
         p = editable() + f.offset;
-        dbf::writeLe32(p, static_cast<uint32_t>(static_cast<int32_t>(std::llround(value))));
+        writeLe32(p, static_cast<uint32_t>(static_cast<int32_t>(std::llround(value))));
         return;
     case 'B': {
         uint64_t bits = 0;
         std::memcpy(&bits, &value, sizeof bits);
-        dbf::writeLe64(editable() + f.offset, bits);
+        writeLe64(editable() + f.offset, bits);
         return;
     }
     case 'Y':
         if (!(std::fabs(value) < 9.2e14))
             throw XbaseError("Cannot write " + std::to_string(value) + " to currency field " + f.name + " of " + path_);
-        dbf::writeLe64(editable() + f.offset, static_cast<uint64_t>(std::llround(value * 10000.0)));
+        writeLe64(editable() + f.offset, static_cast<uint64_t>(std::llround(value * 10000.0)));
         return;
     default:
         throw XbaseError("Cannot write a number to field " + f.name + " of " + path_ + " (type " + f.type + ")");
@@ -837,7 +837,7 @@ void DbfTable::putMemoPointer(uint8_t* record, const FieldDef& f, uint32_t block
 {
     uint8_t* p = record + f.offset;
     if (f.width == dbf::kMemoPointerBinaryWidth) {
-        dbf::writeLe32(p, block);
+        writeLe32(p, block);
         return;
     }
     const std::string digits = block ? std::to_string(block) : std::string();
@@ -968,7 +968,7 @@ void DbfTable::writeHeaderCount()
         return;
     const uint8_t endMark = dbf::kEndOfFile;
     file_->writeAt(recordOffset(storedCount_ + 1), &endMark, 1);
-    dbf::writeLe32(&header_[dbf::kRecordCountOffset], storedCount_);
+    writeLe32(&header_[dbf::kRecordCountOffset], storedCount_);
     dbf::stampHeaderDate(header_.data());
     file_->writeAt(0, header_.data(), dbf::kHeaderSize);
     headerDirty_ = false;
@@ -1060,7 +1060,7 @@ void DbfTable::packInto(const std::function<void(int)>& progress)
     out.push_back(dbf::kEndOfFile);
     newFile->writeAt(writePos, out.data(), out.size());
     std::vector<uint8_t> header = header_;
-    dbf::writeLe32(&header[dbf::kRecordCountOffset], kept);
+    writeLe32(&header[dbf::kRecordCountOffset], kept);
     dbf::stampHeaderDate(header.data());
     newFile->writeAt(0, header.data(), header.size());
     newFile->flush();

@@ -1,6 +1,6 @@
 #include "MemoFile.h"
 
-#include "DbfFormat.h"
+#include "ByteOrder.h"
 #include "MemoFormat.h"
 #include "XbaseError.h"
 
@@ -52,7 +52,7 @@ void MemoFile::loadHeader()
     if (size < headerSize || file_->readAt(0, head.data(), head.size()) != head.size())
         throw CorruptFileError("Memo file " + path() + " is damaged: its header is cut short");
     if (kind_ == MemoKind::Fpt) {
-        blockSize_ = dbf::readBe16(head.data() + memo::kFptBlockSizeOffset);
+        blockSize_ = readBe16(head.data() + memo::kFptBlockSizeOffset);
         if (blockSize_ == 0)
             throw CorruptFileError("Memo file " + path() + " is damaged: its block size is zero");
     } else {
@@ -95,8 +95,8 @@ MemoFile::Entry MemoFile::readEntry(uint32_t block) const
     if (offset + head.size() > size || readBytes(offset, head.data(), head.size()) != head.size())
         throw CorruptFileError("Memo file " + path() + " is damaged: block " + std::to_string(block) +
                                " lies past the end of the file");
-    entry.type = dbf::readBe32(head.data());
-    const uint32_t length = dbf::readBe32(head.data() + 4);
+    entry.type = readBe32(head.data());
+    const uint32_t length = readBe32(head.data() + 4);
     if (length > size - offset - head.size())
         throw CorruptFileError("Memo file " + path() + " is damaged: the memo at block " + std::to_string(block) +
                                " claims " + std::to_string(length) + " bytes, more than the file holds");
@@ -139,7 +139,7 @@ int64_t MemoFile::storedLength(uint32_t block) const
             const uint64_t offset = blockOffset(block);
             if (block < firstUsableBlock() || readBytes(offset, head.data(), head.size()) != head.size())
                 return -1;
-            return dbf::readBe32(head.data() + 4);
+            return readBe32(head.data() + 4);
         }
         return static_cast<int64_t>(readDbtText(blockOffset(block)).size());
     } catch (const CorruptFileError&) {
@@ -175,8 +175,8 @@ void MemoFile::writeAt(uint32_t block, std::string_view data, uint32_t type)
     std::vector<uint8_t> buffer(blocksFor(data.size()) * blockSize_, 0);
     size_t pos = 0;
     if (kind_ == MemoKind::Fpt) {
-        dbf::writeBe32(buffer.data(), type);
-        dbf::writeBe32(buffer.data() + 4, static_cast<uint32_t>(data.size()));
+        writeBe32(buffer.data(), type);
+        writeBe32(buffer.data() + 4, static_cast<uint32_t>(data.size()));
         pos = memo::kFptBlockHeaderSize;
     }
     std::copy(data.begin(), data.end(), buffer.begin() + static_cast<std::ptrdiff_t>(pos));
@@ -225,10 +225,10 @@ void MemoFile::writeHeader()
 {
     std::array<uint8_t, 8> head{};
     if (kind_ == MemoKind::Fpt) {
-        dbf::writeBe32(head.data() + memo::kFptNextFreeOffset, nextFree_);
-        dbf::writeBe16(head.data() + memo::kFptBlockSizeOffset, static_cast<uint16_t>(blockSize_));
+        writeBe32(head.data() + memo::kFptNextFreeOffset, nextFree_);
+        writeBe16(head.data() + memo::kFptBlockSizeOffset, static_cast<uint16_t>(blockSize_));
     } else {
-        dbf::writeLe32(head.data() + memo::kDbtNextFreeOffset, nextFree_);
+        writeLe32(head.data() + memo::kDbtNextFreeOffset, nextFree_);
     }
     writeBytes(0, head.data(), head.size());
     headerDirty_ = false;

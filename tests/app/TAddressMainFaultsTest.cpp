@@ -121,11 +121,11 @@ void TearSecondLeaf(TMemoryWindow& memory, const char* name)
     xbase::WorkArea& area = memory.Table().Area();
     xbase::MemoryFileSystem::Bytes& bytes = memory.Files.bytes(area.indexPath());
     const uint32_t header = area.index()->tag(area.tagNumber(name)).tree().headerOffset();
-    const uint16_t keyLength = xbase::cdx::readLE16(&bytes[header + xbase::cdx::kHeaderKeyLength]);
-    uint32_t page = xbase::cdx::readLE32(&bytes[header]);
-    while ((xbase::cdx::readLE16(&bytes[page]) & xbase::cdx::kAttributeLeaf) == 0) // first child, down
-        page = xbase::cdx::readBE32(&bytes[page + xbase::cdx::kNodeHeaderSize + keyLength + 4]);
-    const uint32_t second = xbase::cdx::readLE32(&bytes[page + xbase::cdx::kNodeRight]);
+    const uint16_t keyLength = xbase::readLe16(&bytes[header + xbase::cdx::kHeaderKeyLength]);
+    uint32_t page = xbase::readLe32(&bytes[header]);
+    while ((xbase::readLe16(&bytes[page]) & xbase::cdx::kAttributeLeaf) == 0) // first child, down
+        page = xbase::readBe32(&bytes[page + xbase::cdx::kNodeHeaderSize + keyLength + 4]);
+    const uint32_t second = xbase::readLe32(&bytes[page + xbase::cdx::kNodeRight]);
     ASSERT_NE(second, xbase::cdx::kNoPage) << "the tag needs more than one leaf";
     std::memset(&bytes[second], 0xFF, xbase::cdx::kPageSize);
 }

@@ -5,7 +5,7 @@
 #include "data/TAddressFiles.h"
 #include "data/TAddressTable.h"
 #include "layout/TLLabelObjectFiler.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLPDLabel.h"
 #include "prompts/TScriptedUserPrompts.h"
 #include "reports/TReportSetups.h"

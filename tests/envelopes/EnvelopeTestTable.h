@@ -3,7 +3,7 @@
 #pragma once
 
 #include "data/PeopleTestTable.h"
-#include "layout/TLLabelPanel.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TLPLabel.h"
 
 #include <memory>

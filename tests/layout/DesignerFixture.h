@@ -4,7 +4,9 @@
 #pragma once
 
 #include "layout/TLDesignView.h"
+#include "layout/TEnvelopePanel.h"
 #include "layout/TLLabelPanel.h"
+#include "layout/TReportPanel.h"
 #include "layout/TLObjectEditing.h"
 #include "layout/TLPanelEditing.h"
 #include "layout/TLayoutDesigner.h"

@@ -1,28 +1,8 @@
 // The letter tests need fonts and the print devices (a QApplication on the offscreen platform).
-#include <QApplication>
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "support/TTestApplication.h"
 
 namespace {
 
-class TLettersTestEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "test_letters";
-        static char* argv[] = {name, nullptr};
-        App = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { App.reset(); }
-
-private:
-    std::unique_ptr<QApplication> App;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TLettersTestEnvironment);
+const auto* const kApplication = AddTestApplication({.Name = "test_letters"});
 
 } // namespace

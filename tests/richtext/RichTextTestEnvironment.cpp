@@ -1,28 +1,8 @@
 // The rich-text tests need fonts, hence a QGuiApplication on the offscreen platform.
-#include <QGuiApplication>
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "support/TTestApplication.h"
 
 namespace {
 
-class TRichTextTestEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "test_richtext";
-        static char* argv[] = {name, nullptr};
-        App = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { App.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> App;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TRichTextTestEnvironment);
+const auto* const kApplication = AddTestApplication({.Name = "test_richtext", .Widgets = false});
 
 } // namespace

@@ -50,7 +50,7 @@ protected:
     uint32_t rootOfFirstTag()
     {
         const uint32_t header = CdxIndex::open(fs, "T.CDX", compiler, table)->tag(1).tree().headerOffset();
-        return cdx::readLE32(&fs.bytes("T.CDX")[header]);
+        return xbase::readLe32(&fs.bytes("T.CDX")[header]);
     }
 
     MemoryFileSystem fs;
@@ -107,9 +107,9 @@ TEST_F(CdxDamage, SiblingLoopsEndInAnError)
     auto& bytes = fs.bytes("T.CDX");
     const uint32_t root = rootOfFirstTag();
     ASSERT_EQ(0, bytes[root] & cdx::kAttributeLeaf); // a tree with interior levels
-    const uint32_t firstLeaf = cdx::readBE32(&bytes[root + 12 + 20 + 4]);
-    const uint32_t secondLeaf = cdx::readLE32(&bytes[firstLeaf + cdx::kNodeRight]);
-    cdx::writeLE32(&bytes[secondLeaf + cdx::kNodeRight], firstLeaf);
+    const uint32_t firstLeaf = xbase::readBe32(&bytes[root + 12 + 20 + 4]);
+    const uint32_t secondLeaf = xbase::readLe32(&bytes[firstLeaf + cdx::kNodeRight]);
+    xbase::writeLe32(&bytes[secondLeaf + cdx::kNodeRight], firstLeaf);
     auto index = CdxIndex::open(fs, "T.CDX", compiler, table);
     RecordOrder& order = *index->setOrder(1);
     EXPECT_THROW(
@@ -123,7 +123,7 @@ TEST_F(CdxDamage, SiblingLoopsEndInAnError)
 
     // A child pointing at its own parent.
     fs.bytes("T.CDX") = pristine;
-    cdx::writeBE32(&fs.bytes("T.CDX")[root + 12 + 20 + 4], root);
+    xbase::writeBe32(&fs.bytes("T.CDX")[root + 12 + 20 + 4], root);
     exercise();
 }
 

@@ -30,11 +30,11 @@ TEST(DbfDamageTest, DamagedTablesAreRefusedWhenOpened)
         {"empty file", [](Bytes& b) { b.clear(); }},
         {"header cut short", [](Bytes& b) { b.resize(20); }},
         {"descriptors cut short", [](Bytes& b) { b.resize(100); }},
-        {"header length past the end", [](Bytes& b) { dbf::writeLe16(&b[8], 0xFFF0); }},
-        {"header length too small", [](Bytes& b) { dbf::writeLe16(&b[8], 40); }},
-        {"descriptor crossing the header length", [](Bytes& b) { dbf::writeLe16(&b[8], 32 + 32 * 5 - 10); }},
-        {"record length shorter than fields", [](Bytes& b) { dbf::writeLe16(&b[10], 20); }},
-        {"record length zero", [](Bytes& b) { dbf::writeLe16(&b[10], 0); }},
+        {"header length past the end", [](Bytes& b) { xbase::writeLe16(&b[8], 0xFFF0); }},
+        {"header length too small", [](Bytes& b) { xbase::writeLe16(&b[8], 40); }},
+        {"descriptor crossing the header length", [](Bytes& b) { xbase::writeLe16(&b[8], 32 + 32 * 5 - 10); }},
+        {"record length shorter than fields", [](Bytes& b) { xbase::writeLe16(&b[10], 20); }},
+        {"record length zero", [](Bytes& b) { xbase::writeLe16(&b[10], 0); }},
         {"field of width zero", [](Bytes& b) { b[32 + 16] = 0; }},
         {"no fields", [](Bytes& b) { b[32] = 0x0D; }},
     };
@@ -58,7 +58,7 @@ TEST(DbfDamageTest, DamagedMemosAreRefusedWhenRead)
          [](MemoryFileSystem& fs) { std::memcpy(&fs.bytes("T.DBF")[0xC1 + 28], "         3", 10); }},
         {"pointer beyond 32 bits", false,
          [](MemoryFileSystem& fs) { std::memcpy(&fs.bytes("T.DBF")[0xC1 + 28], "9999999999", 10); }},
-        {"length past the end", false, [](MemoryFileSystem& fs) { dbf::writeBe32(&fs.bytes("T.FPT")[0x204], 0x7FFFFFFF); }},
+        {"length past the end", false, [](MemoryFileSystem& fs) { xbase::writeBe32(&fs.bytes("T.FPT")[0x204], 0x7FFFFFFF); }},
         {"memo cut short", false, [](MemoryFileSystem& fs) { fs.bytes("T.FPT").resize(0x20A); }},
     };
     for (const auto& c : cases) {

@@ -30,8 +30,8 @@ Bytes rawTable(uint8_t version, const std::vector<RawField>& fields, uint32_t co
     const size_t headerLength = 32 + 32 * fields.size() + extraHeader;
     Bytes bytes(headerLength, 0);
     bytes[0] = version;
-    dbf::writeLe32(&bytes[4], count);
-    dbf::writeLe16(&bytes[8], static_cast<uint16_t>(headerLength));
+    xbase::writeLe32(&bytes[4], count);
+    xbase::writeLe16(&bytes[8], static_cast<uint16_t>(headerLength));
     uint16_t recordLength = 1;
     for (size_t i = 0; i < fields.size(); ++i) {
         uint8_t* d = &bytes[32 + 32 * i];
@@ -42,7 +42,7 @@ Bytes rawTable(uint8_t version, const std::vector<RawField>& fields, uint32_t co
         d[18] = fields[i].flags;
         recordLength = static_cast<uint16_t>(recordLength + fields[i].width + (fields[i].type == 'C' && version < 0x30 ? fields[i].decimals * 256 : 0));
     }
-    dbf::writeLe16(&bytes[10], recordLength);
+    xbase::writeLe16(&bytes[10], recordLength);
     if (extraHeader > 0)
         bytes[32 + 32 * fields.size()] = 0x0D;
     return bytes;
@@ -60,8 +60,8 @@ TEST(DbfDialectTest, WiderDialectBinaryFieldsReadAsTextAndNumbers)
                            2, 1 + 263);
     Bytes record(1 + 4 + 8 + 8 + 8 + 10 + 5 + 1, 0);
     record[0] = ' ';
-    dbf::writeLe32(&record[1], static_cast<uint32_t>(-42));
-    dbf::writeLe64(&record[5], 123456); // 12.3456
+    xbase::writeLe32(&record[1], static_cast<uint32_t>(-42));
+    xbase::writeLe64(&record[5], 123456); // 12.3456
     const double rate = 3.14159;
     std::memcpy(&record[13], &rate, 8);
     const Bytes stamp{0xB5, 0x8A, 0x25, 0x00, 0x00, 0x2E, 0x93, 0x02}; // 2024-01-31 12:00
@@ -155,7 +155,7 @@ TEST(DbfDialectTest, OlderMemoFilesAreReadAndWritten)
     Bytes bytes = rawTable(0x83, {{"NAME", 'C', 4}, {"NOTE", 'M', 10}}, 1);
     append(bytes, " Ann          1");
     Bytes dbt(512, 0);
-    dbf::writeLe32(dbt.data(), 2);
+    xbase::writeLe32(dbt.data(), 2);
     const std::string first = "first memo\x1A\x1A";
     dbt.insert(dbt.end(), first.begin(), first.end());
     dbt.resize(1024, 0);

@@ -42,9 +42,9 @@ FakeTable loadTable(const std::vector<uint8_t>& dbf)
         fields.push_back(f);
     }
     FakeTable table(fields);
-    const uint32_t count = cdx::readLE32(&dbf[4]);
-    const uint16_t headerLength = cdx::readLE16(&dbf[8]);
-    const uint16_t recordLength = cdx::readLE16(&dbf[10]);
+    const uint32_t count = xbase::readLe32(&dbf[4]);
+    const uint16_t headerLength = xbase::readLe16(&dbf[8]);
+    const uint16_t recordLength = xbase::readLe16(&dbf[10]);
     table.setRecordSize(recordLength);
     for (uint32_t r = 0; r < count; ++r) {
         const auto* start = &dbf[headerLength + size_t(r) * recordLength];
