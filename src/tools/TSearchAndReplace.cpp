@@ -5,6 +5,7 @@
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -146,7 +147,7 @@ void TSearchAndReplace::ReplaceClick()
     }
     IsRunning = false;
     Gauge->hide();
-    StatusLabel->setText(QStringLiteral("Replaced ") + QString::number(Count) + QStringLiteral(" records"));
+    StatusLabel->setText(QStringLiteral("Replaced ") + TCountText::Records(Count));
     TUserPrompts::Current().Information(QStringLiteral("Replacement done"));
     accept();
 }
