@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
@@ -50,7 +52,12 @@ TAddressBrowseForm::TAddressBrowseForm(TAddressTable& table, const QStringList& 
     Grid->horizontalHeader()->setSectionsMovable(true);
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Grid->horizontalHeader()->setHighlightSections(false);
-    connect(Grid, &QTableView::doubleClicked, this, &TAddressBrowseForm::TagClick);
+    connect(Grid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() != BrowseModel->TaggedColumnIndex()) // the Tagged cell toggled on the press
+            TagClick();
+    });
+    Grid->installEventFilter(this);
+    Grid->viewport()->installEventFilter(this);
 
     FirstButton = NavigatorButton(QStringLiteral("FirstButton"), QStyle::SP_MediaSkipBackward,
                                   QStringLiteral("First record"), &TAddressBrowseForm::FirstClick);
@@ -195,6 +202,27 @@ void TAddressBrowseForm::TagClick()
     }
     // A record that left the set (untagged under a Tagged filter) hands the selection on.
     SelectRow(now >= 0 ? now : std::min(row, BrowseModel->rowCount() - 1));
+}
+
+bool TAddressBrowseForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Grid && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        TagClick();
+        return true;
+    }
+    // Each press on a Tagged cell (the second of a double click arrives as a double click)
+    // toggles once; the press is taken so the grid does not also start a selection drag.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == Grid->viewport() && press && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const QModelIndex index = Grid->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (index.isValid() && index.column() == BrowseModel->TaggedColumnIndex()) {
+            Grid->setCurrentIndex(index);
+            TagClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TAddressBrowseForm::showEvent(QShowEvent* event)

@@ -58,6 +58,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A click on a "Tagged" cell, and Space on a row, toggle its tag as "Tag" does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* NavigatorButton(const QString& name, int icon, const QString& hint, void (TAddressBrowseForm::*handler)());

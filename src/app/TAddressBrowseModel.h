@@ -20,6 +20,8 @@ class TAddressTable;
 class TAddressBrowseModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The column of "Tagged" (-1 when the field list leaves it out).
+    int TaggedColumnIndex() const { return TaggedColumn; }
     // `fields` are view field names ("Tagged", "LNAME", ...), one column each. The model holds
     // no rows until the first Reload().
     TAddressBrowseModel(TAddressTable& table, const QStringList& fields, QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -199,7 +200,7 @@ uint32_t TAddressFilterForm::TestClick()
             TUserPrompts::Current().Information(QString::fromLocal8Bit(error.what()));
         }
     }
-    CountLabel->setText(Filter.IsSet() ? QString::number(count) + QStringLiteral(" matches") : QStringLiteral("No filter set"));
+    CountLabel->setText(Filter.IsSet() ? TCountText::Of(count, QStringLiteral("match"), QStringLiteral("matches")) : QStringLiteral("No filter set"));
     return count;
 }
 

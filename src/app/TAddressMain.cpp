@@ -12,6 +12,8 @@
 #include "help/THelpWindow.h"
 #include "help/TQuickTipsWindow.h"
 #include "import/TImportSource.h"
+#include "prompts/TQtUserPrompts.h"
+#include "prompts/TUserPrompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +35,8 @@
 TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quorvane"));
+    // Boxes and dialogs that nobody else owns open over the main window.
+    TQtUserPrompts::SetParentWindow(this);
 
     PageControl = new QTabWidget;
     PageControl->addTab(BuildAddressPage(), QStringLiteral("Address &Information"));
@@ -75,7 +79,7 @@ void TAddressMain::ConnectCommands()
         connect(Action(QLatin1String(caption)), &QAction::triggered, this, slot);
     };
     on("&New Address Database", &TAddressMain::NewDatabaseClick);
-    on("&Open Address DataBase", &TAddressMain::OpenDatabaseClick);
+    on("&Open Address Database", &TAddressMain::OpenDatabaseClick);
     on("Pre&ferences", &TAddressMain::PreferencesClick);
     on("&First", &TAddressMain::FirstRecord);
     on("&Previous", &TAddressMain::PriorRecord);
@@ -92,7 +96,7 @@ void TAddressMain::ConnectCommands()
     on("&Restore Filter", &TAddressMain::RestoreFilterClick);
     on("Clear &Tags", &TAddressMain::ClearTagsClick);
     on("&Rebuild Indexes for this file", &TAddressMain::RebuildIndexesClick);
-    for (const auto& [caption, kind] : {std::pair{"Import from &ASCII File", TImportKind::ikText},
+    for (const auto& [caption, kind] : {std::pair{"Import from &Text/CSV File", TImportKind::ikText},
                                         {"Import from &DBF File", TImportKind::ikDbf},
                                         {"Import from Quorvane 1.x DBF", TImportKind::ikRelease1},
                                         {"Import from Quorvane 2.x DBF", TImportKind::ikRelease2}})
@@ -384,13 +388,13 @@ void TAddressMain::BuildMenus()
 {
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     AddAction(FileMenu, QStringLiteral("&New Address Database"));
-    AddAction(FileMenu, QStringLiteral("&Open Address DataBase"));
+    AddAction(FileMenu, QStringLiteral("&Open Address Database"));
     FileMenu->addSeparator();
     AddAction(FileMenu, QStringLiteral("&Browse"), QKeySequence(Qt::CTRL | Qt::Key_B));
     AddAction(FileMenu, QStringLiteral("&Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
     QMenu* import = FileMenu->addMenu(QStringLiteral("&Import"));
     AddAction(import, QStringLiteral("Import from &DBF File"));
-    AddAction(import, QStringLiteral("Import from &ASCII File"));
+    AddAction(import, QStringLiteral("Import from &Text/CSV File"));
     AddAction(import, QStringLiteral("Import from Quorvane 1.x DBF"));
     AddAction(import, QStringLiteral("Import from Quorvane 2.x DBF"));
     AddAction(FileMenu, QStringLiteral("&Export "));
@@ -513,7 +517,7 @@ void TAddressMain::SetButtons(const TButtonState& s)
 
     enable("&Rebuild Indexes for this file", s.TableOpen);
     enable("Import from &DBF File", s.TableOpen);
-    enable("Import from &ASCII File", s.TableOpen);
+    enable("Import from &Text/CSV File", s.TableOpen);
     if (auto* importMenu = qobject_cast<QMenu*>(Action(QStringLiteral("Import from &DBF File"))->parent()))
         importMenu->menuAction()->setEnabled(s.TableOpen);
     enable("Clear &Tags", s.TableOpen);
@@ -540,6 +544,10 @@ void TAddressMain::SetButtons(const TButtonState& s)
     PrintMenu->setEnabled(onRecord);
     RecordArea->setCurrentWidget(s.TableOpen ? RecordArea->widget(0) : NoDataPanel);
     SetFieldsReadOnly(!s.Editing && !onRecord);
+    // With no record on screen the empty fields look as they are: out of use.
+    for (QLineEdit* field : FieldEdits)
+        field->setEnabled(s.Editing || onRecord);
+    MemoEdit->setEnabled(s.Editing || onRecord);
     TaggedCheck->setEnabled(s.Editing || onRecord);
     DateButton->setEnabled(s.Editing || onRecord);
     if (s.Editing && !InRecordField(QApplication::focusWidget()))

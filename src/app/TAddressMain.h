@@ -196,7 +196,7 @@ public:
     void SetButtons();
     // The same rules for a given state.
     void SetButtons(const TButtonState& state);
-    // The entry of a menu by its caption as shown in the menu ("&Open Address DataBase").
+    // The entry of a menu by its caption as shown in the menu ("&Open Address Database").
     QAction* Action(const QString& caption) const;
 
     // Record display.

@@ -35,6 +35,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 const QString MainClassName = QStringLiteral("TAddressMain");
@@ -91,7 +92,13 @@ void TAddressMain::FirstActivation()
         GettingStarted = new TGettingStartedForm(this);
         GettingStarted->setAttribute(Qt::WA_DeleteOnClose);
         connect(GettingStarted, &QObject::destroyed, this, [this] { GettingStarted = nullptr; });
-        GettingStarted->show();
+        // Shown once the main window is on the screen, so the window manager stacks it on top
+        // of the main window rather than under it.
+        QTimer::singleShot(0, GettingStarted, [form = GettingStarted] {
+            form->show();
+            form->raise();
+            form->activateWindow();
+        });
     }
 }
 
@@ -263,7 +270,7 @@ void TAddressMain::NewDatabaseClick()
 
 void TAddressMain::OpenDatabaseClick()
 {
-    const QString path = TUserPrompts::Current().OpenFileName(QStringLiteral("Open Address DataBase"),
+    const QString path = TUserPrompts::Current().OpenFileName(QStringLiteral("Open Address Database"),
                                                               TProgramFolder::DataFolder(),
                                                               QStringLiteral("DBF Files (*.dbf *.DBF)"));
     if (path.isEmpty())

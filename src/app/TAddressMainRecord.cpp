@@ -13,6 +13,7 @@
 #include "prompts/TUserPrompts.h"
 #include "xbase/InvalidIndexError.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,9 +145,9 @@ void TAddressMain::UpdateFilterStatus()
     if (count == 0)
         FilterStatusLabel->setText(QStringLiteral("No records"));
     else if (AddressFilter.IsSet())
-        FilterStatusLabel->setText(QString::number(count) + QStringLiteral(" filter matches"));
+        FilterStatusLabel->setText(TCountText::Of(count, QStringLiteral("filter match"), QStringLiteral("filter matches")));
     else
-        FilterStatusLabel->setText(QString::number(count) + QStringLiteral(" records (no filter)"));
+        FilterStatusLabel->setText(TCountText::Records(count) + QStringLiteral(" (no filter)"));
 }
 
 // ---------------------------------------------------------------- order and filter

@@ -6,6 +6,7 @@
 #include "settings/TWindowPlacement.h"
 #include "xbase/BatchCommitter.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -104,7 +105,7 @@ void TDeleteRecordsForm::DeleteNowClick()
     }
     DeleteRan = true;
     SetWorking(false);
-    TUserPrompts::Current().Information(QStringLiteral("Deleted ") + QString::number(Deleted) + QStringLiteral(" records"));
+    TUserPrompts::Current().Information(QStringLiteral("Deleted ") + TCountText::Records(Deleted));
     TUserPrompts::Current().Information(QStringLiteral("For optimum space usage, please select\n[Rebuild Indexes] from the File menu"));
     accept();
 }

@@ -2,6 +2,7 @@
 // exits, no command starts the windows on the program folder.
 #include "app/TAddressMain.h"
 #include "app/TSingleInstance.h"
+#include "app/TTypingLimitNotice.h"
 #include "cli/TCommandLine.h"
 #include "help/THelp.h"
 #include "help/TSplashWindow.h"
@@ -10,6 +11,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TPreferences.h"
 #include "settings/TProgramFolder.h"
+#include "settings/TScreenFit.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -67,6 +69,8 @@ int RunWindows(const TCommandLineOptions& options)
     if (!instance.TryBecomePrimary())
         return 0; // the running instance on this folder brings its window forward
     THelp::Install();
+    TScreenFit::Install();
+    TTypingLimitNotice::Install();
     TQtUserPrompts dialogs;
     TUserPrompts::Install(&dialogs);
     TSplashWindow::ShowIfWanted(TPreferences::Load(TIniFile(TProgramFolder::SettingsFile())).ShowSplash);

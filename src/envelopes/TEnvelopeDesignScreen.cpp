@@ -12,6 +12,7 @@
 #include "layout/TLayoutDesigner.h"
 #include "layout/TLayoutUnits.h"
 #include "output/TBaseReport.h"
+#include "prompts/TSaveChangesQuestion.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -208,7 +209,17 @@ void TEnvelopeDesignScreen::FormActivate()
     ReadDefaultFont();
     SizePanel();
     DesignerWidget->PanelsReset();
-    SaveCommand->hide();
+    // The whole envelope in view at first: the layout settles, then the zoom fits the window.
+    layout()->activate();
+    DesignerWidget->FitToWindow();
+    // A new envelope is worth saving as it stands, as a new label is.
+    SaveCommand->setVisible(IsNew);
+}
+
+void TEnvelopeDesignScreen::reject()
+{
+    if (TSaveChangesQuestion::MayDiscard(Activated && !SaveCommand->isHidden(), [this] { SaveButtonClick(); }))
+        QDialog::reject();
 }
 
 void TEnvelopeDesignScreen::closeEvent(QCloseEvent* event)

@@ -73,6 +73,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Cancel, Escape and the close box: "Save changes?" first when the design is unsaved.
+    void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

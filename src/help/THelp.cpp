@@ -88,6 +88,13 @@ void THelp::Install()
 void THelp::ShowPage(const QString& page)
 {
     THelpWindow* window = THelpWindow::Instance();
+    // Asked from a modal window (a designer, a tool), the help window becomes that window's own
+    // so it can be read and scrolled while the modal window stays open; it closes with it.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner && owner != window->parentWidget()) {
+        window->setParent(owner, Qt::Window);
+        THelpWindow::PlaceBeside(window, owner);
+    }
     window->ShowPage(page.isEmpty() ? THelpPages::IndexPage() : page);
     window->show();
     window->raise();

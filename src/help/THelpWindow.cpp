@@ -2,12 +2,16 @@
 
 #include "help/THelpPages.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QToolButton>
 #include <QUrlQuery>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QPointer<THelpWindow> instance;
@@ -78,6 +82,24 @@ THelpWindow* THelpWindow::Instance()
 }
 
 THelpWindow* THelpWindow::Existing() { return instance; }
+
+void THelpWindow::PlaceBeside(QWidget* help, const QWidget* owner)
+{
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect beside = owner->frameGeometry();
+    QSize size = help->size().boundedTo(area.size());
+    int left = beside.right() + 1;
+    if (left + size.width() > area.right() + 1)
+        left = beside.left() - size.width();
+    if (left < area.left())
+        left = area.right() + 1 - size.width();
+    const int top = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    help->resize(size);
+    help->move(left, top);
+}
 
 QUrl THelpWindow::PageUrl(const QString& page)
 {

@@ -31,6 +31,10 @@ public:
     void SearchFor(const QString& words);
     QString CurrentPage() const;        // file name of the page shown ("" for search results)
 
+    // Moves `help` beside `owner` on the owner's screen (right of it when there is room, else
+    // left, else over its right part), so the help does not hide what it explains.
+    static void PlaceBeside(QWidget* help, const QWidget* owner);
+
     static QUrl PageUrl(const QString& page);
     static QString SearchResultsHtml(const QString& words);
 

@@ -7,6 +7,7 @@
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
 #include "xbase/BatchCommitter.h"
+#include "data/TCountText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,22 +24,22 @@ int TAddressImporter::TRebuildBar::Report(int percent)
 
 QString TAddressImporter::EndMessage(TImportKind kind, TImportEnd end, uint32_t records)
 {
-    const QString n = QString::number(records);
+    const QString n = TCountText::Records(records);
     switch (end) {
     case TImportEnd::ieCancelled:
-        return QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.");
+        return QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(".");
     case TImportEnd::ieReadError:
         if (kind == TImportKind::ikText)
-            return QStringLiteral("Unknown error reading ASCII file after importing ") + n + QStringLiteral(" records.");
+            return QStringLiteral("Unknown error reading ASCII file after importing ") + n + QStringLiteral(".");
         break;
     case TImportEnd::ieWriteError:
         if (kind == TImportKind::ikText)
-            return QStringLiteral("Unknown error writing to data file after importing ") + n + QStringLiteral(" records.");
+            return QStringLiteral("Unknown error writing to data file after importing ") + n + QStringLiteral(".");
         break;
     case TImportEnd::ieComplete:
         break;
     }
-    return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
+    return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(".");
 }
 
 QString TAddressImporter::CutMessage(int valuesCut)

@@ -2,6 +2,7 @@
 
 #include "data/TAddressTable.h"
 #include "prompts/TUserPrompts.h"
+#include "help/THelp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +38,7 @@ TImportForm::TImportForm(QWidget* parent, TAddressTable& table, const QString& t
     ImportButton->setEnabled(false);
     CancelButton = new QPushButton(QStringLiteral("Cancel"));
     HelpButton = new QPushButton(QStringLiteral("Help"));
-    HelpButton->setEnabled(false); // no help topics are delivered yet
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

@@ -127,7 +127,12 @@ bool TooNarrow(const TLabelStock& stock, const TLabelBarcodeRule& rule)
 QString TLabelDesignRules::ToolRefusal(const QString& toolCaption, const TLabelStock& stock)
 {
     const TLabelBarcodeRule* rule = BarcodeRuleOfTool(toolCaption);
-    return rule && TooNarrow(stock, *rule) ? rule->Refusal : QString();
+    if (!rule || !TooNarrow(stock, *rule))
+        return QString();
+    // The way out with the figures: how wide this label is, and where a wider one is chosen.
+    return rule->Refusal + QStringLiteral(";\nthis label is %1 inches wide.\n\nTo use the barcode, choose a wider label "
+                                          "in Settings > Layout.")
+                               .arg(Hundredths(stock.LabelWidth));
 }
 
 std::vector<TLabelDesignRules::TRemoval> TLabelDesignRules::BarcodesTooWide(const TLBasePanel& panel,

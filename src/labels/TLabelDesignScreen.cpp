@@ -14,6 +14,7 @@
 #include "layout/TLHandle.h"
 #include "layout/TLStreamError.h"
 #include "layout/TLayoutDesigner.h"
+#include "prompts/TSaveChangesQuestion.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TIniFile.h"
 #include "settings/TProgramFolder.h"
@@ -42,8 +43,8 @@ namespace {
 const QString kClassName = QStringLiteral("TLabelDesignScreen");
 
 const QString kNewLabelMessage = QStringLiteral(
-    "A new label has been created using the Avery 5160\nformat. To change to another label format, click on\n"
-    "the Change Layout button.\n\nA Database Mailing Address object has already been \nadded to the label.\n\n"
+    "A new label has been created using the Avery 5160\nformat. To change to another label format, choose\n"
+    "Layout in the Settings menu.\n\nA Database Mailing Address object has already been \nadded to the label.\n\n"
     "For additional assistance, click the Help button");
 
 const QString kDefaultFontNote = QStringLiteral(
@@ -365,6 +366,12 @@ void TLabelDesignScreen::SaveButtonClick()
         }
     }
     accept();
+}
+
+void TLabelDesignScreen::reject()
+{
+    if (TSaveChangesQuestion::MayDiscard(Activated && SaveVisible(), [this] { SaveButtonClick(); }))
+        QDialog::reject();
 }
 
 void TLabelDesignScreen::done(int result)

@@ -89,6 +89,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
+    // Cancel, Escape and the close box: "Save changes?" first when the design is unsaved.
+    void reject() override;
 
 private:
     void BuildWindow();

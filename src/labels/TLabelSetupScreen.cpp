@@ -19,6 +19,7 @@
 #include "settings/TProgramFolder.h"
 #include "tools/TBulkMailPresort.h"
 #include "tools/TSortBulkMail.h"
+#include "help/THelp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -133,6 +134,7 @@ TLabelSetupScreen::TLabelSetupScreen(TAddressTable& table, std::unique_ptr<TLabe
     connect(PreviewButton, &QPushButton::clicked, this, &TLabelSetupScreen::PreviewButtonClick);
     connect(CalibrateButton, &QPushButton::clicked, this, &TLabelSetupScreen::CalibrateButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
     connect(RecordChoice, &TRecordChoicePanel::ChoiceClicked, this, &TLabelSetupScreen::RecordChoiceClicked);
 
     Panel.DataSet = &Data;

@@ -100,3 +100,15 @@ TLabelTemplateQuery::TOpening TLabelTemplateQuery::Opening(const TLabelStock& st
     opening.ProductTypeIndex = type >= 0 ? type : AllProductTypes;
     return opening;
 }
+
+int TLabelTemplateQuery::RowOfTemplate(const QStringList& names, const QString& templateName)
+{
+    if (const qsizetype exact = names.indexOf(templateName); exact >= 0)
+        return int(exact);
+    const QString wanted = templateName.simplified();
+    if (!wanted.isEmpty())
+        for (qsizetype row = 0; row < names.size(); ++row)
+            if (names[row].simplified().startsWith(wanted, Qt::CaseInsensitive))
+                return int(row);
+    return int(names.size()) - 1;
+}

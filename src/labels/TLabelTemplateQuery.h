@@ -28,4 +28,8 @@ public:
     };
     // The choices the dialog opens on for `stock`.
     static TOpening Opening(const TLabelStock& stock);
+    // The row the template list opens on for a stock's template name: the row of that name;
+    // else the first whose name begins with it, blanks and case aside (a setup stores
+    // "Avery 5160  Address" for the catalogue's "Avery 5160  Address Labels"); else the last.
+    static int RowOfTemplate(const QStringList& names, const QString& templateName);
 };

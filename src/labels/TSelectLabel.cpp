@@ -66,11 +66,10 @@ TSelectLabel::TSelectLabel(const TLabelStock& stock, std::unique_ptr<TLabelCatal
     ProductType->setCurrentIndex(opening.ProductTypeIndex);
     ChoiceChange();
     if (opening.LookForTemplate && !Rows.empty()) {
-        // Moving down until the name matches: with no match the cursor ends on the last row.
-        int row = 0;
-        while (row + 1 < int(Rows.size()) && Rows[size_t(row)].TemplateName != stock.TemplateName)
-            ++row;
-        List->setCurrentRow(row);
+        QStringList names;
+        for (const TLabelStock& row : Rows)
+            names << row.TemplateName;
+        List->setCurrentRow(TLabelTemplateQuery::RowOfTemplate(names, stock.TemplateName));
         CursorChange();
     }
     connect(Manufacturer, &QComboBox::currentIndexChanged, this, &TSelectLabel::ChoiceChange);

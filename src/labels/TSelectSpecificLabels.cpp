@@ -1,6 +1,7 @@
 #include "TSelectSpecificLabels.h"
 
 #include "prompts/TUserPrompts.h"
+#include "help/THelp.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -119,6 +120,7 @@ TSelectSpecificLabels::TSelectSpecificLabels(const TLabelStock& stock, const TLa
     connect(none, &QPushButton::clicked, this, &TSelectSpecificLabels::NoneButtonClick);
     connect(ok, &QPushButton::clicked, this, &TSelectSpecificLabels::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
 }
 
 QString TSelectSpecificLabels::Printer() const { return PrinterChoice->currentText(); }

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 const QImage& TBarcodeBitmap::PostNet()
@@ -35,12 +36,21 @@ int TBarcodeBitmap::FimScreenSide(double pixelsPerInch, double zoom)
     return int(pixelsPerInch * TBarcodeConstants::FimScreenSide * zoom);
 }
 
+QSizeF TBarcodeBitmap::FimScreenExtent(double pixelsPerInch, double zoom)
+{
+    return {pixelsPerInch * TBarcodeConstants::FimSlots * TBarcodeConstants::FimSlotWidth * zoom,
+            pixelsPerInch * TBarcodeConstants::FimBarHeight * zoom};
+}
+
 void TBarcodeBitmap::PaintFim(QPainter& painter, TFimKind kind, double pixelsPerInch, double zoom)
 {
-    const int slot = int(pixelsPerInch * TBarcodeConstants::FimSlotWidth * zoom);
-    const int height = int(pixelsPerInch * TBarcodeConstants::FimBarHeight * zoom);
+    // In fractions of a pixel, so that a small zoom (the envelope thumbnail) still shows every
+    // bar, at least one pixel wide, and the bars end where the object's frame does.
+    const QSizeF extent = FimScreenExtent(pixelsPerInch, zoom);
+    const double slot = extent.width() / TBarcodeConstants::FimSlots;
+    const double bar = std::max(slot, 1.0);
     for (int n : TFimEncoder::Slots(kind))
-        painter.fillRect(QRect(QPoint(slot * (n - 1), 0), QPoint(slot * n - 1, height - 1)), Qt::black);
+        painter.fillRect(QRectF(std::min(slot * (n - 1), extent.width() - bar), 0, bar, extent.height()), Qt::black);
 }
 
 void TBarcodeBitmap::PaintBars(QPainter& painter, const TBarList& bars, QPointF origin, double pixelsPerInch)

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QSize>
+#include <QSizeF>
 
 class QPainter;
 
@@ -22,10 +23,11 @@ public:
     // The POSTNET object's size on screen: the picture's, times the zoom, rounded.
     static QSize PostNetScreenSize(double zoom);
 
-    // The FIM object on screen: a square of 0.625 inch, trunc(ppi x 0.625 x zoom) pixels, whose
-    // bar slots are trunc(ppi x 1/32 x zoom) wide and trunc(ppi x 0.5625 x zoom) high from its
-    // top-left corner; whole pixels, so the bars stay evenly spaced at every zoom.
+    // The square of 0.625 inch, trunc(ppi x 0.625 x zoom) pixels, that holds a FIM.
     static int FimScreenSide(double pixelsPerInch, double zoom);
+    // The FIM's bars on screen: 17 slots of 1/32 inch by 0.5625 inch from the top-left corner
+    // (51 x 54 pixels at 96 per inch); what the object draws and its frame.
+    static QSizeF FimScreenExtent(double pixelsPerInch, double zoom);
     static void PaintFim(QPainter& painter, TFimKind kind, double pixelsPerInch, double zoom);
     // Black filled rectangles for the bars, `origin` in device pixels, `pixelsPerInch` the
     // designer's pixels per inch times its zoom.

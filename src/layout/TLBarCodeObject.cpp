@@ -17,6 +17,16 @@ void TLBarCodeObject::Paint(QPainter& painter)
     painter.restore();
 }
 
+void TLBarCodeObject::BoundsChanged()
+{
+    const QSize drawn = DrawnSize();
+    if (!Reading && !drawn.isEmpty() && BoundsRect().size() != drawn) {
+        SetBounds(Left(), Top(), drawn.width(), drawn.height());
+        return; // SetBounds has run BoundsChanged with the kept size
+    }
+    TLGraphicControl::BoundsChanged();
+}
+
 TRoutingDigits TLBarCodeObject::RoutingOf(TPostNetBarCodeType type)
 {
     switch (type) {

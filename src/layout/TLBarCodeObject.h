@@ -10,6 +10,11 @@
 class TLBarCodeObject : public TLGraphicControl {
 public:
     void Paint(QPainter& painter) override;
+    // A barcode drawn at one size keeps its frame on what it draws: a drag or a resize that
+    // asks for another size gets this one (clicks on the bars then select the object). A
+    // stored layout is read as it was written.
+    virtual QSize DrawnSize() const { return {}; }
+    void BoundsChanged() override;
 
     // The ZIP and address line of the current record, read by ShowAddress (empty when a field is
     // missing), the address line in its postal standard form; ClearData empties them.

@@ -241,6 +241,13 @@ void TLDesignView::FramePress(QMouseEvent* event)
 void TLDesignView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint view = event->position().toPoint();
+    // A drag whose release never came here (a message box took the mouse, the button was let
+    // go outside) ends now, so no outline is left behind on the panel.
+    if ((Mouse == TMouse::Dragging || Mouse == TMouse::Banding) && !(event->buttons() & Qt::LeftButton)) {
+        Mouse = TMouse::Idle;
+        DragTravel = {};
+        update();
+    }
     switch (Mouse) {
     case TMouse::Banding:
         BandEnd = ToLayout(view);

@@ -8,11 +8,17 @@
 
 #include <QPainter>
 
+QSize TLFIMBarCode::DrawnSize() const
+{
+    return TBarcodeBitmap::FimScreenExtent(TLayoutUnits::PixelsPerInch(), 1.0).toSize();
+}
+
 void TLFIMBarCode::Paint(QPainter& painter)
 {
+    // White behind the bars, no further than the frame: a larger square would show outside
+    // the selection and hide what lies beside the mark.
     const double ppi = TLayoutUnits::PixelsPerInch();
-    const int side = TBarcodeBitmap::FimScreenSide(ppi, Zoom());
-    painter.fillRect(QRect(0, 0, side, side), Qt::white);
+    painter.fillRect(QRectF(QPointF(0, 0), TBarcodeBitmap::FimScreenExtent(ppi, Zoom())), Qt::white);
     TBarcodeBitmap::PaintFim(painter, KindOf(FIMType), ppi, Zoom());
 }
 

@@ -11,6 +11,8 @@ public:
     TFIMBarCodeType FIMType = TFIMBarCodeType::fimTypeA;
 
     void Paint(QPainter& painter) override;
+    // The 17 bar slots by the bar height, in layout pixels.
+    QSize DrawnSize() const override;
     void Print(TBaseReport& report, TInches x, TInches y) override;
 
     void WriteProperties(TLStreamWriter& writer) const override;

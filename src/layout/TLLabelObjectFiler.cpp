@@ -141,14 +141,20 @@ void TLLabelObjectFiler::WriteSelection(const std::vector<const TLGraphicControl
         WriteFile(fileName, ObjectListBytes(selection));
 }
 
-void TLLabelObjectFiler::WriteReport(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
-                                     const TLReportSettings& settings, const QString& fileName)
+QByteArray TLLabelObjectFiler::ReportBytes(const TLBasePanel& header, const TLBasePanel& detail,
+                                           const TLBasePanel& footer, const TLReportSettings& settings)
 {
     TLStreamWriter writer;
     for (const TLBasePanel* band : {&header, &detail, &footer})
         WriteObjectList(writer, ObjectsOf(*band));
     settings.Write(writer);
-    WriteFile(fileName, writer.Bytes());
+    return writer.Bytes();
+}
+
+void TLLabelObjectFiler::WriteReport(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
+                                     const TLReportSettings& settings, const QString& fileName)
+{
+    WriteFile(fileName, ReportBytes(header, detail, footer, settings));
 }
 
 void TLLabelObjectFiler::ReadReport(TLBasePanel& header, TLBasePanel& detail, TLBasePanel& footer,

@@ -31,6 +31,9 @@ public:
     void ReadShifted(TLBasePanel& panel, const QString& fileName);
     // The selected objects in selection order; nothing is written when none is selected.
     void WriteSelection(const std::vector<const TLGraphicControl*>& selection, const QString& fileName);
+    // The bytes WriteReport stores (the designer compares them to tell unsaved work).
+    static QByteArray ReportBytes(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
+                                  const TLReportSettings& settings);
     void WriteReport(const TLBasePanel& header, const TLBasePanel& detail, const TLBasePanel& footer,
                      const TLReportSettings& settings, const QString& fileName);
     // The three lists onto the panels, then the settings. With `rawSettings` the settings

@@ -54,5 +54,10 @@ QImage TLPanelWidget::Compose() const
 void TLPanelWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Compose());
+    const QImage composed = Compose();
+    // The widget paints opaquely: whatever the panel does not cover (a band shorter than its
+    // place for a moment, a view larger than its panel) is cleared, never left as it was.
+    if (composed.width() < width() || composed.height() < height())
+        painter.fillRect(rect(), palette().color(QPalette::Dark));
+    painter.drawImage(0, 0, composed);
 }

@@ -20,7 +20,12 @@ void TLPostNetBarCode::ShowData()
 
 void TLPostNetBarCode::Paint(QPainter& painter)
 {
+    // Smoothed, so that at a small zoom (the envelope thumbnail) the bars thin to grey rather
+    // than dropping out one by one.
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, Zoom() < 1.0);
     painter.drawImage(QRect(QPoint(0, 0), TBarcodeBitmap::PostNetScreenSize(Zoom())), TBarcodeBitmap::PostNet());
+    painter.restore();
 }
 
 void TLPostNetBarCode::Print(TBaseReport& report, TInches x, TInches y)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "TBarList.h"
+#include "TBarcodeBitmap.h"
 #include "TLBarCodeObject.h"
 
 class TLPostNetBarCode : public TLBarCodeObject {
@@ -19,6 +20,7 @@ public:
 
     void ShowData() override;
     void Paint(QPainter& painter) override;
+    QSize DrawnSize() const override { return TBarcodeBitmap::PostNetScreenSize(1.0); }
     void Print(TBaseReport& report, TInches x, TInches y) override;
 
     void WriteProperties(TLStreamWriter& writer) const override;

@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -298,6 +299,21 @@ void TLayoutDesigner::SetZoomPercent(int percent)
     }
     emit SelectionChanged();
     emit ZoomChanged(percent);
+}
+
+int TLayoutDesigner::ZoomToFitWindow() const
+{
+    if (Views.empty())
+        return Zoom;
+    const QSize shown = Views.front()->sizeHint();
+    const QMargins margins = ColumnLayout->contentsMargins();
+    const QSize room = Scroller->viewport()->size() - QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    if (shown.isEmpty() || room.isEmpty())
+        return Zoom;
+    const double scale = std::min(double(room.width()) / shown.width(), double(room.height()) / shown.height());
+    int percent = int(std::floor(Zoom * scale / 10.0)) * 10;
+    percent = std::min(percent, 100);
+    return std::clamp(percent, ZoomMinimum, std::max(ZoomMinimum, std::min(ZoomMaximum, 100)));
 }
 
 void TLayoutDesigner::ZoomIn()

@@ -87,6 +87,10 @@ public:
     void ZoomIn();
     void ZoomOut();
     QString ZoomCaption() const;
+    // The largest zoom step, at most 100 % and within the range, at which the first panel fits
+    // the scroll area as it is now laid out.
+    int ZoomToFitWindow() const;
+    void FitToWindow() { SetZoomPercent(ZoomToFitWindow()); }
 
     // ---- records
     void MoveRecord(TLRecordStep step);

@@ -11,6 +11,7 @@
 #include "TSpellHighlighter.h"
 
 #include "data/TSafeFileWriter.h"
+#include "prompts/TSaveChangesQuestion.h"
 #include "prompts/TUserPrompts.h"
 #include "richtext/TRichDocument.h"
 #include "richtext/TRtfReader.h"
@@ -35,6 +36,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -115,6 +117,11 @@ TLetterDesign::TLetterDesign(TAddressTable& table, TRichDocument& document, cons
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Editor, &QTextEdit::cursorPositionChanged, this, &TLetterDesign::ShowPosition);
+    connect(Editor, &QTextEdit::textChanged, this, [this] {
+        if (!Reloading)
+            Edited = true;
+    });
+    connect(DescriptionEdit, &QLineEdit::textEdited, this, [this] { Edited = true; });
     connect(Editor, &QTextEdit::currentCharFormatChanged, this, &TLetterDesign::ShowCharacterFormat);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QTextEdit::customContextMenuRequested, this, &TLetterDesign::ShowContextMenu);
@@ -244,6 +251,7 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
         if (readRtf(QStringLiteral("Load RTF"), loaded)) {
             Document.CopyFrom(loaded);
             ReloadFromLetter();
+            Edited = true;
         }
     });
     file->addAction(QStringLiteral("&Insert RTF"), this, [this, readRtf] {
@@ -255,6 +263,7 @@ void TLetterDesign::BuildMenus(QMenuBar* menus)
             caret.setPosition(at);
             Document.InsertAt(caret, inserted);
             ReloadFromLetter();
+            Edited = true;
         }
     });
 
@@ -305,6 +314,10 @@ void TLetterDesign::SpellCheckClick()
         return;
     CommitToLetter();
     TSpellCheckDialog dialog(Document, this);
+    dialog.OnTextChanged = [this] {
+        ReloadFromLetter();
+        Edited = true;
+    };
     dialog.OnSelectionChanged = [this] {
         QTextCursor shown(Editor->document());
         shown.setPosition(Document.Caret().anchor());
@@ -362,6 +375,7 @@ void TLetterDesign::ApplyPageLayout(const TRichPageLayout& layout)
 {
     CommitToLetter();
     Document.SetPageLayout(layout);
+    Edited = true;
     const QByteArray rtf = TRtfWriter::Write(Document);
     TRtfReader::Read(rtf, Document);
     ReloadFromLetter();
@@ -502,6 +516,7 @@ void TLetterDesign::ScaleDocument(QTextDocument& text, double factor)
 
 void TLetterDesign::ReloadFromLetter()
 {
+    const QScopedValueRollback reloading(Reloading, true);
     auto shown = std::unique_ptr<QTextDocument>(Document.Content().clone());
     ScaleDocument(*shown, ScreenPerLayout());
     delete Highlighter;
@@ -565,6 +580,12 @@ void TLetterDesign::showEvent(QShowEvent* event)
         Activated = true;
         TWindowPlacement::Load(this, PlacementName);
     }
+}
+
+void TLetterDesign::reject()
+{
+    if (TSaveChangesQuestion::MayDiscard(Edited, [this] { accept(); }))
+        QDialog::reject();
 }
 
 void TLetterDesign::done(int result)

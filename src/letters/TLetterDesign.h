@@ -38,6 +38,8 @@ public:
     static bool Execute(QWidget* parent, TAddressTable& table, QString& description, TRichDocument& document);
 
     QString Description() const;
+    // True once the text, its formats, the page or the description changed since opening.
+    bool Unsaved() const { return Edited; }
     // The edited text into the letter's document (OK, preview, spelling and RTF files do this).
     void CommitToLetter();
     void InsertField(const QString& name);
@@ -67,6 +69,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    // Cancel, Escape and the close box: "Save changes?" first when the letter was edited.
+    void reject() override;
 
 private:
     QWidget* BuildToolBar();
@@ -92,4 +96,6 @@ private:
     QComboBox* SizeBox = nullptr;
     bool WordWrapOn = false;
     bool Activated = false;
+    bool Edited = false;
+    bool Reloading = false; // the editor's document is being replaced, not edited
 };

@@ -22,6 +22,7 @@ TSpellCheckDialog::TSpellCheckDialog(TRichDocument& document, QWidget* parent)
     ReplaceWithEdit = new QLineEdit;
     SuggestionList = new QListWidget;
     ReplaceButton = new QPushButton(QStringLiteral("Replace "));
+    ReplaceAllButton = new QPushButton(QStringLiteral("Replace &All"));
     SkipButton = new QPushButton(QStringLiteral("&Skip Word"));
     AddButton = new QPushButton(QStringLiteral("&Add Word"));
     auto* closeButton = new QPushButton(QStringLiteral("Close"));
@@ -34,7 +35,7 @@ TSpellCheckDialog::TSpellCheckDialog(TRichDocument& document, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Possible replacements")), 2, 0, 1, 2);
     grid->addWidget(SuggestionList, 3, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {ReplaceButton, SkipButton, AddButton, closeButton}) {
+    for (QPushButton* button : {ReplaceButton, ReplaceAllButton, SkipButton, AddButton, closeButton}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -42,6 +43,7 @@ TSpellCheckDialog::TSpellCheckDialog(TRichDocument& document, QWidget* parent)
     grid->addLayout(buttons, 0, 2, 4, 1);
 
     connect(ReplaceButton, &QPushButton::clicked, this, &TSpellCheckDialog::ReplaceClick);
+    connect(ReplaceAllButton, &QPushButton::clicked, this, &TSpellCheckDialog::ReplaceAllClick);
     connect(SkipButton, &QPushButton::clicked, this, &TSpellCheckDialog::SkipWordClick);
     connect(AddButton, &QPushButton::clicked, this, &TSpellCheckDialog::AddWordClick);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -99,6 +101,10 @@ bool TSpellCheckDialog::CheckNextWord()
         const QString word = Words.Word();
         if (!Checkable(word) || Spell.Check(word))
             continue;
+        if (const auto always = ReplaceAlways.constFind(word); always != ReplaceAlways.cend()) {
+            Replace(*always);
+            continue;
+        }
         const QStringList suggestions = Spell.Suggestions(word);
         SuggestionList->clear();
         SuggestionList->addItems(suggestions);
@@ -122,10 +128,23 @@ void TSpellCheckDialog::Finish()
     done(QDialog::Accepted);
 }
 
+void TSpellCheckDialog::Replace(const QString& text)
+{
+    Words.ReplaceSelection(text);
+    if (OnTextChanged)
+        OnTextChanged();
+}
+
 void TSpellCheckDialog::ReplaceClick()
 {
-    Words.ReplaceSelection(ReplaceWithEdit->text());
+    Replace(ReplaceWithEdit->text());
     CheckNextWord();
+}
+
+void TSpellCheckDialog::ReplaceAllClick()
+{
+    ReplaceAlways.insert(ErrorLabel->text(), ReplaceWithEdit->text());
+    ReplaceClick();
 }
 
 void TSpellCheckDialog::SkipWordClick() { CheckNextWord(); }

@@ -1,6 +1,7 @@
 // The spelling check of the letter designer ("Spell Check"): goes through the document's words
 // from its start, stops at each one neither dictionary knows, offers up to 10 replacements and
-// replaces, skips or adds the word to the user dictionary. Words with digits and the words of
+// replaces (this once, or "Replace All": here and wherever the word comes again), skips or
+// adds the word to the user dictionary. Words with digits and the words of
 // merge fields ("[Full Name]") are not checked. On closing the caret goes to the start.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include "spelling/TViredSpell.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <functional>
 
@@ -28,10 +30,14 @@ public:
 
     // Called with the document's caret whenever the selection changes (the editor shows it).
     std::function<void()> OnSelectionChanged;
+    // Called after each replacement, before the next word is selected, so the editor can show
+    // the changed text at once (and the next selection lands on the word it names).
+    std::function<void()> OnTextChanged;
 
     // Looks for the next unknown word; false (after "Spell check complete") when none is left.
     bool CheckNextWord();
     void ReplaceClick();
+    void ReplaceAllClick();
     void SkipWordClick();
     void AddWordClick();
 
@@ -39,6 +45,7 @@ public:
     QLineEdit* ReplaceWithEdit;
     QListWidget* SuggestionList;
     QPushButton* ReplaceButton;
+    QPushButton* ReplaceAllButton;
     QPushButton* SkipButton;
     QPushButton* AddButton;
 
@@ -49,6 +56,7 @@ protected:
 private:
     bool Checkable(const QString& word) const;
     void Finish();
+    void Replace(const QString& text);
 
     TRichDocument& Document;
     TRichWordIterator Words;
@@ -56,4 +64,5 @@ private:
     int UserHandle = TViredSpell::CannotOpen;
     bool Started = false;
     bool Finished = false;
+    QHash<QString, QString> ReplaceAlways; // word -> its replacement, from Replace All
 };

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -224,6 +225,12 @@ void TqVLetters::PrintClick()
         return;
     if (!LoadCurrent(letter))
         return;
+    // The file named in the print dialog is the file written: the job asks no second time.
+    const QString fixedPdf = Printers.FixedPdfFileName();
+    const auto restorePdf = qScopeGuard([this, fixedPdf] { Printers.SetPdfFileName(fixedPdf); });
+    QPrinter& device = Printers.Printer();
+    if (fixedPdf.isEmpty() && device.outputFormat() == QPrinter::PdfFormat && !device.outputFileName().isEmpty())
+        Printers.SetPdfFileName(device.outputFileName());
     TLetterPrintJob job(Table, letter, Printers);
     job.SetRecords(Choice.Records ? Choice.Records() : TRecordChoice::TRecords::OnlyCurrent,
                    Choice.StartFromCurrent && Choice.StartFromCurrent());

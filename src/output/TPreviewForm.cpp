@@ -2,6 +2,7 @@
 
 #include "TPrintPagesForm.h"
 
+#include "help/THelp.h"
 #include "settings/TWindowPlacement.h"
 
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent)
     auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
+    OnHelp = [this] { THelp::ShowPageOf(this); };
     connect(helpButton, &QPushButton::clicked, this, [this] { if (OnHelp) OnHelp(); });
     bar->addWidget(okButton);
     bar->addWidget(helpButton);

@@ -38,7 +38,7 @@ public:
     void LastPageButtonClick() { Preview->GotoPage(Preview->PageCount()); }
     bool NavigationVisible() const;
 
-    // The Help command; the main window connects it to the help pages.
+    // The Help command: the preview's help page unless the caller gives another.
     std::function<void()> OnHelp;
     // With a handler, a "Print" button asks "Pages from … to …" and hands the range over, so a
     // jammed sheet is printed again without running the job again.

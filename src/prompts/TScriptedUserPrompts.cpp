@@ -45,6 +45,12 @@ bool TScriptedUserPrompts::Question(const QString& caption, const QString& text,
     return Take<bool>().value_or(false);
 }
 
+TYesNoCancel TScriptedUserPrompts::YesNoCancel(const QString& caption, const QString& text)
+{
+    Records.push_back({TPromptKind::pkYesNoCancel, caption, text});
+    return Take<TYesNoCancel>().value_or(TYesNoCancel::yncCancel);
+}
+
 QString TScriptedUserPrompts::OpenFileName(const QString& caption, const QString& directory, const QString&)
 {
     Records.push_back({TPromptKind::pkOpenFile, caption, directory});

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-enum class TPromptKind { pkInformation, pkQuestion, pkOpenFile, pkSaveFile, pkFont, pkColor };
+enum class TPromptKind { pkInformation, pkQuestion, pkYesNoCancel, pkOpenFile, pkSaveFile, pkFont, pkColor };
 
 struct TPromptRecord {
     TPromptKind Kind;
@@ -22,13 +22,14 @@ struct TPromptRecord {
 
 class TScriptedUserPrompts final : public TUserPrompts {
 public:
-    using TAnswer = std::variant<bool, QString, QFont, QColor>;
+    using TAnswer = std::variant<bool, QString, QFont, QColor, TYesNoCancel>;
 
     TScriptedUserPrompts();
     ~TScriptedUserPrompts() override;
 
     // Answers, consumed in order: bool for questions, QString for file dialogs (empty = cancel),
-    // QFont / QColor for the font and colour dialogs.
+    // QFont / QColor for the font and colour dialogs, TYesNoCancel for a three-way question (an
+    // unscripted one is answered Cancel, which keeps whatever the user had).
     void Answer(TAnswer answer) { Answers.push_back(std::move(answer)); }
 
     const std::vector<TPromptRecord>& Asked() const { return Records; }
@@ -39,6 +40,7 @@ public:
     void Information(const QString& text) override;
     void CaptionedInformation(const QString& caption, const QString& text) override;
     bool Question(const QString& caption, const QString& text, TQuestionDefault defaultButton) override;
+    TYesNoCancel YesNoCancel(const QString& caption, const QString& text) override;
     QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
     QString SaveFileName(const QString& caption, const QString& directory, const QString& filter) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;

@@ -15,6 +15,7 @@
 #include <optional>
 
 enum class TQuestionDefault { qdYes, qdNo };
+enum class TYesNoCancel { yncYes, yncNo, yncCancel };
 
 class TUserPrompts {
 public:
@@ -25,6 +26,12 @@ public:
     // A Yes/No question whose window caption names the action; true only for Yes.
     virtual bool Question(const QString& caption, const QString& text,
                           TQuestionDefault defaultButton = TQuestionDefault::qdYes) = 0;
+    // A Yes/No/Cancel question ("Save changes?" when a designer closes with unsaved work);
+    // Cancel, Escape and the close box answer yncCancel. By default a plain Yes/No question.
+    virtual TYesNoCancel YesNoCancel(const QString& caption, const QString& text)
+    {
+        return Question(caption, text) ? TYesNoCancel::yncYes : TYesNoCancel::yncNo;
+    }
     // File dialogs; an empty result means the user cancelled. `filter` uses Qt's
     // "Description (*.ext)" form, several separated by ";;".
     virtual QString OpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;

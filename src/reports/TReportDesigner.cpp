@@ -11,6 +11,7 @@
 #include "layout/TLLabelObjectFiler.h"
 #include "layout/TLayoutDesigner.h"
 #include "layout/TLayoutUnits.h"
+#include "prompts/TSaveChangesQuestion.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 
@@ -327,7 +328,21 @@ void TReportDesigner::showEvent(QShowEvent* event)
     if (!PlacementLoaded) {
         PlacementLoaded = true;
         TWindowPlacement::Load(this, QLatin1String(PlacementName));
+        OpenedAs = Snapshot();
     }
+}
+
+QByteArray TReportDesigner::Snapshot() const
+{
+    return Description().toUtf8() + '\n' + TLLabelObjectFiler::ReportBytes(Header, Detail, Footer, ReportSettings);
+}
+
+bool TReportDesigner::Unsaved() const { return PlacementLoaded && Snapshot() != OpenedAs; }
+
+void TReportDesigner::reject()
+{
+    if (TSaveChangesQuestion::MayDiscard(Unsaved(), [this] { SaveButtonClick(); }))
+        QDialog::reject();
 }
 
 void TReportDesigner::done(int result)

@@ -45,6 +45,8 @@ public:
 
     QString Description() const;
     QString LayoutText() const;
+    // True when the report differs from what it was when the window was first shown.
+    bool Unsaved() const;
     TLReportSettings& Settings() { return ReportSettings; }
     TReportPanel& Band(TReportBand band);
     TLayoutDesigner& Designer() const { return *DesignerComponent; }
@@ -75,8 +77,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    // Cancel, Escape and the close box: "Save changes?" first when the report is unsaved.
+    void reject() override;
 
 private:
+    QByteArray Snapshot() const;
     void BuildMenus(QMenuBar* bar);
     void WireSizer(TReportBand band);
     void RefreshRecord();
@@ -93,4 +98,5 @@ private:
     TLayoutDesigner* DesignerComponent = nullptr;
     int DragStartHeight = 0;
     bool PlacementLoaded = false;
+    QByteArray OpenedAs; // Snapshot() when first shown
 };

@@ -4,6 +4,7 @@
 
 #include "data/TCp1252.h"
 #include "settings/TProgramFolder.h"
+#include "data/TCountText.h"
 
 #include <QStringList>
 
@@ -118,5 +119,5 @@ QStringList TBulkMailPresort::SummaryLines(const TPresortSummary& summary)
     };
     return {level("5-digit", summary.FiveDigit), level("3-digit", summary.ThreeDigit), level("ADC", summary.Adc),
             QStringLiteral("Unknown: %1 pieces").arg(summary.UnknownPieces),
-            QStringLiteral("Not presortable: %1 records").arg(summary.NotPresortable)};
+            QStringLiteral("Not presortable: ") + TCountText::Records(summary.NotPresortable)};
 }

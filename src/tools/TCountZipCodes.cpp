@@ -8,6 +8,7 @@
 #include "output/TReportFiler.h"
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
+#include "help/THelp.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ TCountZipCodes::TCountZipCodes(TAddressTable& table, QWidget* parent) : QDialog(
     PrinterSetupButton = addButton(QStringLiteral("Printer Setup"));
     OkButton = addButton(QStringLiteral("Ok"));
     HelpButton = addButton(QStringLiteral("Help"));
-    HelpButton->setEnabled(false); // no help topics are delivered yet
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelp::ShowPageOf(this); });
     connect(PrintButton, &QPushButton::clicked, this, &TCountZipCodes::PrintButtonClick);
     connect(PreviewButton, &QPushButton::clicked, this, &TCountZipCodes::PreviewButtonClick);
     connect(PrinterSetupButton, &QPushButton::clicked, this, &TCountZipCodes::PrinterSetupButtonClick);

@@ -1,4 +1,5 @@
 #include "TDupCheck.h"
+#include "TToolGridSizing.h"
 
 #include "TResultIndex.h"
 #include "TSimilarKey.h"
@@ -12,6 +13,7 @@
 #include "settings/TProgramFolder.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -26,7 +28,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QString FoundText(uint32_t count) { return QStringLiteral("Found ") + QString::number(count) + QStringLiteral(" possible duplicates"); }
+QString FoundText(uint32_t count) { return QStringLiteral("Found ") + TCountText::Of(count, QStringLiteral("possible duplicate"), QStringLiteral("possible duplicates")); }
 } // namespace
 
 TDupCheck::TDupCheck(TAddressTable& table, QWidget* parent)
@@ -185,7 +187,8 @@ void TDupCheck::ShowResults(TDupKind kind)
         ResultGrid->horizontalHeader()->moveSection(ResultGrid->horizontalHeader()->visualIndex(Model->ColumnOf("STREET")), 1);
     ResultPanel->show();
     ResultGrid->setCurrentIndex(Model->index(0, 1));
-    resize(qMax(width(), 760), qMax(height(), 460));
+    TToolGridSizing::FitColumns(*ResultGrid);
+    TToolGridSizing::WidenFor(*this, *ResultGrid, 460);
 }
 
 void TDupCheck::CloseResults()

@@ -5,6 +5,7 @@
 #include "prompts/TUserPrompts.h"
 #include "settings/TWindowPlacement.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -150,7 +151,7 @@ void TSearchAndReplace::ReplaceClick()
     Count = changed;
     IsRunning = false;
     Gauge->hide();
-    StatusLabel->setText(QStringLiteral("Replaced ") + QString::number(Count) + QStringLiteral(" records"));
+    StatusLabel->setText(QStringLiteral("Replaced ") + TCountText::Records(Count));
     if (finished) // only a run that went to its end is done
         TUserPrompts::Current().Information(QStringLiteral("Replacement done"));
     accept();

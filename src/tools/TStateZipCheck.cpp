@@ -1,4 +1,5 @@
 #include "TStateZipCheck.h"
+#include "TToolGridSizing.h"
 
 #include "TResultIndex.h"
 #include "TStateZipChecker.h"
@@ -13,6 +14,7 @@
 #include "settings/TWindowPlacement.h"
 #include "xbase/WorkArea.h"
 #include "xbase/XbaseError.h"
+#include "data/TCountText.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -26,7 +28,7 @@
 namespace {
 QString FoundText(uint32_t count)
 {
-    return QStringLiteral("Found ") + QString::number(count) + QStringLiteral(" records with questionable state or zipcodes");
+    return QStringLiteral("Found ") + TCountText::Records(count) + QStringLiteral(" with questionable state or zipcodes");
 }
 
 QWidget* ButtonRow(std::initializer_list<QPushButton*> buttons)
@@ -206,7 +208,11 @@ void TStateZipCheck::PerformClick()
     ResultPanel->show();
     if (Model->RowCount() > 0)
         ResultGrid->setCurrentIndex(Model->index(0, 1));
-    resize(qMax(width(), 760), qMax(height(), 460));
+    // What the check is about comes first: the city, state and ZIP beside the name.
+    TToolGridSizing::BringForward(*ResultGrid, *Model, {QStringLiteral("LNAME"), QStringLiteral("CITY"),
+                                                        QStringLiteral("STATE"), QStringLiteral("ZIP")});
+    TToolGridSizing::FitColumns(*ResultGrid);
+    TToolGridSizing::WidenFor(*this, *ResultGrid, 460);
 }
 
 void TStateZipCheck::CloseResults()

@@ -133,12 +133,15 @@ int TToolGridModel::columnCount(const QModelIndex& parent) const { return parent
 
 QVariant TToolGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
     const TGridColumn& column = Columns[static_cast<size_t>(index.column())];
     const uint32_t recno = RecordAt(index.row());
+    // "Tagged" reads as a check mark, not as a word.
     if (column.Field == TaggedColumn)
-        return IsTagged(recno) ? QStringLiteral("True") : QStringLiteral("False");
+        return role == Qt::CheckStateRole ? QVariant(IsTagged(recno) ? Qt::Checked : Qt::Unchecked) : QVariant();
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
     if (index.row() == PendingRow)
         if (const auto pending = Pending.find(column.Field); pending != Pending.end())
             return pending->second;

@@ -2,7 +2,7 @@
 // records in key order, or every row of the state/province table), columns are fields by name.
 // An edit stays pending on its row until it is saved ("Save", or moving to another row, as in
 // any data grid) or undone; deleting marks the record and drops its row. A "Tagged" column
-// shows whether TAG holds the current tag id.
+// shows as a check mark (Qt::CheckStateRole) whether TAG holds the current tag id.
 //
 // Contract: the table outlives the model and no one else moves its cursor while an edit is
 // pending. Engine errors while saving reach the caller as xbase::XbaseError.

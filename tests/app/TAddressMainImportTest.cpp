@@ -22,11 +22,11 @@ TEST(TAddressMainImport, EntriesFollowTheirRulesAndNeedATable)
     TScriptedUserPrompts prompts;
     TAddressMain window;
     window.SetButtons({});
-    EXPECT_FALSE(window.Action("Import from &ASCII File")->isEnabled());
+    EXPECT_FALSE(window.Action("Import from &Text/CSV File")->isEnabled());
     window.ImportClick(TImportKind::ikRelease1);
     EXPECT_EQ(prompts.Texts(), QStringList{"You need to have a database file open first"});
     window.SetButtons({true, false, false, false});
-    for (const char* caption : {"Import from &ASCII File", "Import from &DBF File", "Import from Quorvane 1.x DBF",
+    for (const char* caption : {"Import from &Text/CSV File", "Import from &DBF File", "Import from Quorvane 1.x DBF",
                                 "Import from Quorvane 2.x DBF"})
         EXPECT_TRUE(window.Action(caption)->isEnabled()) << caption;
 }
@@ -54,7 +54,7 @@ TEST(TAddressMainImport, TheTableComesBackWithItsOrderAfterAnAsciiImport)
         ASSERT_TRUE(form->LoadFile(csv));
         form->ImportButton->click();
     });
-    window.Action("Import from &ASCII File")->trigger();
+    window.Action("Import from &Text/CSV File")->trigger();
     EXPECT_TRUE(ran);
     EXPECT_TRUE(prompts.Texts().contains("Import complete. Imported 2 records."));
     ASSERT_NE(window.AddressTable(), nullptr);

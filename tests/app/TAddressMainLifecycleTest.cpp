@@ -102,6 +102,9 @@ TEST(TAddressMainLifecycle, FirstStartCreatesAndOpensTheDefaultTable)
     EXPECT_EQ(window.FilterStatusLabel->text(), QStringLiteral("No records"));
     EXPECT_EQ(window.SortStatusLabel->text(), QStringLiteral("Sorted by Last Name"));
     ASSERT_NE(window.GettingStartedWindow(), nullptr);
+    QApplication::processEvents(); // it shows once the main window is up, over it
+    EXPECT_TRUE(window.GettingStartedWindow()->isVisible());
+    EXPECT_EQ(window.GettingStartedWindow()->parentWidget(), &window);
     EXPECT_TRUE(TGettingStartedForm::PageHtml().contains(QStringLiteral("ADD0001.DBF")));
     window.GettingStartedWindow()->close(); // writes its check box back
     EXPECT_EQ(ReadSetting("Misc", "GettingStarted"), QStringLiteral("0"));
@@ -260,7 +263,7 @@ TEST(TAddressMainLifecycle, DeletingTheLastFilterMatchDropsTheFilter)
     started.Window.Filter().Values.Values[0] = QStringLiteral("Brown");
     started.Window.ApplyFilter();
     started.Window.FirstRecord();
-    EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("1 filter matches"));
+    EXPECT_EQ(started.Window.FilterStatusLabel->text(), QStringLiteral("1 filter match"));
 
     started.Prompts.Answer(true); // "Delete this record?"
     started.Window.DeleteButtonClick();

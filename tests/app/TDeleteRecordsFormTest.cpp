@@ -110,6 +110,6 @@ TEST_F(TDeleteRecordsFormTest, StoppingPartWayKeepsTheRestAndWithoutAFilterOnlyA
     Prompts.Answer(true);
     form.DeleteNowClick();
     EXPECT_EQ(form.DeletedCount(), 1u);
-    EXPECT_TRUE(Prompts.Texts().contains("Deleted 1 records"));
+    EXPECT_TRUE(Prompts.Texts().contains("Deleted 1 record"));
     EXPECT_EQ(MarkedRecords(), (std::vector<uint32_t>{1}));
 }

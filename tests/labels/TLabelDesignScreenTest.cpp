@@ -150,6 +150,9 @@ TEST_F(TLabelDesignScreenTest, BarcodeToolsNeedTheirWidth)
         } else {
             ASSERT_EQ(Prompts.Texts().size(), 1);
             EXPECT_TRUE(Prompts.Texts().front().startsWith("This label is not wide enough for a")) << Prompts.Texts().front().toStdString();
+            // It says how wide this label is and where a wider one is chosen.
+            EXPECT_TRUE(Prompts.Texts().front().contains("inches wide")) << Prompts.Texts().front().toStdString();
+            EXPECT_TRUE(Prompts.Texts().front().contains("Settings > Layout"));
         }
     }
 }

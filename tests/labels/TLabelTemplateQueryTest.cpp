@@ -152,6 +152,23 @@ TEST_F(TLabelCatalogueTest, EveryRowIsASoundSheetAndTheQueryClausesSelect)
     EXPECT_EQ(catalogue->SetQuery({}), int(all.size()));
 }
 
+TEST(TLabelTemplateQuery, TheListOpensOnTheSetupsOwnSheet)
+{
+    const QStringList names = {"Avery 5159  Address Labels", "Avery 5160  Address Labels", "Avery 5161  Address Labels"};
+    const struct {
+        const char* Stored;
+        int Row;
+    } cases[] = {
+        {"Avery 5161  Address Labels", 2},
+        {"Avery 5160  Address", 1},     // what a new label stores: the catalogue's name begins with it
+        {"AVERY 5160 ADDRESS", 1},      // blanks and case aside
+        {"Avery 9999  Address", 2},     // not there: the last row, as before
+        {"", 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TLabelTemplateQuery::RowOfTemplate(names, QString::fromLatin1(c.Stored)), c.Row) << c.Stored;
+}
+
 TEST_F(TLabelCatalogueTest, AMissingCatalogueIsReportedAndNeverCreated)
 {
     EXPECT_FALSE(TLabelCatalogue::Open());

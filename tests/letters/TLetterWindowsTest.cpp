@@ -332,6 +332,63 @@ TEST_F(LetterWindows, SpellCheckReplacesSkipsAndAdds)
     EXPECT_TRUE(Prompts.Asked().back().Text.contains("not a user dictionary"));
 }
 
+TEST_F(LetterWindows, SpellCheckInTheDesignerShowsEachReplacementAtOnceAndSelectsTheNextWord)
+{
+    {
+        QFile main(TProgramFolder::Path() + "quorva.dct");
+        ASSERT_TRUE(main.open(QIODevice::WriteOnly));
+        main.write(QByteArray::fromStdString(TMainDictionaryBuilder::Build({"a", "the", "house", "is", "red"}).Serialize()));
+    }
+    TRichDocument document;
+    TRtfReader::Read(R"({\rtf1 a hous is bleuish, the hous is bleuish.})", document);
+    TLetterDesign designer(*Table, document, "Welcome");
+    designer.show();
+    QStringList shown;   // the editor's text when each word is put before the user
+    QStringList selected; // what the editor has selected then
+    QTimer::singleShot(0, &designer, [&] {
+        auto* dialog = designer.findChild<TSpellCheckDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        const auto look = [&] {
+            shown << designer.Editor->toPlainText();
+            selected << designer.Editor->textCursor().selectedText();
+        };
+        if (!dialog->CheckNextWord()) // "hous"
+            return;
+        look();
+        dialog->ReplaceWithEdit->setText("houses");
+        dialog->ReplaceAllClick(); // here, and at the second "hous" when the check gets there
+        look();
+        dialog->ReplaceWithEdit->setText("blue");
+        dialog->ReplaceClick(); // the first "bleuish" only; the second "hous" goes by itself
+        look();
+        dialog->SkipWordClick(); // ends the check
+    });
+    designer.SpellCheckClick();
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(selected, QStringList({"hous", "bleuish", "bleuish"}));
+    EXPECT_EQ(shown[1], "a houses is bleuish, the hous is bleuish.") << "the replacement reaches the editor at once";
+    EXPECT_EQ(shown[2], "a houses is blue, the houses is bleuish.");
+    EXPECT_TRUE(designer.Unsaved());
+}
+
+TEST_F(LetterWindows, PrintToPdfAsksForTheFileOnce)
+{
+    AddLetter("Welcome", R"({\rtf1 Dear [First].})");
+    Printers.SetPdfFileName(QString()); // no fixed name: the person names the file
+    auto window = Window();
+    const QString chosen = Home.filePath("chosen.pdf");
+    // The print dialog's file name (as QPrintDialog leaves it on the printer) is the one used.
+    window->ChoosePrinter = [&] {
+        Printers.Printer().setOutputFileName(chosen);
+        return true;
+    };
+    window->PrintClick();
+    for (const TPromptRecord& asked : Prompts.Asked())
+        EXPECT_NE(asked.Kind, TPromptKind::pkSaveFile) << asked.Caption.toStdString();
+    EXPECT_TRUE(QFile::exists(chosen));
+    EXPECT_TRUE(Printers.FixedPdfFileName().isEmpty()) << "the next print asks afresh";
+}
+
 } // namespace
 
 namespace {

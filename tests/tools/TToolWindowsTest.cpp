@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,9 +106,23 @@ TEST_F(ToolWindowsTest, StateZipCheckRefusesWithoutItsTableAndEditsIt)
     EXPECT_EQ(form.Count(), 2u) << "ZIP 99999 above NY's range, and the unknown ZZ";
     EXPECT_EQ(form.CountLabel->text(), "Found 2 records with questionable state or zipcodes");
     ASSERT_EQ(form.Grid()->RowCount(), 2);
+    // Read at a glance: State and ZIP right after the name, columns no wider than their content
+    // needs, and the whole grid shown on a 1366-pixel screen.
+    const QHeaderView* header = form.ResultGrid->horizontalHeader();
+    EXPECT_EQ(header->visualIndex(form.Grid()->ColumnOf("STATE")), 3);
+    EXPECT_EQ(header->visualIndex(form.Grid()->ColumnOf("ZIP")), 4);
+    int throughZip = 0;
+    for (int place = 0; place <= 4; ++place)
+        throughZip += header->sectionSize(header->logicalIndex(place));
+    EXPECT_LT(throughZip, 1366 / 2);
+    EXPECT_LE(header->sectionSize(form.Grid()->ColumnOf("STATE")), 80);
     Prompts.Answer(true);
     form.TagAllClick();
     EXPECT_EQ(Prompts.Asked().back().Text, "Tag all records with questionable state or zipcodes?");
+    // Tagged reads as a check mark, not a word.
+    const QModelIndex tagged = form.Grid()->index(0, form.Grid()->ColumnOf("Tagged"));
+    EXPECT_EQ(form.Grid()->data(tagged, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    EXPECT_FALSE(form.Grid()->data(tagged, Qt::DisplayRole).isValid());
     form.CloseClick();
     EXPECT_FALSE(QFileInfo::exists(TStateZipChecker::ResultPath(*Table)));
     EXPECT_EQ(Column("TAG"), QStringList({"", "", "T57LQA6", "T57LQA6"})) << "Lee, Smith, smith (99999), Smith (ZZ)";
