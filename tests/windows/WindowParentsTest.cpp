@@ -142,7 +142,7 @@ TEST_F(WindowParents, HelpAskedInAModalDesignerBelongsToItAndIsNotBlocked)
         const THelpWindow* help = THelpWindow::Existing();
         helpVisible = help && help->isVisible() && help->isWindow();
         helpOwner = help ? help->parentWidget() : nullptr;
-        designer.done(QDialog::Rejected);
+        static_cast<QDialog&>(designer).done(QDialog::Rejected);
     });
     designer.exec();
     ASSERT_TRUE(helpVisible);
