@@ -97,10 +97,13 @@ TqVLetters::TqVLetters(TAddressTable& table, TLetterStore& store, TPrinterSelect
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        if (printer.outputFormat() == QPrinter::PdfFormat)
+        DialogPdfFile.clear();
+        if (printer.outputFormat() == QPrinter::PdfFormat) {
             Printers.SelectPrinter(TPrinterSelection::PdfPrinterName());
-        else
+            DialogPdfFile = printer.outputFileName();
+        } else {
             Printers.SelectPrinter(printer.printerName());
+        }
         return true;
     };
     EditLetter = [this](QString& description, TRichDocument& document) {
@@ -228,9 +231,9 @@ void TqVLetters::PrintClick()
     // The file named in the print dialog is the file written: the job asks no second time.
     const QString fixedPdf = Printers.FixedPdfFileName();
     const auto restorePdf = qScopeGuard([this, fixedPdf] { Printers.SetPdfFileName(fixedPdf); });
-    QPrinter& device = Printers.Printer();
-    if (fixedPdf.isEmpty() && device.outputFormat() == QPrinter::PdfFormat && !device.outputFileName().isEmpty())
-        Printers.SetPdfFileName(device.outputFileName());
+    if (fixedPdf.isEmpty() && Printers.IsPdfPrinter() && !DialogPdfFile.isEmpty())
+        Printers.SetPdfFileName(DialogPdfFile);
+    DialogPdfFile.clear();
     TLetterPrintJob job(Table, letter, Printers);
     job.SetRecords(Choice.Records ? Choice.Records() : TRecordChoice::TRecords::OnlyCurrent,
                    Choice.StartFromCurrent && Choice.StartFromCurrent());

@@ -37,7 +37,10 @@ public:
                TLetterRecordChoice choice, QWidget* parent = nullptr);
 
     // The system print dialog on the current printer; false when cancelled. Tests replace it.
+    // A PDF file named in the dialog goes to DialogPdfFile.
     std::function<bool()> ChoosePrinter;
+    // The PDF file the print dialog named for the next job (empty: the job asks for one).
+    QString DialogPdfFile;
     // Edits a letter in the designer: description and document in, true on OK. Tests replace it.
     std::function<bool(QString& description, TRichDocument& document)> EditLetter;
     // Shows the print status window, which runs the loop (modal). Tests replace it.

@@ -378,9 +378,9 @@ TEST_F(LetterWindows, PrintToPdfAsksForTheFileOnce)
     Printers.SetPdfFileName(QString()); // no fixed name: the person names the file
     auto window = Window();
     const QString chosen = Home.filePath("chosen.pdf");
-    // The print dialog's file name (as QPrintDialog leaves it on the printer) is the one used.
+    // The print dialog's file name (as the dialog hands it on) is the one used.
     window->ChoosePrinter = [&] {
-        Printers.Printer().setOutputFileName(chosen);
+        window->DialogPdfFile = chosen;
         return true;
     };
     window->PrintClick();
