@@ -264,7 +264,9 @@ int TCommandLine::Run(const TCommandLineOptions& options, QTextStream& out, QTex
         if (!subWords.contains(row->SubWord()))
             subWords << row->SubWord();
     }
-    err << "quorvane: " << word << ": give " << subWords.join(QStringLiteral(", ")) << " (see --help)\n"
-        << CommandHelp(word);
+    err << "quorvane: " << word << ": give " << subWords.join(QStringLiteral(", ")) << " (see --help)\n";
+    for (const TCommandSpec* row : rows)
+        for (const QString& line : row->Usage)
+            err << "usage: " << Prefix(*row) << line << "\n";
     return 2;
 }

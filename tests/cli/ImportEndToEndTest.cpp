@@ -49,7 +49,7 @@ TEST_F(ImportEndToEnd, DelimitedTextWithNamesOrMappedColumns)
     run = Quorvane({"import", Table, plain, "--delimiter", "tab", "--no-header", "--map", "Field 1=LNAME", "--map",
                     "Field 3=city"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, "encoding: UTF-8\ndelimiter: Tab\nheader: no\nImport complete. Imported 1 records.\n"
+    EXPECT_EQ(run.Out, "encoding: UTF-8\ndelimiter: Tab\nheader: no\nImport complete. Imported 1 record.\n"
                        "1 value was longer than its field and was cut.\n");
     EXPECT_TRUE(List("LNAME,CITY").endsWith("Zed,this city name is far longer t\r\n"));
     EXPECT_EQ(Quorvane({"check", Table}).Status, 0);
@@ -71,7 +71,7 @@ TEST_F(ImportEndToEnd, DbfTableMatchedByNameWithItsMemo)
     }
     TRun run = Quorvane({"import", Table, source, "--map", "COMPANY=Organization", "--auto-map"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, "Import complete. Imported 1 records.\n");
+    EXPECT_EQ(run.Out, "Import complete. Imported 1 record.\n");
     EXPECT_EQ(List("LNAME,ORG,ZIP,MEMO"), "LNAME,ORG,ZIP,MEMO\r\nSmith,Acme,62701,four \r\n");
 }
 

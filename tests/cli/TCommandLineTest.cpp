@@ -36,7 +36,7 @@ struct TRun {
     QString Out, Err;
 };
 
-TRun Run(const QString& command, const QStringList& arguments)
+TRun RunCommandLine(const QString& command, const QStringList& arguments)
 {
     TRun run;
     QTextStream out(&run.Out), err(&run.Err);
@@ -78,7 +78,7 @@ QStringList ReadmeCommandLines()
 
 TEST(TCommandLine, UnknownCommandsFailWithStatus2)
 {
-    const TRun run = Run("frobnicate", {});
+    const TRun run = RunCommandLine("frobnicate", {});
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Err, "quorvane: unknown command frobnicate (see --help)\n");
 }
@@ -94,23 +94,23 @@ TEST(TCommandLine, EveryCommandLineOfTheReadmeIsTheHelpsAndNoOther)
 TEST(TCommandLine, ErrorsNameTheCommandOnceAndSubWordsShowTheirUsage)
 {
     // A usage fault of a record-set command: one "quorvane: COMMAND: " before the message.
-    TRun run = Run("dupes", {});
+    TRun run = RunCommandLine("dupes", {});
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Err, "quorvane: dupes: name a TABLE (see --help)\n");
-    run = Run("count", {"t.dbf", "--order"});
+    run = RunCommandLine("count", {"t.dbf", "--order"});
     EXPECT_EQ(run.Err, "quorvane: count: --order needs a value\n");
-    run = Run("list", {"t.dbf", "--frobnicate"});
+    run = RunCommandLine("list", {"t.dbf", "--frobnicate"});
     EXPECT_EQ(run.Err, "quorvane: list: unknown option --frobnicate (see --help)\n");
 
     // "setups" alone names its three sub-words and shows the usage of each.
-    run = Run("setups", {});
+    run = RunCommandLine("setups", {});
     EXPECT_EQ(run.Status, 2);
     EXPECT_TRUE(run.Err.startsWith("quorvane: setups: give labels, envelopes, reports (see --help)\n"));
     for (const char* words : {"setups labels", "setups envelopes", "setups reports"})
-        EXPECT_TRUE(run.Err.contains(QStringLiteral("quorvane [--home DIR] ") + words)) << words;
+        EXPECT_TRUE(run.Err.contains(QStringLiteral("usage: quorvane [--home DIR] ") + words)) << words;
 
     // A command's own --help is its usage and notes.
-    run = Run("letters", {"merge", "--help"});
+    run = RunCommandLine("letters", {"merge", "--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_TRUE(run.Out.contains("letters merge TABLE"));
     EXPECT_TRUE(run.Out.contains("Print options:"));

@@ -130,7 +130,7 @@ TEST_F(ToolCommandsEndToEnd, StandardizePrintsItsChangesAndUndoes)
     const QString undo = Folder.filePath("std.und");
     const TRun run = Quorvane({"standardize", Table, "--upper", "--fields", "STREET,STATE", "--undo-file", undo});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_TRUE(run.Out.endsWith("Standardized 2 values in 1 records\n")) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.endsWith("Standardized 2 values in 1 record\n")) << run.Out.toStdString();
     EXPECT_EQ(Column("STREET").section(',', 0, 0), "123 N MAIN ST APT 4");
     EXPECT_EQ(Quorvane({"standardize", Table, "--undo", undo}).Out, "Restored 2 values\n");
     EXPECT_EQ(Column("STATE"), "new york,NY,ZZ,NY");

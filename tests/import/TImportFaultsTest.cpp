@@ -70,7 +70,7 @@ TEST_F(ImportFaults, UnclosedQuoteAndSemicolonsInValues)
         const TImportResult result = ImportText(WriteFile(c.Name, c.Text), file, {"Field 1=LNAME", "Field 2=CITY"});
         EXPECT_EQ(file.Format().Delimiter, c.Delimiter);
         EXPECT_EQ(Rows({"LNAME", "CITY"}), c.Rows);
-        const QString end = QStringLiteral("Import complete. Imported %1 records.").arg(c.Rows.size());
+        const QString end = QStringLiteral("Import complete. Imported %1 record.").arg(c.Rows.size());
         EXPECT_EQ(result.Messages, QStringList{c.Notice.isEmpty() ? end : end + u'\n' + c.Notice});
     }
 }
@@ -175,7 +175,7 @@ TEST_F(ImportFaults, FailedImportLeavesWhatItCounts)
         EXPECT_EQ(result.Records, 1u);
         ASSERT_EQ(result.Messages.size(), 2);
         EXPECT_TRUE(result.Messages[0].startsWith("Unknown error while importing.\nMemo file ")) << result.Messages[0].toStdString();
-        EXPECT_EQ(result.Messages[1], "Import complete. Imported 1 records.");
+        EXPECT_EQ(result.Messages[1], "Import complete. Imported 1 record.");
         EXPECT_TRUE(result.TagsBuilt);
     }
     EXPECT_EQ(Rows({"LNAME"}), QStringList{"Adams"});

@@ -104,7 +104,7 @@ TEST_F(ImportForms, CancelStopsTheImportAfterTheCurrentRecordButNotTheRebuild)
     QTimer::singleShot(0, form.CancelButton, &QPushButton::click);
     form.ImportClick();
     EXPECT_EQ(form.Result().End, TImportEnd::ieCancelled);
-    EXPECT_EQ(Prompts.Texts().back(), "Import cancelled after importing 1 records.");
+    EXPECT_EQ(Prompts.Texts().back(), "Import cancelled after importing 1 record.");
     EXPECT_TRUE(form.Result().TagsBuilt);
     EXPECT_FALSE(form.CancelButton->isVisibleTo(&form)); // hidden for the rebuild
     EXPECT_EQ(form.result(), QDialog::Accepted);

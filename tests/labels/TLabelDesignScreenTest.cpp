@@ -66,7 +66,7 @@ protected:
             ASSERT_TRUE(screen);
             act(*screen);
             if (screen->isVisible())
-                screen->reject();
+                static_cast<QDialog*>(screen)->done(QDialog::Rejected);
         });
     }
     static ino_t Inode(const QString& path)
@@ -112,7 +112,8 @@ TEST_F(TLabelDesignScreenTest, NewSetupOpensWithTheAddressObjectAndSavesRowAfter
     reread.LoadFromFile(Sysdata() + saved->LayoutFile);
     EXPECT_EQ(ObjectsOf(reread, "TLDMultiLineAddressLabel"), 1);
 
-    // Cancelling a new setup stores nothing.
+    // Cancelling a new setup and answering "No" to "Save changes?" stores nothing.
+    Prompts.Answer(TYesNoCancel::yncNo);
     WhenShown([](TLabelDesignScreen& screen) { screen.CancelButton->click(); });
     EXPECT_FALSE(TLabelDesignScreen::New(*setups, nullptr, nullptr));
     EXPECT_EQ(setups->Setups().size(), 1u);

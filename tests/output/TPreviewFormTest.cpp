@@ -64,7 +64,8 @@ TEST(TPreviewFormTest, FitCommandsFitTheView)
 {
     const TPageStream stream = PagesOfText(1);
     TPreviewForm form;
-    form.resize(700, 800);
+    // Within the offscreen screen (800 x 600): a larger window is fitted onto the screen as it shows.
+    form.resize(700, 560);
     form.SetStream(&stream);
     form.SetInitialZoom(TPreviewForm::izWholePage);
     form.show();

@@ -1,5 +1,6 @@
 #include "ReportTestTable.h"
 
+#include "output/TPrintStatusWindow.h"
 #include "reports/TBuiltInReportPrint.h"
 #include "reports/TReportRecordSelection.h"
 

@@ -13,6 +13,7 @@
 #include "tools/TStandardizeAddresses.h"
 #include "tools/TUndoFile.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>

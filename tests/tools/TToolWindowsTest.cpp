@@ -185,7 +185,7 @@ TEST_F(ToolWindowsTest, SearchAndReplaceConfirmsAndReports)
     EXPECT_EQ(Prompts.Asked()[0].Text, "Find records where field City\rcontains: \"CA\" (not case sensitive)\r"
                                        "and replace only the matching text with \"KA\"");
     EXPECT_EQ(Prompts.Texts().last(), "Replacement done");
-    EXPECT_EQ(form.StatusLabel->text(), "Replaced 1 records");
+    EXPECT_EQ(form.StatusLabel->text(), "Replaced 1 record");
     EXPECT_EQ(Column("CITY"), QStringList({"rome", "ithaKA", "troy", "utica"})) << "utica is in ZZ";
 }
 

@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -52,7 +53,10 @@ TDesignerUnderTest LabelDesigner(TAddressTable& table)
 TDesignerUnderTest EnvelopeDesigner(TAddressTable& table)
 {
     static std::unique_ptr<TEnvelopeSetups> setups;
+    setups.reset(); // the table is closed before it is opened again
     setups = TEnvelopeSetups::Open();
+    if (!setups)
+        throw std::runtime_error("ENVELOPE.DBF cannot be opened");
     auto screen = std::make_unique<TEnvelopeDesignScreen>(*setups, TEnvelopeSetup{}, false, &table, nullptr);
     TEnvelopeDesignScreen* s = screen.get();
     return {std::move(screen),

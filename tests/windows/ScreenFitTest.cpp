@@ -68,7 +68,10 @@ TEST_F(ScreenFit, EveryLargeWindowOpensWithinTheScreen)
         {"envelope designer", [&] { return std::make_unique<TEnvelopeDesignScreen>(*envelopes, TEnvelopeSetup{}, true, Table.get(), nullptr); }},
         {"report designer", [&] { return std::make_unique<TReportDesigner>(Table.get()); }},
         {"letter designer", [&] { return std::make_unique<TLetterDesign>(*Table, letter, "Welcome"); }},
-        {"envelope list", [&] { return std::unique_ptr<QWidget>(TQVEnvelopes::Create(*Table).release()); }},
+        {"envelope list", [&] {
+             envelopes.reset(); // the list opens ENVELOPE.DBF itself
+             return std::unique_ptr<QWidget>(TQVEnvelopes::Create(*Table).release());
+         }},
         {"text import", [&] { return std::make_unique<TAsciiImportForm>(nullptr, *Table); }},
         {"help", [] { return std::make_unique<THelpWindow>(); }},
     };
