@@ -6,6 +6,7 @@
 
 #include "data/TAddressStandardizer.h"
 #include "data/TAddressTable.h"
+#include "data/TCountText.h"
 #include "data/TCp1252.h"
 #include "data/TCsv.h"
 #include "data/TTagger.h"
@@ -311,9 +312,11 @@ int Standardize(const QStringList& arguments, QTextStream& out, QTextStream& err
     const TRewriteRun run = RunRewrite(*table, fields, TStandardizeRule::Rule(tables, fields, upper), dryRun, undoFile,
                                        QStringLiteral("standardize"), &out);
     if (dryRun)
-        out << "Would standardize " << run.Counts.Values << " values in " << run.Counts.Records << " records\n";
+        out << "Would standardize " << TCountText::Of(run.Counts.Values, "value", "values") << " in "
+            << TCountText::Records(run.Counts.Records) << "\n";
     else
-        out << "Standardized " << run.Written << " values in " << run.Counts.Records << " records\n";
+        out << "Standardized " << TCountText::Of(run.Written, "value", "values") << " in "
+            << TCountText::Records(run.Counts.Records) << "\n";
     return 0;
 }
 

@@ -70,7 +70,7 @@ TEST_F(ImportFaults, UnclosedQuoteAndSemicolonsInValues)
         const TImportResult result = ImportText(WriteFile(c.Name, c.Text), file, {"Field 1=LNAME", "Field 2=CITY"});
         EXPECT_EQ(file.Format().Delimiter, c.Delimiter);
         EXPECT_EQ(Rows({"LNAME", "CITY"}), c.Rows);
-        const QString end = QStringLiteral("Import complete. Imported %1 record.").arg(c.Rows.size());
+        const QString end = QStringLiteral("Import complete. Imported %1 records.").arg(c.Rows.size());
         EXPECT_EQ(result.Messages, QStringList{c.Notice.isEmpty() ? end : end + u'\n' + c.Notice});
     }
 }
